@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package the demo, its content pipeline and its tests
+# need, skipping what is already installed. Runs as root or through sudo.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  libsdl1.2-compat-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
+  libdevil-dev zlib1g-dev libmpg123-dev
+  libmp3lame-dev libfreetype-dev fonts-dejavu-core
+  googletest libgtest-dev xvfb xauth libx11-dev libxtst-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "# setup: all ${#packages[@]} packages present"
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo_cmd=()
+elif command -v sudo >/dev/null 2>&1; then
+  sudo_cmd=(sudo)
+else
+  echo "## ERROR: need root or sudo to install: ${missing[*]}" >&2
+  exit 1
+fi
+
+echo "# setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,18 @@
+// The application object on the entry function's stack: it holds what the
+// frame loop keeps between frames (the tweak GUI's visibility). Only one may
+// exist at any time; a second is a programming error and throws.
+#pragma once
+
+class cDemo {
+public:
+    cDemo();
+    cDemo(const cDemo&) = delete;
+    cDemo& operator=(const cDemo&) = delete;
+    ~cDemo();
+
+    bool gui_visible() const { return gui_visible_; }
+    void toggle_gui() { gui_visible_ = !gui_visible_; }
+
+private:
+    bool gui_visible_ = false;
+};

@@ -1,0 +1,21 @@
+// The demo's millisecond clock: start, this frame and the previous frame, in
+// whole milliseconds of the performance counter, truncated toward zero.
+// Demo time is now - start; the last frame lasted now - prev (may be 0).
+#pragma once
+
+#include <cstdint>
+
+struct cDemoTime {
+    int32_t start_ms = 0;
+    int32_t now_ms = 0;
+    int32_t prev_ms = 0;
+
+    int32_t demo_time() const { return now_ms - start_ms; }
+    int32_t frame_ms() const { return now_ms - prev_ms; }
+
+    // prev = now; now = the clock's current value.
+    void advance(uint64_t frequency);
+    // The counter converted to milliseconds in double precision, truncated.
+    static int32_t clock_ms(uint64_t counter, uint64_t frequency);
+    static int32_t clock_now(uint64_t frequency);
+};

@@ -1,0 +1,31 @@
+// The demo's music: one MP3 stream through the sound library layer, played
+// once from the start. Any failure to start or load is fatal: it prints the
+// library's error text and ends the process with exit code 1.
+#pragma once
+
+#include "platform/FSound.h"
+
+#include <string>
+#include <utility>
+
+// The soundtrack, relative to bin/ where the demo runs.
+extern const char* const kMusicFile;
+
+class cSoundModule_fmod {
+public:
+    explicit cSoundModule_fmod(std::string file = kMusicFile);
+
+    void start(); // checks the library version and opens the output device
+    void load();  // opens the music stream
+    void play();
+    void close();
+
+    bool is_playing() const { return playing; }
+    static const char* error_string(int code);
+
+private:
+    FSOUND_STREAM* stream = nullptr;
+    int channel = -1;
+    bool playing = false;
+    std::string file_;
+};

@@ -1,0 +1,39 @@
+// Runs a program of the project as its own process, the way a user would:
+// a working directory, a line on standard input, both output streams read
+// as they come, and the exit code. A process still running at the end is killed.
+#pragma once
+
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class cChildProcess {
+public:
+    cChildProcess(const std::string& program, const std::string& cwd, const std::string& input,
+                  const std::vector<std::string>& env = {});
+    ~cChildProcess();
+    cChildProcess(const cChildProcess&) = delete;
+    cChildProcess& operator=(const cChildProcess&) = delete;
+
+    // Waits until standard output holds `text`; false after `seconds`.
+    bool wait_for_out(const std::string& text, double seconds);
+    // The exit code (signals as 128 + number); -1000 if still running after `seconds`.
+    int wait_exit(double seconds);
+
+    std::string out() const;
+    std::string err() const;
+
+private:
+    void read_stream(int fd, std::string* into);
+    void join_readers();
+
+    int pid_ = -1;
+    int status_ = -1;
+    bool exited_ = false;
+    mutable std::mutex mutex_;
+    std::string out_;
+    std::string err_;
+    std::thread out_reader_;
+    std::thread err_reader_;
+};

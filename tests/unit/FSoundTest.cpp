@@ -1,0 +1,146 @@
+#include "platform/FSound.h"
+#include "support/TestAudio.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr unsigned kStreamMode = 0x00020001;
+
+class FSoundTest : public testing::Test {
+protected:
+    void TearDown() override {
+        FSOUND_Close();
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "SDL audio left running";
+    }
+    bool init() { return FSOUND_SetBufferSize(200) && FSOUND_Init(44100, 2, 0x00080002); }
+    FSOUND_STREAM* open(const std::string& path) {
+        return FSOUND_Stream_Open(path.c_str(), kStreamMode, 0, 0);
+    }
+
+    TempDir dir;
+    ScopedEnv driver{"SDL_AUDIODRIVER", "dummy"};
+};
+
+std::vector<int16_t> as_samples(const std::string& bytes) {
+    std::vector<int16_t> out(bytes.size() / sizeof(int16_t));
+    std::memcpy(out.data(), bytes.data(), out.size() * sizeof(int16_t));
+    return out;
+}
+
+size_t first_nonzero(const std::vector<int16_t>& v) {
+    return static_cast<size_t>(std::find_if(v.begin(), v.end(), [](int16_t s) { return s != 0; }) -
+                               v.begin());
+}
+
+TEST_F(FSoundTest, PlaysTheWholeStreamInOrderFromItsFirstSample) {
+    const int frames = 66150; // 1.5 s
+    const std::string mp3 = write_test_mp3(dir, "tone.mp3", frames);
+    const std::string raw = dir.path("out.raw");
+    ScopedEnv disk{"SDL_AUDIODRIVER", "disk"}, file{"SDL_DISKAUDIOFILE", raw};
+
+    const std::vector<int16_t> expected = decode_mp3(mp3);
+    EXPECT_EQ(expected.size(), 2u * frames) << "LAME/mpg123 gapless round trip";
+    ASSERT_TRUE(init());
+    FSOUND_STREAM* stream = open(mp3);
+    ASSERT_NE(stream, nullptr) << FSOUND_GetError();
+    EXPECT_EQ(FSOUND_Stream_GetLengthMs(stream), frames * 1000 / 44100);
+    EXPECT_EQ(FSOUND_Stream_Play(-1, stream), 0);
+    SDL_Delay(static_cast<Uint32>(FSOUND_Stream_GetLengthMs(stream) + 1000));
+    FSOUND_Close();
+
+    const std::vector<int16_t> written = as_samples(read_bytes(raw));
+    ASSERT_GE(first_nonzero(written), first_nonzero(expected)) << "no leading silence";
+    const size_t lead = first_nonzero(written) - first_nonzero(expected);
+    ASSERT_EQ(lead % 2, 0u) << "stream must start on a left sample";
+    ASSERT_GE(written.size(), lead + expected.size()) << "stream did not finish playing";
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), written.begin() + lead));
+    EXPECT_TRUE(std::all_of(written.begin() + lead + expected.size(), written.end(), [](int16_t s) {
+        return s == 0;
+    })) << "silence after the end, no loop";
+}
+
+TEST_F(FSoundTest, RefusesFilesThatAreNotMpegAudio) {
+    const std::string valid = read_bytes(write_test_mp3(dir, "good.mp3", 4410));
+    struct Case {
+        const char* name;
+        std::string bytes;
+        int error;
+    } cases[] = {
+        {"text.mp3", "Just some words.\nNot audio at all.\n", FMOD_ERR_FILE_FORMAT},
+        {"random.mp3", std::string(), FMOD_ERR_FILE_FORMAT},
+        {"empty.mp3", "", FMOD_ERR_FILE_FORMAT},
+        {"header.mp3", valid.substr(0, 3), FMOD_ERR_FILE_FORMAT},
+        {"cut.mp3", valid.substr(0, 500), FMOD_ERR_FILE_FORMAT},
+        {"junk-first.mp3", std::string(300, '#') + valid, FMOD_ERR_FILE_FORMAT},
+    };
+    unsigned seed = 7;
+    for (int i = 0; i < 8192; ++i)
+        cases[1].bytes += static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+    ASSERT_TRUE(init());
+    for (const Case& c : cases) {
+        write_bytes(dir.path(c.name), c.bytes);
+        EXPECT_EQ(open(dir.path(c.name)), nullptr) << c.name;
+        EXPECT_EQ(FSOUND_GetError(), c.error) << c.name;
+    }
+    EXPECT_EQ(open(dir.path("missing.mp3")), nullptr);
+    EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_NOTFOUND);
+}
+
+TEST_F(FSoundTest, OpensAFileBehindAnId3Tag) {
+    const std::string audio = read_bytes(write_test_mp3(dir, "plain.mp3", 4410));
+    std::string tag("ID3\x04\x00\x00\x00\x00\x01\x05", 10); // 133-byte body, sync-safe
+    tag += std::string(133, '\0');
+    write_bytes(dir.path("tagged.mp3"), tag + audio);
+    ASSERT_TRUE(init());
+    FSOUND_STREAM* stream = open(dir.path("tagged.mp3"));
+    ASSERT_NE(stream, nullptr) << FSOUND_GetError();
+    EXPECT_EQ(FSOUND_Stream_GetLengthMs(stream), 100);
+}
+
+TEST_F(FSoundTest, EnforcesCallOrder) {
+    const std::string mp3 = write_test_mp3(dir, "tone.mp3", 4410);
+    EXPECT_EQ(open(mp3), nullptr);
+    EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_UNINITIALIZED);
+    ASSERT_TRUE(init());
+    EXPECT_FALSE(FSOUND_Init(44100, 2, 0));
+    EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_BUSY);
+    EXPECT_FALSE(FSOUND_SetBufferSize(100));
+    EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_BUSY);
+
+    FSOUND_STREAM* stream = open(mp3);
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(FSOUND_Stream_Play(-1, stream), 0);
+    EXPECT_EQ(FSOUND_Stream_Play(-1, stream), -1) << "a stream plays once";
+    EXPECT_EQ(FSOUND_Stream_Play(-1, nullptr), -1);
+    EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_INVALID_PARAM);
+}
+
+TEST_F(FSoundTest, CloseIsHarmlessWhenRepeatedAndAllowsANewInit) {
+    FSOUND_Close();
+    ASSERT_TRUE(init());
+    FSOUND_Close();
+    FSOUND_Close();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    EXPECT_TRUE(init()) << FSOUND_GetError();
+}
+
+TEST_F(FSoundTest, LeavesAnAudioSubsystemItDidNotStartRunning) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0);
+    ASSERT_TRUE(init());
+    FSOUND_Close();
+    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+TEST_F(FSoundTest, ReportsADeviceThatCannotOpen) {
+    ScopedEnv bad{"SDL_AUDIODRIVER", "no-such-driver"};
+    EXPECT_FALSE(init());
+    EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_INIT);
+}
+
+} // namespace

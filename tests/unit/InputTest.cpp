@@ -1,0 +1,79 @@
+#include "MainLoop.h"
+#include "support/Capture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+SDL_Event key(Uint8 type, SDLKey sym) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.keysym.sym = sym;
+    return e;
+}
+
+SDL_Event button(Uint8 type, Uint8 which, Uint16 x, Uint16 y) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.button = which;
+    e.button.x = x;
+    e.button.y = y;
+    return e;
+}
+
+} // namespace
+
+TEST(Input, HeldKeysAreASetOfLowerCaseCodes) {
+    cInputState input;
+    for (int repeat = 0; repeat < 3; ++repeat)
+        EXPECT_TRUE(input.apply(key(SDL_KEYDOWN, SDLK_a), 1024, 768));
+    EXPECT_TRUE(input.apply(key(SDL_KEYDOWN, static_cast<SDLKey>('B')), 1024, 768));
+    EXPECT_EQ(input.pressed_keys, (std::set<int>{'a', 'b'}));
+    input.apply(key(SDL_KEYUP, SDLK_a), 1024, 768);
+    EXPECT_EQ(input.pressed_keys, (std::set<int>{'b'}));
+    EXPECT_FALSE(input.apply(key(SDL_KEYDOWN, SDLK_ESCAPE), 1024, 768));
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    EXPECT_FALSE(input.apply(quit, 1024, 768));
+}
+
+TEST(Input, MouseIsNormalisedFromTheBottomLeftAndWheelFlagsStick) {
+    cInputState input;
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.x = 512;
+    motion.motion.y = 192;
+    input.apply(motion, 1024, 768);
+    EXPECT_FLOAT_EQ(input.mouse[0], 0.5f);
+    EXPECT_FLOAT_EQ(input.mouse[1], 0.75f);
+    input.apply(button(SDL_MOUSEBUTTONDOWN, 1, 256, 768), 1024, 768);
+    EXPECT_FLOAT_EQ(input.click[0], 0.25f);
+    EXPECT_FLOAT_EQ(input.click[1], 0.0f);
+    input.apply(button(SDL_MOUSEBUTTONDOWN, 4, 0, 0), 1024, 768);
+    input.apply(button(SDL_MOUSEBUTTONDOWN, 7, 0, 0), 1024, 768); // no flag, no harm
+    input.apply(button(SDL_MOUSEBUTTONUP, 1, 0, 0), 1024, 768);
+    input.apply(button(SDL_MOUSEBUTTONUP, 4, 0, 0), 1024, 768);
+    EXPECT_FALSE(input.buttons[1]);
+    EXPECT_TRUE(input.buttons[4]);
+}
+
+TEST(Input, KeyHandlingTogglesDumpsAndQuits) {
+    cDemo demo;
+    cDemoTime time{1000, 76004, 76000};
+    cInputState input;
+    input.pressed_keys = {SDLK_TAB, SDLK_SPACE, 'x'};
+    cCapture capture;
+    EXPECT_TRUE(handle_keys(input, demo, time));
+    EXPECT_TRUE(demo.gui_visible());
+    EXPECT_EQ(capture.err(), "-\n00:01:15,004\n");
+    EXPECT_EQ(input.pressed_keys, (std::set<int>{'x'})); // held until released
+    EXPECT_TRUE(handle_keys(input, demo, time));
+    EXPECT_EQ(capture.err(), "-\n00:01:15,004\n"); // Space handled once per press
+    input.pressed_keys.insert('q');
+    EXPECT_FALSE(handle_keys(input, demo, time));
+}
+
+TEST(Demo, OnlyOneMayExist) {
+    cDemo first;
+    EXPECT_THROW(cDemo second, std::runtime_error);
+}

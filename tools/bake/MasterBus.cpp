@@ -1,0 +1,65 @@
+#include "MasterBus.h"
+
+#include <algorithm>
+#include <cmath>
+
+void cMasterBus::process(StereoBuffer& mix) const {
+    scale(mix, settings_.drive_peak);
+    for (size_t i = 0; i < mix.frames(); ++i) {
+        mix.left[i] = soft_clip(mix.left[i]);
+        mix.right[i] = soft_clip(mix.right[i]);
+    }
+    fade_out(mix);
+    scale(mix, settings_.ceiling);
+}
+
+// Linear below the knee, then a tanh curve that meets it with slope 1 and
+// approaches full scale.
+float cMasterBus::soft_clip(float x) const {
+    const float k = settings_.knee;
+    const float a = std::fabs(x);
+    if (a <= k)
+        return x;
+    const float y = k + (1.0f - k) * std::tanh((a - k) / (1.0f - k));
+    return std::copysign(y, x);
+}
+
+float cMasterBus::peak(const StereoBuffer& mix) {
+    float p = 0.0f;
+    for (size_t i = 0; i < mix.frames(); ++i)
+        p = std::max({p, std::fabs(mix.left[i]), std::fabs(mix.right[i])});
+    return p;
+}
+
+void cMasterBus::scale(StereoBuffer& mix, float target_peak) const {
+    const float p = peak(mix);
+    if (p <= 0.0f)
+        return;
+    const float g = target_peak / p;
+    for (size_t i = 0; i < mix.frames(); ++i) {
+        mix.left[i] *= g;
+        mix.right[i] *= g;
+    }
+}
+
+void cMasterBus::fade_out(StereoBuffer& mix) const {
+    const size_t n = std::min(mix.frames(), size_t(settings_.fade_seconds * kSampleRate));
+    const size_t first = mix.frames() - n;
+    for (size_t i = 0; i < n; ++i) {
+        const float g = 0.5f + 0.5f * std::cos(3.14159265f * float(i + 1) / float(n));
+        mix.left[first + i] *= g;
+        mix.right[first + i] *= g;
+    }
+}
+
+std::vector<int16_t> cMasterBus::to_pcm16(const StereoBuffer& mix) {
+    std::vector<int16_t> pcm(2 * mix.frames());
+    auto convert = [](float x) {
+        return int16_t(std::lround(std::clamp(x, -1.0f, 1.0f) * 32767.0f));
+    };
+    for (size_t i = 0; i < mix.frames(); ++i) {
+        pcm[2 * i] = convert(mix.left[i]);
+        pcm[2 * i + 1] = convert(mix.right[i]);
+    }
+    return pcm;
+}
