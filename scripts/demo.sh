@@ -24,8 +24,8 @@ mkdir -p ../out
 echo "# demo: no display found - running under xvfb-run for ${seconds} s, answering 'n' (letterbox)"
 echo "# demo: the demo's error stream goes to out/demo-stderr.log"
 set +e
-echo n | timeout -s INT "$seconds" \
-  xvfb-run -a -s "-screen 0 1024x768x24" ./demo 2>../out/demo-stderr.log
+echo n | xvfb-run -a -s "-screen 0 1024x768x24" \
+  timeout -s INT "$seconds" ./demo 2>../out/demo-stderr.log
 status=$?
 set -e
 # Stopped by the time limit: SIGINT makes the demo quit through its tear-down.

@@ -13,9 +13,9 @@ const SDL_GLattr kAttributes[9] = {
     SDL_GL_MULTISAMPLEBUFFERS, SDL_GL_MULTISAMPLESAMPLES, SDL_GL_STEREO};
 
 void requested_attributes(const cDisplaySettings& s, int* values) {
-    const int requested[9] = {s.red_size,      s.green_size,          s.blue_size,
-                              s.alpha_size,    s.depth_size,          s.double_buffer,
-                              s.multisample_buffers, s.multisample_samples, s.stereo};
+    const int requested[9] = {
+        s.red_size,      s.green_size,          s.blue_size,           s.alpha_size, s.depth_size,
+        s.double_buffer, s.multisample_buffers, s.multisample_samples, s.stereo};
     for (int i = 0; i < 9; ++i)
         values[i] = requested[i];
 }
@@ -85,5 +85,6 @@ void init_sdl(cDisplaySettings& settings) {
     }
     report_attribute_mismatch(settings);
     SDL_WM_SetCaption("mirrel OpenGL", nullptr);
-    SDL_ShowCursor((settings.video_flags & cDisplaySettings::kFullScreen) ? SDL_DISABLE : SDL_ENABLE);
+    SDL_ShowCursor((settings.video_flags & cDisplaySettings::kFullScreen) ? SDL_DISABLE
+                                                                          : SDL_ENABLE);
 }

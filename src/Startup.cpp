@@ -8,7 +8,9 @@
 #include <GL/gl.h>
 #include <cstdlib>
 
-void load_phase() { scene_manager().start(); }
+void load_phase() {
+    scene_manager().start();
+}
 
 void run_demo(cDisplaySettings& settings) {
     settings.video_flags |= cDisplaySettings::kFullScreen;

@@ -12,4 +12,6 @@ cDemo::cDemo() {
     g_demo_exists = true;
 }
 
-cDemo::~cDemo() { g_demo_exists = false; }
+cDemo::~cDemo() {
+    g_demo_exists = false;
+}

@@ -12,4 +12,6 @@ int32_t cDemoTime::clock_ms(uint64_t counter, uint64_t frequency) {
                                 1000.0);
 }
 
-int32_t cDemoTime::clock_now(uint64_t frequency) { return clock_ms(perf_counter(), frequency); }
+int32_t cDemoTime::clock_now(uint64_t frequency) {
+    return clock_ms(perf_counter(), frequency);
+}

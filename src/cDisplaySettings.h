@@ -29,7 +29,11 @@ struct cDisplaySettings {
     int multisample_samples = 0;
     int stereo = 0;
 
-    float aspect() const { return static_cast<float>(view_width) / static_cast<float>(view_height); }
+    float aspect() const {
+        return static_cast<float>(view_width) / static_cast<float>(view_height);
+    }
 };
 
-inline cDisplaySettings& display_settings() { return cSingleton<cDisplaySettings>::get(); }
+inline cDisplaySettings& display_settings() {
+    return cSingleton<cDisplaySettings>::get();
+}

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
-cEventQueue::~cEventQueue() { clear(); }
+cEventQueue::~cEventQueue() {
+    clear();
+}
 
-void cEventQueue::add(cEvent* event) { events_.push_back(event); }
+void cEventQueue::add(cEvent* event) {
+    events_.push_back(event);
+}
 
 cEvent* cEventQueue::pop_due(int32_t demo_time) {
     if (cursor_ >= events_.size() || events_[cursor_]->time >= demo_time)

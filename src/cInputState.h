@@ -21,4 +21,6 @@ struct cInputState {
     bool apply(const SDL_Event& event, unsigned width, unsigned height);
 };
 
-inline cInputState& input_state() { return cSingleton<cInputState>::get(); }
+inline cInputState& input_state() {
+    return cSingleton<cInputState>::get();
+}

@@ -21,4 +21,6 @@ private:
     std::vector<std::string> paths_;
 };
 
-inline cResourcePath& resource_path() { return cSingleton<cResourcePath>::get(); }
+inline cResourcePath& resource_path() {
+    return cSingleton<cResourcePath>::get();
+}

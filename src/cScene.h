@@ -30,6 +30,6 @@ public:
 protected:
     int32_t demo_time() const { return time_->demo_time(); }
 
-    cDemoTime* time_; // the scene manager's, not owned
+    cDemoTime* time_;   // the scene manager's, not owned
     bool flag_ = false; // left to each scene
 };

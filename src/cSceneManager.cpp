@@ -34,7 +34,9 @@ void cSceneManager::start_clock() {
     time_.start_ms = time_.now_ms;
 }
 
-void cSceneManager::add_scene(cScene* scene) { scenes_.push_back(scene); }
+void cSceneManager::add_scene(cScene* scene) {
+    scenes_.push_back(scene);
+}
 
 void cSceneManager::set_event_queue(cEventQueue* queue) {
     delete queue_;

@@ -63,4 +63,6 @@ private:
     cSceneDummy* fallback_ = nullptr;
 };
 
-inline cSceneManager& scene_manager() { return cSingleton<cSceneManager>::get(); }
+inline cSceneManager& scene_manager() {
+    return cSingleton<cSceneManager>::get();
+}

@@ -43,8 +43,8 @@ template <class T> T succeed(T result) {
     return result;
 }
 
-// SDL 1.2 wants a power-of-two sample count (its dummy driver overruns its
-// buffer otherwise), so the requested length is rounded to the nearest one.
+// SDL 1.2 wants a power-of-two sample count (the dummy driver beneath it
+// overruns its buffer otherwise), so the length is rounded to the nearest one.
 Uint16 buffer_frames(int mixrate, int ms) {
     const long wanted = static_cast<long>(mixrate) * ms / 1000;
     long frames = 256;

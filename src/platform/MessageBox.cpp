@@ -53,7 +53,9 @@ std::string read_line() {
     return line;
 }
 
-bool stdin_is_terminal() { return isatty(STDIN_FILENO) != 0; }
+bool stdin_is_terminal() {
+    return isatty(STDIN_FILENO) != 0;
+}
 
 } // namespace
 

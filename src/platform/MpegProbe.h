@@ -1,7 +1,6 @@
-// Decides whether a file really holds MPEG audio before the decoder sees it,
-// since the decoder resyncs on any junk and would play it as noise. A file
-// passes only with a frame header right after its ID3v2 tag and a second one
-// exactly one frame length later.
+// Checks that a file really holds MPEG audio before the decoder sees it, since
+// the decoder resyncs on junk and would play it as noise. A file passes only with
+// a frame header right after any ID3v2 tag and another one frame length later.
 #pragma once
 
 #include <cstdio>

@@ -10,7 +10,9 @@ namespace {
 
 thread_local int g_last_error = 0;
 
-bool is_separator(char c) { return c == '/' || c == '\\'; }
+bool is_separator(char c) {
+    return c == '/' || c == '\\';
+}
 
 std::vector<std::string> split_segments(const std::string& path) {
     std::vector<std::string> segments;
@@ -29,11 +31,17 @@ std::vector<std::string> split_segments(const std::string& path) {
 
 } // namespace
 
-void set_last_error(int code) { g_last_error = code; }
+void set_last_error(int code) {
+    g_last_error = code;
+}
 
-int last_error() { return g_last_error; }
+int last_error() {
+    return g_last_error;
+}
 
-std::string format_message(int code) { return std::strerror(code); }
+std::string format_message(int code) {
+    return std::strerror(code);
+}
 
 std::string path_canonicalize(const std::string& path) {
     const bool absolute = !path.empty() && is_separator(path[0]);

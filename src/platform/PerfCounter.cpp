@@ -34,10 +34,18 @@ iClockSource* g_source = &g_system_clock;
 
 } // namespace
 
-void set_clock_source(iClockSource* source) { g_source = source ? source : &g_system_clock; }
+void set_clock_source(iClockSource* source) {
+    g_source = source ? source : &g_system_clock;
+}
 
-uint64_t perf_counter() { return g_source->counter(); }
+uint64_t perf_counter() {
+    return g_source->counter();
+}
 
-uint64_t perf_frequency() { return g_source->frequency(); }
+uint64_t perf_frequency() {
+    return g_source->frequency();
+}
 
-void perf_sleep_ms(uint32_t ms) { g_source->sleep_ms(ms); }
+void perf_sleep_ms(uint32_t ms) {
+    g_source->sleep_ms(ms);
+}

@@ -31,6 +31,7 @@ protected:
         add_music();
         auto demo = start(answer);
         EXPECT_TRUE(demo->wait_for_out(kPlaying, 60)) << demo->err();
+        EXPECT_TRUE(x_.connected()) << "these tests need an X display (run them under xvfb-run)";
         EXPECT_TRUE(x_.find_window("mirrel OpenGL", 10));
         return demo;
     }

@@ -18,8 +18,7 @@ bool has_title(Display* display, Window window, const std::string& title) {
 
 bool viewable(Display* display, Window window) {
     XWindowAttributes attributes;
-    return XGetWindowAttributes(display, window, &attributes) &&
-           attributes.map_state == IsViewable;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
 Window search(Display* display, Window window, const std::string& title) {
@@ -47,6 +46,8 @@ cXDriver::~cXDriver() {
 }
 
 bool cXDriver::find_window(const std::string& title, double seconds) {
+    if (!display_)
+        return false;
     using Clock = std::chrono::steady_clock;
     for (const auto start = Clock::now();
          std::chrono::duration<double>(Clock::now() - start).count() < seconds; usleep(50000)) {
@@ -58,6 +59,8 @@ bool cXDriver::find_window(const std::string& title, double seconds) {
 }
 
 void cXDriver::tap_key(const std::string& keysym_name) {
+    if (!window_)
+        return;
     const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysym_name.c_str()));
     // Without a window manager the keyboard follows the pointer: put it on the window.
     XWarpPointer(display_, None, window_, 0, 0, 0, 0, 100, 100);
@@ -68,6 +71,8 @@ void cXDriver::tap_key(const std::string& keysym_name) {
 }
 
 void cXDriver::close_window() {
+    if (!window_)
+        return;
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window_;

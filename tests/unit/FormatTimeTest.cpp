@@ -8,7 +8,7 @@ TEST(FormatTime, WritesHoursTotalMinutesSecondsAndMilliseconds) {
         const char* text;
     } cases[] = {
         {0, "00:00:00,000"},
-        {75004, "00:01:15,004"},     // seconds reduced modulo 60
+        {75004, "00:01:15,004"}, // seconds reduced modulo 60
         {59999, "00:00:59,999"},
         {3725000, "01:62:05,000"},   // minutes are the total, not modulo 60
         {36000000, "10:600:00,000"}, // no leading zero from 10 on

@@ -11,8 +11,8 @@ TEST(GlExtensions, MatchesWholeWordsOnly) {
         {"GL_ARB_multitexture", true},
         {"GL_A GL_ARB_multitexture GL_B", true},
         {"GL_A GL_ARB_multitexture", true},
-        {"GL_ARB_multitexture_extra GL_B", false},   // only the start of a longer word
-        {"GL_X_GL_ARB_multitexture", false},         // only the end of a longer word
+        {"GL_ARB_multitexture_extra GL_B", false},               // only the start of a longer word
+        {"GL_X_GL_ARB_multitexture", false},                     // only the end of a longer word
         {"GL_ARB_multitexture_extra GL_ARB_multitexture", true}, // a later whole word
         {"", false},
     };

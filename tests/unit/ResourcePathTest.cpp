@@ -15,11 +15,11 @@ TEST(PathFunctions, CanonicalizeFoldsDotSegments) {
         const char* in;
         const char* out;
     } cases[] = {
-        {"../data", "../data"},          // nothing to fold a leading ".." into
+        {"../data", "../data"}, // nothing to fold a leading ".." into
         {"../data/./models/", "../data/models/"},
         {"a/b/../c", "a/c"},
         {"a/b/../../..", ".."},
-        {"/x/../../y", "/y"},           // nothing lies above the root
+        {"/x/../../y", "/y"}, // nothing lies above the root
         {"a\\b\\..\\c", "a/c"},
         {"a//b", "a/b"},
     };
@@ -54,8 +54,8 @@ protected:
 TEST_F(ResourcePathTest, KeepsDirectoriesInOrderWithOneTrailingSlash) {
     paths_.push_searchpath("../data/./music/../models");
     EXPECT_EQ(paths_.searchpaths(),
-              (std::vector<std::string>{"../data/models/a/", "../data/models/b/",
-                                        "../data/music/", "../data/models/"}));
+              (std::vector<std::string>{"../data/models/a/", "../data/models/b/", "../data/music/",
+                                        "../data/models/"}));
 }
 
 TEST_F(ResourcePathTest, FindsTheFileNamePartInTheFirstDirectoryThatHoldsIt) {
@@ -82,9 +82,8 @@ TEST_F(ResourcePathTest, ReportsAPathTooLongToKeep) {
     cCapture capture;
     const std::string longer(300, 'x');
     paths_.push_searchpath(longer);
-    EXPECT_EQ(capture.err().rfind("fatal - oops in cResourcePath::push_searchpath on path \"" +
-                                      longer + "\": ",
-                                  0),
+    EXPECT_EQ(capture.err().rfind(
+                  "fatal - oops in cResourcePath::push_searchpath on path \"" + longer + "\": ", 0),
               0u);
     EXPECT_EQ(paths_.searchpaths().back(), longer + "/"); // reported, still kept
 }

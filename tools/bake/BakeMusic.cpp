@@ -62,8 +62,8 @@ void cBakeMusic::print_levels(const Score& score, const StereoBuffer& audio) {
                    meter.levels(size_t(from * kSampleRate), size_t(to * kSampleRate)));
     }
     print_line("all", 0.0, length, meter.levels(0, audio.frames()));
-    // The last second is the fade-out, quiet on purpose.
-    const QuietSpot q = meter.quietest(0, audio.frames() - kSampleRate, kSampleRate / 10);
+    // Skips the first and last second: the pad's fade-in and the fade-out.
+    const QuietSpot q = meter.quietest(kSampleRate, audio.frames() - kSampleRate, kSampleRate / 10);
     char line[120];
     std::snprintf(line, sizeof line, "# bake:   quietest 100 ms: rms %.1f dBFS at %.1f s", q.rms_db,
                   q.seconds);

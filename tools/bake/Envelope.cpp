@@ -32,6 +32,6 @@ float cEnvelope::next() {
 }
 
 size_t cEnvelope::ring_frames(const EnvelopeShape& shape, size_t hold_frames) {
-    // 9.3 time constants take a full-scale level below 1e-4.
-    return hold_frames + size_t(9.3f * shape.release * kSampleRate) + 1;
+    // 7 time constants take a full-scale level below 1e-3.
+    return hold_frames + size_t(7.0f * shape.release * kSampleRate) + 1;
 }

@@ -17,8 +17,8 @@ public:
     cEnvelope(const EnvelopeShape& shape, size_t hold_frames);
 
     float next();
-    // True once released and below -80 dB: the voice can stop.
-    bool done() const { return frame_ > hold_ && level_ < 1e-4f; }
+    // True once released and below -60 dB: the voice can stop.
+    bool done() const { return frame_ > hold_ && level_ < 1e-3f; }
     // Frames until done() at the latest, for sizing a voice's render.
     static size_t ring_frames(const EnvelopeShape& shape, size_t hold_frames);
 

@@ -4,6 +4,8 @@
 #include <cmath>
 
 void cMasterBus::process(StereoBuffer& mix) const {
+    remove_dc(mix.left);
+    remove_dc(mix.right);
     scale(mix, settings_.drive_peak);
     for (size_t i = 0; i < mix.frames(); ++i) {
         mix.left[i] = soft_clip(mix.left[i]);
@@ -11,6 +13,18 @@ void cMasterBus::process(StereoBuffer& mix) const {
     }
     fade_out(mix);
     scale(mix, settings_.ceiling);
+}
+
+// A one-pole high-pass at about 10 Hz: the kick's decaying sweep is not
+// symmetric and would otherwise leave a small offset under every hit.
+void cMasterBus::remove_dc(std::vector<float>& channel) {
+    const float r = 1.0f - 6.2831853f * 10.0f / kSampleRate;
+    float last_in = 0.0f, last_out = 0.0f;
+    for (float& x : channel) {
+        last_out = x - last_in + r * last_out;
+        last_in = x;
+        x = last_out;
+    }
 }
 
 // Linear below the knee, then a tanh curve that meets it with slope 1 and

@@ -1,5 +1,5 @@
-// The last stage before encoding: drives the mix into a soft-knee clipper to
-// tame the transient peaks, fades the tail out so the piece never ends on a
+// The last stage before encoding: removes DC, drives the mix into a soft-knee
+// clipper to tame the transient peaks, fades the tail out so the piece never ends on a
 // cut, normalises the peak to a safe ceiling and converts to 16-bit PCM.
 #pragma once
 
@@ -24,6 +24,7 @@ public:
     static float peak(const StereoBuffer& mix);
 
 private:
+    static void remove_dc(std::vector<float>& channel);
     float soft_clip(float x) const;
     void scale(StereoBuffer& mix, float target_peak) const;
     void fade_out(StereoBuffer& mix) const;

@@ -11,8 +11,8 @@ namespace bake {
 
 struct Mp3Settings {
     int sample_rate = 44100;
-    int kbps = 192;   // constant bit rate
-    int quality = 2;  // LAME's 0 (best) .. 9 (fastest)
+    int kbps = 192;  // constant bit rate
+    int quality = 2; // LAME's 0 (best) .. 9 (fastest)
 };
 
 // `interleaved` holds left/right pairs of 16-bit samples. Returns false and

@@ -24,13 +24,13 @@ void cPulseMix::add(std::unique_ptr<iInstrument> instrument, float gain, float p
 
 // Added in ePulseTrack order.
 void cPulseMix::add_drums() {
-    add(std::make_unique<cKickDrum>(KickShape{}), 0.95f, 0.0f, 0.0f, 0.0f);
+    add(std::make_unique<cKickDrum>(KickShape{}), 0.8f, 0.0f, 0.0f, 0.0f);
     NoiseDrumShape snare{0.13f, 900.0f, 3500.0f, 0.2f, 185.0f, 0.07f, 0.5f, 1, 0.0f, 0.3f};
-    add(std::make_unique<cNoiseDrum>(snare), 0.55f, 0.0f, 0.05f, 0.0f);
+    add(std::make_unique<cNoiseDrum>(snare), 0.45f, 0.0f, 0.05f, 0.0f);
     NoiseDrumShape clap{0.09f, 700.0f, 1300.0f, 0.35f, 0.0f, 0.05f, 0.0f, 3, 0.011f, 0.6f};
-    add(std::make_unique<cNoiseDrum>(clap), 0.55f, 0.05f, 0.1f, 0.0f);
+    add(std::make_unique<cNoiseDrum>(clap), 0.9f, 0.05f, 0.1f, 0.0f);
     NoiseDrumShape hat{0.035f, 7500.0f, 0.0f, 0.0f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.2f};
-    add(std::make_unique<cNoiseDrum>(hat), 0.32f, 0.25f, 0.0f, 0.0f);
+    add(std::make_unique<cNoiseDrum>(hat), 0.4f, 0.25f, 0.0f, 0.0f);
     NoiseDrumShape open_hat{0.2f, 6500.0f, 0.0f, 0.0f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.3f};
     add(std::make_unique<cNoiseDrum>(open_hat), 0.22f, -0.25f, 0.0f, 0.3f);
     NoiseDrumShape crash{1.1f, 3500.0f, 0.0f, 0.0f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.8f};
@@ -49,7 +49,7 @@ void cPulseMix::add_tones() {
     ToneShape pad;
     pad.unison = 4, pad.detune_cents = 22.0f, pad.width = 0.9f;
     pad.cutoff_hz = 900.0f, pad.velocity_cutoff_hz = 1500.0f, pad.resonance = 0.15f;
-    pad.amp = {0.35f, 0.6f, 0.8f, 0.5f};
+    pad.amp = {0.25f, 0.6f, 0.8f, 0.4f};
     add(std::make_unique<cToneVoice>(pad), 0.22f, 0.0f, 0.1f, 0.7f);
 
     ToneShape arp;
@@ -57,7 +57,7 @@ void cPulseMix::add_tones() {
     arp.envelope_cutoff_hz = 1500.0f, arp.resonance = 0.45f;
     arp.amp = {0.001f, 0.15f, 0.0f, 0.06f};
     arp.filter = {0.001f, 0.08f, 0.0f, 0.05f};
-    add(std::make_unique<cToneVoice>(arp), 0.24f, -0.2f, 0.4f, 0.3f);
+    add(std::make_unique<cToneVoice>(arp), 0.4f, -0.2f, 0.4f, 0.3f);
 
     ToneShape lead;
     lead.unison = 2, lead.detune_cents = 10.0f, lead.width = 0.5f;
@@ -66,5 +66,5 @@ void cPulseMix::add_tones() {
     lead.vibrato_cents = 18.0f, lead.vibrato_hz = 5.5f;
     lead.amp = {0.008f, 0.3f, 0.75f, 0.15f};
     lead.filter = {0.005f, 0.25f, 0.2f, 0.2f};
-    add(std::make_unique<cToneVoice>(lead), 0.3f, 0.1f, 0.35f, 0.2f);
+    add(std::make_unique<cToneVoice>(lead), 0.34f, 0.1f, 0.35f, 0.2f);
 }

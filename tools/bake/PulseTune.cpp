@@ -36,22 +36,21 @@ Score cPulseTune::compose() {
 // Pad and a dark arpeggio, then the beat and a held bass come in.
 void cPulseTune::intro(Score& score, int bar) {
     cPulseParts p(score);
-    p.pad(bar, 8, 70);
-    p.arp(bar, 8, 30, 60);
+    p.pad(bar, 8, 90);
+    p.arp(bar, 8, 45, 70);
     p.kick(bar + 4, 4);
     p.hats(bar + 4, 4, false);
     p.bass(bar + 4, 4, false);
 }
 
-// The groove tightens, the arpeggio opens up, a roll and a riser take over
-// and the kick drops out for the last two bars.
+// A lighter groove than the drop's while the arpeggio opens up; then a roll
+// and a riser take over and the kick drops out for the last two bars.
 void cPulseTune::build(Score& score, int bar) {
     cPulseParts p(score);
     p.pad(bar, 8, 80);
-    p.arp(bar, 8, 60, 120);
+    p.arp(bar, 8, 70, 120);
     p.kick(bar, 6);
-    p.backbeat(bar, 4, false);
-    p.hats(bar, 6, true);
+    p.hats(bar, 6, false);
     p.bass(bar, 6, true);
     p.snare_roll(bar + 4, 4);
     p.riser(bar + 4, 4);

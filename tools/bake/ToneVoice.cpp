@@ -30,6 +30,23 @@ std::vector<Unison> make_unison(const ToneShape& s) {
     return voices;
 }
 
+void retune(std::vector<Unison>& voices, cOscillator& sub, float hz) {
+    for (Unison& u : voices)
+        u.osc.set_hz(hz * u.ratio);
+    sub.set_hz(0.5f * hz);
+}
+
+// Sums the unison oscillators into the left and right channel.
+void mix_oscillators(std::vector<Unison>& voices, const ToneShape& s, float& l, float& r) {
+    l = r = 0.0f;
+    for (Unison& u : voices) {
+        const cOscillator::Shapes o = u.osc.next();
+        const float v = s.saw * o.saw + s.pulse * o.pulse;
+        l += v * u.gain_l;
+        r += v * u.gain_r;
+    }
+}
+
 } // namespace
 
 float cToneVoice::vibrato(size_t frame) const {
@@ -55,22 +72,14 @@ void cToneVoice::play(const VoiceNote& note, StereoBuffer& out, size_t start) {
     const float level = note.velocity;
     for (size_t i = 0; i < length && !(i > note.hold && amp.done()); ++i) {
         const float fenv = filter_env.next();
-        if (i % 8 == 0) {
-            const float vib = vibrato(i);
-            for (Unison& u : voices)
-                u.osc.set_hz(hz * u.ratio * vib);
-            sub.set_hz(0.5f * hz * vib);
+        if (i % 8 == 0) { // pitch and cutoff move slowly enough for a control rate
+            retune(voices, sub, hz * vibrato(i));
             const float cutoff = base_cutoff + fenv * shape_.envelope_cutoff_hz;
             filter_l.set(cutoff, shape_.resonance);
             filter_r.set(cutoff, shape_.resonance);
         }
-        float l = 0.0f, r = 0.0f;
-        for (Unison& u : voices) {
-            const cOscillator::Shapes s = u.osc.next();
-            const float v = shape_.saw * s.saw + shape_.pulse * s.pulse;
-            l += v * u.gain_l;
-            r += v * u.gain_r;
-        }
+        float l, r;
+        mix_oscillators(voices, shape_, l, r);
         const float low = shape_.sub > 0.0f ? shape_.sub * sub.next_sine() * 0.7071f : 0.0f;
         const float gain = amp.next() * level;
         out.left[start + i] += (filter_l.low(l) + low) * gain;
