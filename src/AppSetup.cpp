@@ -1,6 +1,7 @@
 #include "AppSetup.h"
 
 #include "Messages.h"
+#include "cLaptopLights.h"
 #include "cResourcePath.h"
 #include "cSceneManager.h"
 
@@ -48,6 +49,7 @@ void register_search_paths() {
 }
 
 void teardown() {
+    laptop_lights().off();
     cSingleton<cSceneManager>::destroy(); // closes the sound library first
     cSingleton<cResourcePath>::destroy();
     display_settings(); // SDL_Quit below needs the record even if nothing made it

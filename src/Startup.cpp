@@ -3,13 +3,21 @@
 #include "AppSetup.h"
 #include "GlErrors.h"
 #include "MainLoop.h"
+#include "cMidiReader.h"
 #include "cSceneManager.h"
 
 #include <GL/gl.h>
 #include <cstdlib>
 
+namespace {
+const char* const kMidiFile = "../data/music/pulse55.mid";
+} // namespace
+
 void load_phase() {
-    scene_manager().start();
+    cSceneManager& manager = scene_manager();
+    manager.start();
+    cMidiReader::read_into_queue(kMidiFile, *manager.event_queue());
+    manager.event_queue()->rewind();
 }
 
 void run_demo(cDisplaySettings& settings) {

@@ -1,6 +1,9 @@
 #include "cSceneManager.h"
 
 #include "Messages.h"
+#include "cEventQueue_factory.h"
+#include "cLaptopLights.h"
+#include "cMETrigger.h"
 #include "cSceneDummy.h"
 #include "platform/PerfCounter.h"
 
@@ -20,8 +23,9 @@ cSceneManager::~cSceneManager() {
 }
 
 void cSceneManager::start() {
-    // An empty timeline until the event script is read into it.
-    set_event_queue(new cEventQueue());
+    cEventQueue* script = cEventQueue_factory::loadFile(kEventScript);
+    // Without a script the timeline still takes the MIDI file's events.
+    set_event_queue(script ? script : new cEventQueue());
     sound_.start();
     sound_.load();
     start_clock();
@@ -80,6 +84,9 @@ void cSceneManager::handle(cEvent* event, bool* switched) {
         switch_scene(*event);
         *switched = true;
     } else if (type >= cEvent::kFirstTrigger && type <= cEvent::kBeat) {
+        const auto* note = dynamic_cast<const cMETrigger*>(event);
+        if (note && note->is_note_on() && note->track == kLightsTrack)
+            laptop_lights().flash();
         if (current_)
             current_->handle_event(event);
     } else if (type == cEvent::kQuit) {
@@ -94,6 +101,7 @@ bool cSceneManager::frame_update() {
     const bool switched = dispatch();
     if (current_)
         current_->update();
+    laptop_lights().fade_step(time_.demo_time());
     return switched;
 }
 

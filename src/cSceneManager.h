@@ -19,6 +19,9 @@ public:
     // The music's start is heard this long after it is requested; demo time
     // 0 is put there.
     static constexpr int32_t kAudioLatencyMs = 200;
+    // The note-ons of this MIDI track (the kick) flash the case lights.
+    static constexpr int kLightsTrack = 1;
+    static constexpr const char* kEventScript = "../data/script/markers.txt";
 
     cSceneManager();
     cSceneManager(const cSceneManager&) = delete;
@@ -38,8 +41,8 @@ public:
     void draw_current();
     // Pops and handles every due event; true if the current scene changed.
     bool dispatch();
-    // One frame: clock, dispatch, the current scene's update. Returns
-    // dispatch's result.
+    // One frame: clock, dispatch, the current scene's update, one step of the
+    // lights' fade. Returns dispatch's result.
     bool frame_update();
     // Starts the music and puts demo time 0 where it is heard.
     void start_playback();

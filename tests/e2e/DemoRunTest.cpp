@@ -2,6 +2,7 @@
 // data/music beside it), answered on standard input and driven through the
 // X display like a user would.
 #include "support/ChildProcess.h"
+#include "support/MidiBuilder.h"
 #include "support/TestAudio.h"
 #include "support/XDriver.h"
 
@@ -42,17 +43,21 @@ protected:
             result.push_back(text.substr(start, end - start));
         return result;
     }
-    void expect_clean_end(cChildProcess& demo) {
-        ASSERT_EQ(demo.wait_exit(30), 0) << demo.err();
+    // The start-up and tear-down lines on standard output, in their order,
+    // with "requested exit" the very last.
+    void expect_clean_end(cChildProcess& demo, int32_t seconds = 30) {
+        ASSERT_EQ(demo.wait_exit(seconds), 0) << demo.err();
         const std::vector<std::string> out = lines(demo.out());
-        ASSERT_EQ(out.size(), 4u) << demo.out();
-        EXPECT_EQ(out[0].rfind("# fmod loaded stream \"../data/music/pulse55.mp3\" [length: ", 0),
-                  0u);
-        EXPECT_EQ(out[1], "# corrected for audio-latency: 200ms");
-        EXPECT_EQ(out[2], "# fmod starting playback...");
-        EXPECT_EQ(out[3], "requested exit");
-        EXPECT_NE(demo.err().find("# warning, no scene selected in cSceneManager::draw_current\n"),
-                  std::string::npos);
+        const char* const expected[] = {"# fmod loaded stream \"../data/music/pulse55.mp3\" [length: ",
+                                        "# corrected for audio-latency: 200ms",
+                                        "# fmod starting playback...", "requested exit"};
+        size_t next = 0;
+        for (const std::string& line : out)
+            if (next < std::size(expected) && line.rfind(expected[next], 0) == 0)
+                ++next;
+        EXPECT_EQ(next, std::size(expected)) << demo.out();
+        ASSERT_FALSE(out.empty());
+        EXPECT_EQ(out.back(), "requested exit");
     }
 
     TempDir dir_;
@@ -74,6 +79,12 @@ TEST_F(DemoRunTest, EscapeEndsWithTheTearDownLines) {
     x_.tap_key("Escape");
     expect_clean_end(*demo);
     EXPECT_EQ(demo->err().find("widescreen"), std::string::npos);
+    // Without an event script the timeline is empty: no scene, every frame says so.
+    EXPECT_NE(demo->out().find("Error reading file \"../data/script/markers.txt\" in "
+                               "cEventQueue_factory::loadFile\n"),
+              std::string::npos);
+    EXPECT_NE(demo->err().find("# warning, no scene selected in cSceneManager::draw_current\n"),
+              std::string::npos);
 }
 
 TEST_F(DemoRunTest, QEndsWithTheTearDownLines) {
@@ -107,4 +118,35 @@ TEST_F(DemoRunTest, MusicThatIsMissingOrNotMpegEndsTheLoadPhase) {
     auto demo = start("n\n");
     EXPECT_EQ(demo->wait_exit(60), 1);
     EXPECT_NE(demo->err().find("## ERROR: Unknown file format"), std::string::npos);
+}
+
+TEST_F(DemoRunTest, TheTimelineSwitchesScenesReportsAndQuits) {
+    add_music();
+    fs::create_directories(dir_.path("data/script"));
+    write_bytes(dir_.path("data/script/markers.txt"),
+                "# test timeline\ns03 0:0:0,300\ns100 0:0:0,600\nquit 0:0:1,500\n");
+    cMidiTrack conductor, kick;
+    conductor.name(0, "tempo").tempo(0, 500000).end();
+    kick.name(0, "kick").event(480, {0x90, 36, 100}).event(240, {0x80, 36, 0}).end();
+    const std::vector<uint8_t> midi = midi_file(1, 480, {conductor, kick});
+    write_bytes(dir_.path("data/music/pulse55.mid"), std::string(midi.begin(), midi.end()));
+
+    auto demo = start("n\n");
+    expect_clean_end(*demo, 60); // the quit event ends it
+    const std::string err = demo->err();
+    // No scenes are built yet: scene 3 is the grey fallback, which reports
+    // the kick's note and the beats it is handed.
+    EXPECT_NE(err.find("## ERROR: tried to switch to scene3, but it's not added. In "
+                       "cSceneManager::switch_scene\n"),
+              std::string::npos);
+    EXPECT_NE(err.find("unhandled demo_event: 13\n"), std::string::npos);
+    EXPECT_NE(err.find("dummy-scene recieved event: 30\n"), std::string::npos);
+    EXPECT_NE(err.find("dummy-scene recieved event: 31\n"), std::string::npos);
+    const std::string out = demo->out();
+    EXPECT_NE(out.find("# mid: Num tracks: 2\n# mid: Reading tracks from MIDI file...\n"
+                       "# mid: bpm: 120.000000\n"),
+              std::string::npos);
+    // The kick's note-on asked for the lights: this machine has none, said once.
+    EXPECT_EQ(out.find("xps not detected\n"), out.rfind("xps not detected\n"));
+    EXPECT_NE(out.find("xps not detected\n"), std::string::npos);
 }

@@ -1,0 +1,69 @@
+#include "support/MidiBuilder.h"
+
+std::vector<uint8_t> vlq(uint32_t value) {
+    std::vector<uint8_t> out{static_cast<uint8_t>(value & 0x7F)};
+    while (value >>= 7)
+        out.insert(out.begin(), static_cast<uint8_t>(0x80 | (value & 0x7F)));
+    return out;
+}
+
+cMidiTrack& cMidiTrack::raw(std::initializer_list<uint8_t> more) {
+    bytes.insert(bytes.end(), more);
+    return *this;
+}
+
+cMidiTrack& cMidiTrack::event(uint32_t delta, std::initializer_list<uint8_t> more) {
+    const std::vector<uint8_t> d = vlq(delta);
+    bytes.insert(bytes.end(), d.begin(), d.end());
+    return raw(more);
+}
+
+cMidiTrack& cMidiTrack::name(uint32_t delta, const std::string& text) {
+    event(delta, {0xFF, 0x03});
+    const std::vector<uint8_t> length = vlq(static_cast<uint32_t>(text.size()));
+    bytes.insert(bytes.end(), length.begin(), length.end());
+    bytes.insert(bytes.end(), text.begin(), text.end());
+    return *this;
+}
+
+cMidiTrack& cMidiTrack::tempo(uint32_t delta, uint32_t us) {
+    return event(delta, {0xFF, 0x51, 0x03, static_cast<uint8_t>(us >> 16),
+                         static_cast<uint8_t>(us >> 8), static_cast<uint8_t>(us)});
+}
+
+namespace {
+void put16(std::vector<uint8_t>& out, int value) {
+    out.push_back(static_cast<uint8_t>(value >> 8));
+    out.push_back(static_cast<uint8_t>(value));
+}
+void put32(std::vector<uint8_t>& out, uint32_t value) {
+    put16(out, static_cast<int>(value >> 16));
+    put16(out, static_cast<int>(value & 0xFFFF));
+}
+} // namespace
+
+std::vector<uint8_t> midi_header(int format, int tracks, int16_t division) {
+    std::vector<uint8_t> out{'M', 'T', 'h', 'd'};
+    put32(out, 6);
+    put16(out, format);
+    put16(out, tracks);
+    put16(out, static_cast<uint16_t>(division));
+    return out;
+}
+
+std::vector<uint8_t> midi_chunk(const cMidiTrack& track, int64_t length) {
+    std::vector<uint8_t> out{'M', 'T', 'r', 'k'};
+    put32(out, static_cast<uint32_t>(length < 0 ? track.bytes.size() : length));
+    out.insert(out.end(), track.bytes.begin(), track.bytes.end());
+    return out;
+}
+
+std::vector<uint8_t> midi_file(int format, int16_t division,
+                               const std::vector<cMidiTrack>& tracks) {
+    std::vector<uint8_t> out = midi_header(format, static_cast<int>(tracks.size()), division);
+    for (const cMidiTrack& track : tracks) {
+        const std::vector<uint8_t> chunk = midi_chunk(track);
+        out.insert(out.end(), chunk.begin(), chunk.end());
+    }
+    return out;
+}

@@ -1,0 +1,30 @@
+// Writes Standard MIDI Files byte by byte for the reader's tests: a header,
+// then tracks built from delta times and raw event bytes, with chunk
+// lengths that are right unless a test sets them wrong on purpose.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class cMidiTrack {
+public:
+    // Appends a delta time as a variable-length quantity, then raw bytes.
+    cMidiTrack& event(uint32_t delta, std::initializer_list<uint8_t> bytes);
+    cMidiTrack& name(uint32_t delta, const std::string& text);
+    cMidiTrack& tempo(uint32_t delta, uint32_t microseconds_per_quarter);
+    cMidiTrack& end(uint32_t delta = 0) { return event(delta, {0xFF, 0x2F, 0x00}); }
+    cMidiTrack& raw(std::initializer_list<uint8_t> bytes);
+
+    std::vector<uint8_t> bytes;
+};
+
+std::vector<uint8_t> vlq(uint32_t value);
+
+// "MThd", length 6, format, the number of tracks and the division.
+std::vector<uint8_t> midi_header(int format, int tracks, int16_t division);
+// "MTrk", the track's length (or `length` if not negative), the track.
+std::vector<uint8_t> midi_chunk(const cMidiTrack& track, int64_t length = -1);
+// A whole file from a header and tracks.
+std::vector<uint8_t> midi_file(int format, int16_t division, const std::vector<cMidiTrack>& tracks);

@@ -1,0 +1,103 @@
+#include "cLaptopLights.h"
+#include "support/Capture.h"
+#include "support/TestAudio.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Points the light device at a file that records every request.
+class LaptopLightsTest : public ::testing::Test {
+protected:
+    LaptopLightsTest() : device_(dir_.path("lights")) {
+        write_bytes(device_, "");
+        set_light_device_path(device_);
+    }
+    ~LaptopLightsTest() override { set_light_device_path(""); }
+
+    // Each request as "level/colour1/colour2/colour3", checking the fixed bytes.
+    std::vector<std::string> requests() {
+        const std::string bytes = read_bytes(device_);
+        std::vector<std::string> result;
+        for (size_t at = 0; at + 44 <= bytes.size(); at += 44) {
+            const std::string r = bytes.substr(at, 44);
+            EXPECT_EQ(r.substr(0, 4), std::string("\x04\x00\x06\x00", 4));
+            EXPECT_EQ(r[8], 1);
+            EXPECT_EQ(r.substr(9), std::string(35, '\0'));
+            result.push_back(std::to_string(r[7]) + "/" + std::to_string(r[4]) + "/" +
+                             std::to_string(r[5]) + "/" + std::to_string(r[6]));
+        }
+        EXPECT_EQ(bytes.size() % 44, 0u);
+        return result;
+    }
+
+    TempDir dir_;
+    std::string device_;
+    cLaptopLights lights_;
+};
+
+using Requests = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(LaptopLightsTest, RequestsCarryLevelAndClampedColours) {
+    lights_.flash();
+    lights_.off();
+    lights_.set_lights(0, 5, 5, 5);
+    lights_.set_lights(9, 20, 20, -3);
+    EXPECT_EQ(requests(), (Requests{"7/2/2/2", "0/0/0/0", "0/0/0/0", "7/15/16/0"}));
+}
+
+TEST_F(LaptopLightsTest, AFlashFadesInSevenStepsOnA50MsGrid) {
+    lights_.flash();
+    std::vector<int> step_times;
+    for (int32_t t = 0; t <= 1000; t += 20) {
+        const size_t before = requests().size();
+        lights_.fade_step(t);
+        if (requests().size() > before)
+            step_times.push_back(t);
+    }
+    EXPECT_EQ(requests(),
+              (Requests{"7/2/2/2", "6/2/2/2", "5/2/2/2", "4/2/2/2", "3/2/2/2", "2/2/2/2",
+                        "1/2/2/2", "0/0/0/0"}));
+    // Step i is taken in the first frame after i x 50 ms.
+    ASSERT_EQ(step_times.size(), 7u);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_GT(step_times[static_cast<size_t>(i)], 50 * i);
+        EXPECT_LE(step_times[static_cast<size_t>(i)], 50 * i + 20);
+    }
+}
+
+TEST_F(LaptopLightsTest, AFlashWhileFadingRestartsAtTheTopWithoutMovingTheSteps) {
+    lights_.flash();
+    lights_.fade_step(10);  // step due: 6; next step after 50
+    lights_.fade_step(30);  // not yet
+    lights_.flash();        // back to 7
+    lights_.fade_step(51);  // 6
+    EXPECT_EQ(requests(), (Requests{"7/2/2/2", "6/2/2/2", "7/2/2/2", "6/2/2/2"}));
+}
+
+TEST_F(LaptopLightsTest, WithoutADeviceSaysSoOnceAndStaysOff) {
+    set_light_device_path(dir_.path("no/such/device"));
+    cCapture capture;
+    lights_.flash();
+    lights_.fade_step(100);
+    lights_.off();
+    EXPECT_EQ(capture.out(), "xps not detected\n");
+    EXPECT_FALSE(lights_.enabled());
+}
+
+TEST_F(LaptopLightsTest, AnLedClassDeviceGetsTheLevelAsItsBrightness) {
+    const std::string led = dir_.path("kbd_backlight");
+    std::filesystem::create_directories(led);
+    write_bytes(led + "/max_brightness", "3\n");
+    write_bytes(led + "/brightness", "");
+    set_light_device_path(led);
+    lights_.flash();
+    EXPECT_EQ(read_bytes(led + "/brightness"), "3");
+    lights_.set_lights(3, 1, 1, 1);
+    EXPECT_EQ(read_bytes(led + "/brightness"), "1");
+    lights_.off();
+    EXPECT_EQ(read_bytes(led + "/brightness"), "0");
+}
