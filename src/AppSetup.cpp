@@ -1,9 +1,12 @@
 #include "AppSetup.h"
 
 #include "Messages.h"
+#include "cRenderTargetManager.h"
 #include "cLaptopLights.h"
 #include "cResourcePath.h"
 #include "cSceneManager.h"
+#include "cShaderManager_CG.h"
+#include "cTextureManager.h"
 
 #include <IL/il.h>
 #include <IL/ilu.h>
@@ -51,6 +54,12 @@ void register_search_paths() {
 void teardown() {
     laptop_lights().off();
     cSingleton<cSceneManager>::destroy(); // closes the sound library first
+    if (cSingleton<cShaderManager_CG>::exists())
+        cSingleton<cShaderManager_CG>::destroy();
+    if (cSingleton<cTextureManager>::exists())
+        cSingleton<cTextureManager>::destroy();
+    if (cSingleton<cRenderTargetManager>::exists())
+        cSingleton<cRenderTargetManager>::destroy(); // prints the pool's statistics
     cSingleton<cResourcePath>::destroy();
     display_settings(); // SDL_Quit below needs the record even if nothing made it
     SDL_Quit();

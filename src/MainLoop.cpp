@@ -10,15 +10,18 @@
 
 namespace {
 
-void dump_state(const cDemoTime& time) {
+void dump_state(const cDemoTime& time, cDemo& demo) {
     msg_err() << "-" << std::endl;
     msg_err() << format_time(time.demo_time()) << std::endl;
+    demo.gui().dump();
 }
 
-void draw_frame(cSceneManager& manager) {
+void draw_frame(cSceneManager& manager, cDemo& demo) {
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     manager.draw_current();
+    if (demo.gui_visible())
+        demo.gui().draw();
     SDL_GL_SwapBuffers();
 }
 
@@ -41,7 +44,7 @@ bool handle_keys(cInputState& input, cDemo& demo, const cDemoTime& time) {
             demo.toggle_gui();
             key = input.pressed_keys.erase(key);
         } else if (*key == SDLK_SPACE) {
-            dump_state(time);
+            dump_state(time, demo);
             key = input.pressed_keys.erase(key);
         } else {
             ++key;
@@ -56,7 +59,10 @@ void run_main_loop(cDemo& demo) {
     for (;;) {
         if (!pump_events(input_state()) || !handle_keys(input_state(), demo, manager.demo_time()))
             std::exit(0);
-        manager.frame_update();
-        draw_frame(manager);
+        if (manager.frame_update())
+            demo.gui().refill(manager.current_scene());
+        if (demo.gui_visible())
+            demo.gui().handle_pointer(input_state(), manager.current_scene());
+        draw_frame(manager, demo);
     }
 }

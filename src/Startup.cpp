@@ -3,24 +3,18 @@
 #include "AppSetup.h"
 #include "GlErrors.h"
 #include "MainLoop.h"
-#include "cMidiReader.h"
+#include "LoadPhase.h"
 #include "cSceneManager.h"
+#include "cShaderManager_CG.h"
+#include "toolkit/cRandomTable.h"
 
 #include <GL/gl.h>
 #include <cstdlib>
 
-namespace {
-const char* const kMidiFile = "../data/music/pulse55.mid";
-} // namespace
-
-void load_phase() {
-    cSceneManager& manager = scene_manager();
-    manager.start();
-    cMidiReader::read_into_queue(kMidiFile, *manager.event_queue());
-    manager.event_queue()->rewind();
-}
-
 void run_demo(cDisplaySettings& settings) {
+    // Before anything can reseed the runtime generator, so every run draws
+    // the same table.
+    random_table().fill();
     settings.video_flags |= cDisplaySettings::kFullScreen;
     init_sdl(settings);
     // Dark grey at once, so the screen never shows garbage while GL starts.
@@ -30,10 +24,11 @@ void run_demo(cDisplaySettings& settings) {
     init_gl(settings);
     init_image_library();
     register_search_paths();
+    cShaderManager_CG::get_instance()->init();
     check_gl_error("SDL_main");
     check_il_error();
     std::atexit(teardown);
     cDemo demo;
-    load_phase();
+    load_phase(demo);
     run_main_loop(demo);
 }

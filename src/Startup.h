@@ -5,6 +5,4 @@
 
 #include "cDisplaySettings.h"
 
-// Starts the timeline, the music stream and the clock, and loads the scenes.
-void load_phase();
 [[noreturn]] void run_demo(cDisplaySettings& settings);

@@ -3,6 +3,7 @@
 // manager's time block and never owns the events it is handed.
 #pragma once
 
+#include "cCamera.h"
 #include "cDemoTime.h"
 #include "cEvent.h"
 
@@ -12,7 +13,7 @@ class cGuiVarList;
 
 class cScene {
 public:
-    explicit cScene(cDemoTime* time) : time_(time) {}
+    explicit cScene(cDemoTime* time) : time_(time) { reset_camera(camera_); }
     cScene(const cScene&) = delete;
     cScene& operator=(const cScene&) = delete;
     virtual ~cScene() = default;
@@ -30,6 +31,7 @@ public:
 protected:
     int32_t demo_time() const { return time_->demo_time(); }
 
+    cCamera camera_;
     cDemoTime* time_;   // the scene manager's, not owned
     bool flag_ = false; // left to each scene
 };

@@ -6,7 +6,10 @@
 #include "support/TestAudio.h"
 #include "support/XDriver.h"
 
+#include <chrono>
 #include <filesystem>
+#include <regex>
+#include <thread>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -17,9 +20,16 @@ const std::string kPlaying = "# fmod starting playback...\n";
 
 class DemoRunTest : public ::testing::Test {
 protected:
+    // The tree has the project's shader sources and baked images and models;
+    // the music, the MIDI file and the event script are each test's own.
     void SetUp() override {
         fs::create_directories(dir_.path("bin"));
         fs::create_directories(dir_.path("data/music"));
+        const fs::path root = fs::path(DEMO_BINARY).parent_path().parent_path();
+        fs::create_directory_symlink(root / "src", dir_.path("src"));
+        for (const char* shared : {"data/textures", "data/models"})
+            if (fs::exists(root / shared))
+                fs::create_directory_symlink(root / shared, dir_.path(shared));
     }
     void add_music(int seconds = 20) {
         write_test_mp3(dir_, "data/music/pulse55.mp3", seconds * kTestRate);
@@ -124,7 +134,7 @@ TEST_F(DemoRunTest, TheTimelineSwitchesScenesReportsAndQuits) {
     add_music();
     fs::create_directories(dir_.path("data/script"));
     write_bytes(dir_.path("data/script/markers.txt"),
-                "# test timeline\ns03 0:0:0,300\ns100 0:0:0,600\nquit 0:0:1,500\n");
+                "# test timeline\ns03 0:0:0,300\ns09 0:0:0,450\ns100 0:0:0,600\nquit 0:0:1,500\n");
     cMidiTrack conductor, kick;
     conductor.name(0, "tempo").tempo(0, 500000).end();
     kick.name(0, "kick").event(480, {0x90, 36, 100}).event(240, {0x80, 36, 0}).end();
@@ -134,9 +144,9 @@ TEST_F(DemoRunTest, TheTimelineSwitchesScenesReportsAndQuits) {
     auto demo = start("n\n");
     expect_clean_end(*demo, 60); // the quit event ends it
     const std::string err = demo->err();
-    // No scenes are built yet: scene 3 is the grey fallback, which reports
-    // the kick's note and the beats it is handed.
-    EXPECT_NE(err.find("## ERROR: tried to switch to scene3, but it's not added. In "
+    // There is no scene 9: the grey fallback takes its place and reports the
+    // kick's note and the beats it is handed.
+    EXPECT_NE(err.find("## ERROR: tried to switch to scene9, but it's not added. In "
                        "cSceneManager::switch_scene\n"),
               std::string::npos);
     EXPECT_NE(err.find("unhandled demo_event: 13\n"), std::string::npos);
@@ -149,4 +159,22 @@ TEST_F(DemoRunTest, TheTimelineSwitchesScenesReportsAndQuits) {
     // The kick's note-on asked for the lights: this machine has none, said once.
     EXPECT_EQ(out.find("xps not detected\n"), out.rfind("xps not detected\n"));
     EXPECT_NE(out.find("xps not detected\n"), std::string::npos);
+}
+
+TEST_F(DemoRunTest, TheLoadScreenHoldsAndFadesBeforeTheMusicStarts) {
+    add_music();
+    const auto started = std::chrono::steady_clock::now();
+    auto demo = start("n\n");
+    ASSERT_TRUE(demo->wait_for_out(kPlaying, 90)) << demo->err();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_GE(seconds, 6.5); // 5 s on show at the least, then 1.5 s of fade
+    ASSERT_TRUE(x_.find_window("mirrel OpenGL", 10));
+    x_.tap_key("space");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    x_.tap_key("Escape");
+    ASSERT_EQ(demo->wait_exit(30), 0);
+    // Space: a line holding "-", then the demo time.
+    EXPECT_TRUE(std::regex_search(demo->err(), std::regex("\n-\n-?\\d\\d:\\d\\d:\\d\\d,\\d{3}\n")))
+        << demo->err().substr(0, 2000);
 }

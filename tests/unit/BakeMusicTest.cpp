@@ -1,8 +1,6 @@
 // Checks the music pipeline of `bake`: sample-exact drum onsets, renders that
-// repeat bit for bit, a score that stays valid MIDI, and a mastered tune with
-// no clipping, no silent gap and a clean ending.
-#include "BakeMusic.h"
-#include "LevelMeter.h"
+// repeat bit for bit, a score that stays valid MIDI and PCM conversion that
+// clamps. The finished tune itself is checked by the Tune* tests.
 #include "MasterBus.h"
 #include "PulseMix.h"
 #include "PulseTracks.h"
@@ -17,7 +15,7 @@ namespace {
 
 Score short_score() {
     Score score;
-    score.bpm = cPulseTune::kBpm;
+    score.set_tempo_us(480000); // 125 bpm: a 16th is a whole number of frames
     score.end_tick = 8 * score.ticks_per_beat;
     return score;
 }
@@ -73,7 +71,7 @@ TEST(BakeMusic, TuneIsValidMidiData) {
     const Score score = cPulseTune::compose();
     ASSERT_EQ(score.track_names.size(), size_t(kPulseTrackCount));
     for (const ScoreNote& n : score.notes) {
-        EXPECT_TRUE(n.track >= 0 && n.track < kPulseTrackCount);
+        EXPECT_TRUE(n.track > kConductorTrack && n.track < kPulseTrackCount);
         EXPECT_TRUE(n.pitch >= 0 && n.pitch <= 127);
         EXPECT_TRUE(n.velocity >= 1 && n.velocity <= 127); // 0 would be a note-off
         EXPECT_GT(n.length, 0);
@@ -87,39 +85,4 @@ TEST(BakeMusic, PcmConversionClampsInsteadOfWrapping) {
     audio.right = {-1.5f, 0.966f};
     const std::vector<int16_t> pcm = cMasterBus::to_pcm16(audio);
     EXPECT_EQ(pcm, (std::vector<int16_t>{32767, -32767, -31653, 31653}));
-}
-
-class BakeMusicTune : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        audio_ = new StereoBuffer(cBakeMusic::render(cPulseTune::compose()));
-    }
-    static void TearDownTestSuite() { delete audio_; }
-    static StereoBuffer* audio_;
-};
-StereoBuffer* BakeMusicTune::audio_ = nullptr;
-
-TEST_F(BakeMusicTune, LastsAboutARadioEdit) {
-    const double seconds = double(audio_->frames()) / kSampleRate;
-    EXPECT_GE(seconds, 60.0);
-    EXPECT_LE(seconds, 90.0);
-}
-
-TEST_F(BakeMusicTune, PeaksAtTheCeilingWithoutClipping) {
-    EXPECT_LE(cMasterBus::peak(*audio_), 0.9661f);
-    EXPECT_GE(cMasterBus::peak(*audio_), 0.96f);
-}
-
-TEST_F(BakeMusicTune, HasNoSilentGap) {
-    const cLevelMeter meter(*audio_);
-    const QuietSpot q =
-        meter.quietest(kSampleRate / 2, audio_->frames() - kSampleRate, kSampleRate / 10);
-    EXPECT_GT(q.rms_db, -45.0) << "quiet at " << q.seconds << " s";
-}
-
-TEST_F(BakeMusicTune, FadesToSilenceAtTheEnd) {
-    const cLevelMeter meter(*audio_);
-    const size_t n = audio_->frames();
-    EXPECT_LT(meter.levels(n - kSampleRate / 100, n).peak_db, -60.0);
-    EXPECT_LT(std::fabs(audio_->left.back()) + std::fabs(audio_->right.back()), 1e-4f);
 }

@@ -1,9 +1,10 @@
-// The music module: composes the demo's tune, renders it with the
-// synthesiser, masters it, prints its levels per section and writes it as
-// music/pulse55.mp3 (44.1 kHz stereo, 192 kbit/s).
+// The music module: composes the demo's tune, writes its notes as
+// music/pulse55.mid, renders and masters them, prints the levels per section
+// and writes the audio as music/pulse55.mp3 (44.1 kHz stereo, 192 kbit/s).
 #pragma once
 
 #include "BakeModule.h"
+#include "MasterBus.h"
 #include "Mp3Writer.h"
 #include "Score.h"
 #include "StereoBuffer.h"
@@ -17,6 +18,8 @@ public:
     static StereoBuffer render(const Score& score);
 
 private:
+    static MasterSettings master_settings();
     static bake::Mp3Settings mp3_settings();
+    static void write_midi(const std::string& data_dir, const Score& score);
     static void print_levels(const Score& score, const StereoBuffer& audio);
 };

@@ -14,12 +14,3 @@ void cFilter::set(float cutoff_hz, float resonance) {
     a2_ = g * a1_;
     a3_ = g * a2_;
 }
-
-cFilter::Outputs cFilter::process(float in) {
-    const float v3 = in - ic2_;
-    const float v1 = a1_ * ic1_ + a2_ * v3;
-    const float v2 = ic2_ + a2_ * ic1_ + a3_ * v3;
-    ic1_ = 2.0f * v1 - ic1_;
-    ic2_ = 2.0f * v2 - ic2_;
-    return {v2, v1, in - k_ * v1 - v2};
-}

@@ -11,7 +11,14 @@ public:
 
     // `resonance` 0..1 (1 self-oscillates); the cutoff is clamped below Nyquist.
     void set(float cutoff_hz, float resonance);
-    Outputs process(float in);
+    Outputs process(float in) { // inline: it runs once per sample and voice
+        const float v3 = in - ic2_;
+        const float v1 = a1_ * ic1_ + a2_ * v3;
+        const float v2 = ic2_ + a2_ * ic1_ + a3_ * v3;
+        ic1_ = 2.0f * v1 - ic1_;
+        ic2_ = 2.0f * v2 - ic2_;
+        return {v2, v1, in - k_ * v1 - v2};
+    }
     float low(float in) { return process(in).low; }
     float high(float in) { return process(in).high; }
     float band(float in) { return process(in).band; }

@@ -1,6 +1,6 @@
-// The bass drum: a sine whose pitch sweeps down from a punchy start to a low
-// body, with an exponential decay, a short noise click on the first sample
-// (so the onset sits exactly on the note time) and gentle saturation.
+// The bass drum (and, tuned to its notes, toms): a sine sweeping down from a
+// punchy start to a low body, exponential decay, gentle saturation, and a
+// noise click on the first sample so the onset sits exactly on the note time.
 #pragma once
 
 #include "Instrument.h"
@@ -12,6 +12,7 @@ struct KickShape {
     float decay = 0.2f;   // seconds, time constant of the body
     float click = 0.35f;  // level of the noise transient
     float drive = 1.6f;   // saturation amount, 1 = clean
+    int root_pitch = 0;   // 0: every note sounds the same; else notes transpose from this one
 };
 
 class cKickDrum : public iInstrument {

@@ -12,12 +12,37 @@ public:
     struct Shapes {
         float saw, pulse;
     };
-    Shapes next();
+    // Inline, like the helpers below: it runs once per sample and oscillator.
+    Shapes next() {
+        const float t = phase_;
+        const float saw = 2.0f * t - 1.0f - blep(t);
+        float half = t + 0.5f;
+        if (half >= 1.0f)
+            half -= 1.0f;
+        const float pulse = (t < 0.5f ? 1.0f : -1.0f) + blep(t) - blep(half);
+        advance();
+        return {saw, pulse};
+    }
     float next_sine();
 
 private:
-    float blep(float t) const;
-    void advance();
+    // Polynomial correction around a unit step at phase 0 (t in [0, 1)).
+    float blep(float t) const {
+        if (t < inc_) {
+            t /= inc_;
+            return t + t - t * t - 1.0f;
+        }
+        if (t > 1.0f - inc_) {
+            t = (t - 1.0f) / inc_;
+            return t * t + t + t + 1.0f;
+        }
+        return 0.0f;
+    }
+    void advance() {
+        phase_ += inc_;
+        if (phase_ >= 1.0f)
+            phase_ -= 1.0f;
+    }
 
     float phase_;
     float inc_ = 0.0f;

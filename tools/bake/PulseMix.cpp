@@ -5,10 +5,29 @@
 #include "PulseTracks.h"
 #include "Riser.h"
 #include "ToneVoice.h"
+#include "cDrumMap.h"
 
-cPulseMix::cPulseMix(double bpm) {
+namespace {
+
+std::unique_ptr<iInstrument> noise(const NoiseDrumShape& shape) {
+    return std::make_unique<cNoiseDrum>(shape);
+}
+
+std::unique_ptr<iInstrument> drum(const KickShape& shape) {
+    return std::make_unique<cKickDrum>(shape);
+}
+
+std::unique_ptr<iInstrument> tone(const ToneShape& shape) {
+    return std::make_unique<cToneVoice>(shape);
+}
+
+} // namespace
+
+cPulseMix::cPulseMix(double bpm) : tracks_(kPulseTrackCount) {
     add_drums();
+    add_kits();
     add_tones();
+    add_leads();
     bus_.delay.seconds = 0.75 * 60.0 / bpm; // a dotted eighth
     bus_.delay.feedback = 0.42f;
     bus_.delay_return = 0.55f;
@@ -16,26 +35,49 @@ cPulseMix::cPulseMix(double bpm) {
     bus_.duck_release = 0.09f;
 }
 
-void cPulseMix::add(std::unique_ptr<iInstrument> instrument, float gain, float pan, float send,
-                    float duck) {
-    tracks_.push_back({instrument.get(), gain, pan, send, duck});
+void cPulseMix::add(int track, std::unique_ptr<iInstrument> instrument, float gain, float pan,
+                    float send, float duck) {
+    tracks_[size_t(track)] = {instrument.get(), gain, pan, send, duck};
     instruments_.push_back(std::move(instrument));
 }
 
-// Added in ePulseTrack order.
 void cPulseMix::add_drums() {
-    add(std::make_unique<cKickDrum>(KickShape{}), 0.8f, 0.0f, 0.0f, 0.0f);
-    NoiseDrumShape snare{0.13f, 900.0f, 3500.0f, 0.2f, 185.0f, 0.07f, 0.5f, 1, 0.0f, 0.3f};
-    add(std::make_unique<cNoiseDrum>(snare), 0.45f, 0.0f, 0.05f, 0.0f);
-    NoiseDrumShape clap{0.09f, 700.0f, 1300.0f, 0.35f, 0.0f, 0.05f, 0.0f, 3, 0.011f, 0.6f};
-    add(std::make_unique<cNoiseDrum>(clap), 0.9f, 0.05f, 0.1f, 0.0f);
-    NoiseDrumShape hat{0.035f, 7500.0f, 0.0f, 0.0f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.2f};
-    add(std::make_unique<cNoiseDrum>(hat), 0.4f, 0.25f, 0.0f, 0.0f);
-    NoiseDrumShape open_hat{0.2f, 6500.0f, 0.0f, 0.0f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.3f};
-    add(std::make_unique<cNoiseDrum>(open_hat), 0.22f, -0.25f, 0.0f, 0.3f);
-    NoiseDrumShape crash{1.1f, 3500.0f, 0.0f, 0.0f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.8f};
-    add(std::make_unique<cNoiseDrum>(crash), 0.3f, 0.0f, 0.0f, 0.0f);
-    add(std::make_unique<cRiser>(RiserShape{}), 0.5f, 0.0f, 0.2f, 0.0f);
+    add(kKickTrack, drum(KickShape{}), 0.8f, 0.0f, 0.0f, 0.0f);
+    add(kHatTrack, noise({0.035f, 7500.0f, 0.0f, 0.0f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.2f}), 0.5f,
+        0.25f, 0.0f, 0.0f);
+    add(kClapTrack, noise({0.09f, 700.0f, 1300.0f, 0.35f, 0.0f, 0.05f, 0.0f, 3, 0.011f, 0.6f}),
+        0.85f, 0.05f, 0.1f, 0.0f);
+    add(kOpenHatTrack, noise({0.2f, 6500.0f, 0.0f, 0.0f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.3f}), 0.28f,
+        -0.25f, 0.0f, 0.3f);
+    add(kRiserTrack, std::make_unique<cRiser>(RiserShape{}), 0.45f, 0.0f, 0.2f, 0.0f);
+    add(kSnareTrack, noise({0.13f, 900.0f, 3500.0f, 0.2f, 185.0f, 0.07f, 0.5f, 1, 0.0f, 0.3f}),
+        0.42f, -0.05f, 0.08f, 0.0f);
+    add(kShakerTrack, noise({0.03f, 5000.0f, 8000.0f, 0.3f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.5f}),
+        0.3f, -0.35f, 0.0f, 0.2f);
+}
+
+// Multi-voice tracks: the impact (boom and noise burst on one note), the
+// crash track's cymbals and claps, and the tuned percussion line.
+void cPulseMix::add_kits() {
+    auto impact = std::make_unique<cDrumMap>();
+    impact->add(kImpactPitch, drum({120.0f, 32.0f, 0.12f, 0.8f, 0.6f, 2.5f}))
+        .add(kImpactPitch, noise({0.7f, 200.0f, 900.0f, 0.2f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.9f}));
+    add(kImpactTrack, std::move(impact), 0.75f, 0.0f, 0.25f, 0.0f);
+
+    auto crash = std::make_unique<cDrumMap>();
+    crash->add(kCrashPitch, noise({1.1f, 3500.0f, 0.0f, 0.0f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.8f}))
+        .add(kSplashPitch, noise({0.35f, 4500.0f, 0.0f, 0.0f, 0.0f, 0.05f, 0.0f, 1, 0.0f, 0.7f}))
+        .add(kClapPitch, noise({0.12f, 800.0f, 1500.0f, 0.3f, 0.0f, 0.05f, 0.0f, 4, 0.01f, 0.7f}));
+    add(kCrashTrack, std::move(crash), 0.3f, 0.0f, 0.1f, 0.0f);
+
+    auto perc = std::make_unique<cDrumMap>();
+    const KickShape tom{190.0f, 105.0f, 0.03f, 0.18f, 0.25f, 1.3f, kLowTomPitch};
+    const KickShape conga{420.0f, 300.0f, 0.01f, 0.09f, 0.15f, 1.2f, kHighCongaPitch};
+    for (int pitch : {kLowTomPitch, kMidTomPitch, kHighTomPitch})
+        perc->add(pitch, drum(tom));
+    for (int pitch : {kHighCongaPitch, kLowCongaPitch})
+        perc->add(pitch, drum(conga));
+    add(kPercTrack, std::move(perc), 0.45f, 0.3f, 0.15f, 0.2f);
 }
 
 void cPulseMix::add_tones() {
@@ -44,21 +86,31 @@ void cPulseMix::add_tones() {
     bass.envelope_cutoff_hz = 1400.0f, bass.resonance = 0.35f;
     bass.amp = {0.003f, 0.25f, 0.75f, 0.04f};
     bass.filter = {0.001f, 0.09f, 0.0f, 0.05f};
-    add(std::make_unique<cToneVoice>(bass), 0.6f, 0.0f, 0.0f, 0.6f);
+    add(kBassTrack, tone(bass), 0.55f, 0.0f, 0.0f, 0.6f);
 
     ToneShape pad;
-    pad.unison = 4, pad.detune_cents = 22.0f, pad.width = 0.9f;
+    pad.unison = 3, pad.detune_cents = 22.0f, pad.width = 0.9f;
     pad.cutoff_hz = 900.0f, pad.velocity_cutoff_hz = 1500.0f, pad.resonance = 0.15f;
-    pad.amp = {0.25f, 0.6f, 0.8f, 0.4f};
-    add(std::make_unique<cToneVoice>(pad), 0.22f, 0.0f, 0.1f, 0.7f);
+    pad.amp = {0.25f, 0.6f, 0.8f, 0.3f};
+    add(kPadTrack, tone(pad), 0.24f, 0.0f, 0.1f, 0.7f);
 
     ToneShape arp;
     arp.saw = 0.4f, arp.pulse = 0.6f, arp.cutoff_hz = 300.0f, arp.velocity_cutoff_hz = 3500.0f;
     arp.envelope_cutoff_hz = 1500.0f, arp.resonance = 0.45f;
     arp.amp = {0.001f, 0.15f, 0.0f, 0.06f};
     arp.filter = {0.001f, 0.08f, 0.0f, 0.05f};
-    add(std::make_unique<cToneVoice>(arp), 0.4f, -0.2f, 0.4f, 0.3f);
+    add(kArpTrack, tone(arp), 0.34f, -0.2f, 0.4f, 0.3f);
 
+    ToneShape stab;
+    stab.unison = 2, stab.detune_cents = 14.0f, stab.width = 0.6f;
+    stab.cutoff_hz = 500.0f, stab.velocity_cutoff_hz = 2500.0f, stab.envelope_cutoff_hz = 2000.0f;
+    stab.resonance = 0.3f;
+    stab.amp = {0.002f, 0.12f, 0.3f, 0.08f};
+    stab.filter = {0.001f, 0.1f, 0.0f, 0.08f};
+    add(kStabTrack, tone(stab), 0.2f, 0.15f, 0.3f, 0.4f);
+}
+
+void cPulseMix::add_leads() {
     ToneShape lead;
     lead.unison = 2, lead.detune_cents = 10.0f, lead.width = 0.5f;
     lead.cutoff_hz = 900.0f, lead.velocity_cutoff_hz = 1200.0f;
@@ -66,5 +118,19 @@ void cPulseMix::add_tones() {
     lead.vibrato_cents = 18.0f, lead.vibrato_hz = 5.5f;
     lead.amp = {0.008f, 0.3f, 0.75f, 0.15f};
     lead.filter = {0.005f, 0.25f, 0.2f, 0.2f};
-    add(std::make_unique<cToneVoice>(lead), 0.34f, 0.1f, 0.35f, 0.2f);
+    add(kLeadTrack, tone(lead), 0.32f, 0.1f, 0.35f, 0.2f);
+
+    ToneShape pluck;
+    pluck.saw = 0.3f, pluck.pulse = 0.7f, pluck.cutoff_hz = 600.0f;
+    pluck.envelope_cutoff_hz = 3000.0f, pluck.resonance = 0.3f;
+    pluck.amp = {0.001f, 0.18f, 0.0f, 0.08f};
+    pluck.filter = {0.001f, 0.06f, 0.0f, 0.05f};
+    add(kPluckTrack, tone(pluck), 0.22f, 0.35f, 0.45f, 0.3f);
+
+    ToneShape bell;
+    bell.saw = 0.0f, bell.pulse = 0.5f, bell.sub = 0.6f, bell.cutoff_hz = 2500.0f;
+    bell.envelope_cutoff_hz = 3000.0f, bell.resonance = 0.2f;
+    bell.amp = {0.001f, 0.35f, 0.0f, 0.25f};
+    bell.filter = {0.001f, 0.1f, 0.0f, 0.1f};
+    add(kAccentTrack, tone(bell), 0.2f, -0.4f, 0.5f, 0.1f);
 }

@@ -1,6 +1,6 @@
-// The sound of "pulse55": one instrument patch per track and the mix around
-// them (levels, panning, echo sends, ducking under the kick). It owns the
-// instruments and hands the synthesiser its track table.
+// The sound of "pulse55": one instrument patch (or drum kit) per track and
+// the mix around them (levels, panning, echo sends, ducking under the kick).
+// It owns the instruments and hands the synthesiser its track table.
 #pragma once
 
 #include "Instrument.h"
@@ -17,8 +17,10 @@ public:
 
 private:
     void add_drums();
+    void add_kits();
     void add_tones();
-    void add(std::unique_ptr<iInstrument> instrument, float gain, float pan, float send,
+    void add_leads();
+    void add(int track, std::unique_ptr<iInstrument> instrument, float gain, float pan, float send,
              float duck);
 
     std::vector<std::unique_ptr<iInstrument>> instruments_;

@@ -1,19 +1,18 @@
-// Composes "pulse55", the demo's short placeholder tune: 36 bars at 125 bpm
-// (intro, build, drop, outro) plus a final hit that rings out, about 72 s.
-// The result is plain score data; see PulseTracks.h for the track list.
+// Composes "pulse55", the demo's tune: 132 bars at 118 bpm in sections that
+// follow the scenes of the timeline, plus a final chord that rings out, about
+// 4:32. The result is plain score data; PulseTracks.h lists the tracks.
 #pragma once
 
 #include "Score.h"
 
 class cPulseTune {
 public:
-    static constexpr double kBpm = 125.0;
+    static constexpr double kBpm = 118.0;
+    // 118 bpm as a whole number of microseconds per quarter note, the unit
+    // of the MIDI file; the audio is rendered at exactly this tempo too.
+    static constexpr int kTempoUs = 508475;
     static Score compose();
 
 private:
     static Score empty_score();
-    static void intro(Score& score, int bar);
-    static void build(Score& score, int bar);
-    static void drop(Score& score, int bar);
-    static void outro(Score& score, int bar);
 };

@@ -13,14 +13,16 @@ size_t cSynth::frame_at(const Score& score, int64_t tick) {
     return size_t(std::llround(tick * frames_per_minute / (score.bpm * score.ticks_per_beat)));
 }
 
-// Two threads, each with its own buses, take the even and the odd tracks.
-// The split is fixed, so the sums (and the baked bytes) never change.
+// Two threads, each with its own buses, take alternate blocks of eight bars
+// (a note belongs to the block it starts in), which keeps them evenly loaded
+// whatever the instruments cost. The split is fixed, so the sums (and the
+// baked bytes) never change.
 StereoBuffer cSynth::render(const Score& score) const {
     const size_t frames = frame_at(score, score.end_tick);
     const std::vector<float> duck = duck_curve(score, frames);
     Buses even(frames), odd(frames);
-    std::thread worker([&] { render_tracks(score, 1, duck, odd); });
-    render_tracks(score, 0, duck, even);
+    std::thread worker([&] { render_half(score, 1, duck, odd); });
+    render_half(score, 0, duck, even);
     worker.join();
     add(odd.send, 1.0f, even.send);
     cStereoDelay(bus_.delay).process(even.send);
@@ -29,27 +31,51 @@ StereoBuffer cSynth::render(const Score& score) const {
     return std::move(even.master);
 }
 
-void cSynth::render_tracks(const Score& score, size_t first, const std::vector<float>& duck,
-                           Buses& buses) const {
-    for (size_t t = first; t < tracks_.size(); t += 2) {
-        if (!tracks_[t].instrument)
-            continue;
-        buses.track.clear();
-        render_track(score, int(t), buses.track);
-        mix_track(tracks_[t], buses.track, duck, buses.master, buses.send);
-    }
+namespace {
+
+// Longer than any voice rings on after its note ends (the crash: 7.7 s).
+constexpr double kTailSeconds = 8.0;
+
+int64_t block_ticks(const Score& score) {
+    return 8 * score.ticks_per_bar();
 }
 
-void cSynth::add(const StereoBuffer& from, float gain, StereoBuffer& to) {
-    for (size_t i = 0; i < to.frames(); ++i) {
-        to.left[i] += gain * from.left[i];
-        to.right[i] += gain * from.right[i];
-    }
+// One past the last frame that is not silent.
+size_t sounding_end(const StereoBuffer& b) {
+    size_t end = b.frames();
+    while (end > 0 && b.left[end - 1] == 0.0f && b.right[end - 1] == 0.0f)
+        --end;
+    return end;
 }
 
-void cSynth::render_track(const Score& score, int track, StereoBuffer& out) const {
+} // namespace
+
+void cSynth::render_half(const Score& score, int half, const std::vector<float>& duck,
+                         Buses& buses) const {
+    const int blocks = int(score.end_tick / block_ticks(score)) + 1;
+    for (int block = half; block < blocks; block += 2)
+        for (size_t t = 0; t < tracks_.size(); ++t)
+            if (tracks_[t].instrument)
+                render_block(score, int(t), block, duck, buses);
+}
+
+// The block buffer reaches from the block's start to the tail of its last
+// note; only its sounding part is mixed (and cleared for the next use).
+void cSynth::render_block(const Score& score, int track, int block, const std::vector<float>& duck,
+                          Buses& buses) const {
+    const int64_t first = block * block_ticks(score), last = first + block_ticks(score);
+    int64_t end = -1;
+    for (const ScoreNote& n : score.notes)
+        if (n.track == track && n.start >= first && n.start < last)
+            end = std::max(end, n.start + n.length);
+    if (end < 0)
+        return;
+    const size_t offset = frame_at(score, first), frames = buses.master.frames();
+    const size_t tail = frame_at(score, end) + size_t(kTailSeconds * kSampleRate);
+    buses.block.left.resize(std::min(tail, frames) - offset);
+    buses.block.right.resize(buses.block.left.size());
     for (const ScoreNote& n : score.notes) {
-        if (n.track != track)
+        if (n.track != track || n.start < first || n.start >= last)
             continue;
         const size_t start = frame_at(score, n.start);
         VoiceNote voice;
@@ -57,7 +83,16 @@ void cSynth::render_track(const Score& score, int track, StereoBuffer& out) cons
         voice.velocity = std::clamp(n.velocity, 0, 127) / 127.0f;
         voice.hold = frame_at(score, n.start + n.length) - start;
         voice.seed = uint32_t(n.start) * 31u + uint32_t(n.pitch) * 7u + uint32_t(track);
-        tracks_[size_t(track)].instrument->play(voice, out, start);
+        tracks_[size_t(track)].instrument->play(voice, buses.block, start - offset);
+    }
+    mix_track(tracks_[size_t(track)], buses.block, offset, sounding_end(buses.block), duck,
+              buses.master, buses.send);
+}
+
+void cSynth::add(const StereoBuffer& from, float gain, StereoBuffer& to) {
+    for (size_t i = 0; i < to.frames(); ++i) {
+        to.left[i] += gain * from.left[i];
+        to.right[i] += gain * from.right[i];
     }
 }
 
@@ -80,16 +115,19 @@ std::vector<float> cSynth::duck_curve(const Score& score, size_t frames) const {
     return curve;
 }
 
-void cSynth::mix_track(const TrackMix& mix, const StereoBuffer& track,
+// Clears what it reads, in the same pass.
+void cSynth::mix_track(const TrackMix& mix, StereoBuffer& block, size_t offset, size_t length,
                        const std::vector<float>& duck, StereoBuffer& master,
                        StereoBuffer& send) const {
     const float angle = 0.785398f * (std::clamp(mix.pan, -1.0f, 1.0f) + 1.0f);
     const float gain_l = mix.gain * std::cos(angle) * 1.41421f;
     const float gain_r = mix.gain * std::sin(angle) * 1.41421f;
-    for (size_t i = 0; i < track.frames(); ++i) {
+    for (size_t j = 0; j < length; ++j) {
+        const size_t i = offset + j;
         const float g = 1.0f - mix.duck * duck[i];
-        const float l = track.left[i] * gain_l * g;
-        const float r = track.right[i] * gain_r * g;
+        const float l = block.left[j] * gain_l * g;
+        const float r = block.right[j] * gain_r * g;
+        block.left[j] = block.right[j] = 0.0f;
         master.left[i] += l;
         master.right[i] += r;
         send.left[i] += l * mix.delay_send;

@@ -33,17 +33,20 @@ public:
 
 private:
     struct Buses {
-        explicit Buses(size_t frames) : master(frames), send(frames), track(frames) {}
-        StereoBuffer master, send, track;
+        explicit Buses(size_t frames) : master(frames), send(frames) {}
+        StereoBuffer master, send;
+        StereoBuffer block; // one track's notes of one block, silent between uses
     };
 
-    void render_tracks(const Score& score, size_t first, const std::vector<float>& duck,
-                       Buses& buses) const;
+    // Every other block of eight bars, from block `half` on.
+    void render_half(const Score& score, int half, const std::vector<float>& duck,
+                     Buses& buses) const;
+    void render_block(const Score& score, int track, int block, const std::vector<float>& duck,
+                      Buses& buses) const;
     static void add(const StereoBuffer& from, float gain, StereoBuffer& to);
-    void render_track(const Score& score, int track, StereoBuffer& out) const;
     std::vector<float> duck_curve(const Score& score, size_t frames) const;
-    void mix_track(const TrackMix& mix, const StereoBuffer& track, const std::vector<float>& duck,
-                   StereoBuffer& master, StereoBuffer& send) const;
+    void mix_track(const TrackMix& mix, StereoBuffer& block, size_t offset, size_t length,
+                   const std::vector<float>& duck, StereoBuffer& master, StereoBuffer& send) const;
 
     std::vector<TrackMix> tracks_;
     BusSettings bus_;

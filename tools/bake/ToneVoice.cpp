@@ -58,6 +58,8 @@ float cToneVoice::vibrato(size_t frame) const {
     return std::exp2(cents / 1200.0f);
 }
 
+// A voice without stereo width has identical sides: it runs one filter and
+// copies. The filter is re-tuned only when its cutoff really moves.
 void cToneVoice::play(const VoiceNote& note, StereoBuffer& out, size_t start) {
     if (start >= out.frames())
         return;
@@ -68,21 +70,28 @@ void cToneVoice::play(const VoiceNote& note, StereoBuffer& out, size_t start) {
     cOscillator sub;
     cEnvelope amp(shape_.amp, note.hold), filter_env(shape_.filter, note.hold);
     cFilter filter_l, filter_r;
+    const bool mono = shape_.width == 0.0f;
     const float base_cutoff = shape_.cutoff_hz + note.velocity * shape_.velocity_cutoff_hz;
     const float level = note.velocity;
+    float cutoff = -1.0f;
     for (size_t i = 0; i < length && !(i > note.hold && amp.done()); ++i) {
         const float fenv = filter_env.next();
         if (i % 8 == 0) { // pitch and cutoff move slowly enough for a control rate
-            retune(voices, sub, hz * vibrato(i));
-            const float cutoff = base_cutoff + fenv * shape_.envelope_cutoff_hz;
-            filter_l.set(cutoff, shape_.resonance);
-            filter_r.set(cutoff, shape_.resonance);
+            if (i == 0 || shape_.vibrato_cents > 0.0f)
+                retune(voices, sub, hz * vibrato(i));
+            const float target = base_cutoff + fenv * shape_.envelope_cutoff_hz;
+            if (target != cutoff) {
+                cutoff = target;
+                filter_l.set(cutoff, shape_.resonance);
+                filter_r.set(cutoff, shape_.resonance);
+            }
         }
         float l, r;
         mix_oscillators(voices, shape_, l, r);
         const float low = shape_.sub > 0.0f ? shape_.sub * sub.next_sine() * 0.7071f : 0.0f;
         const float gain = amp.next() * level;
-        out.left[start + i] += (filter_l.low(l) + low) * gain;
-        out.right[start + i] += (filter_r.low(r) + low) * gain;
+        const float left = (filter_l.low(l) + low) * gain;
+        out.left[start + i] += left;
+        out.right[start + i] += mono ? left : (filter_r.low(r) + low) * gain;
     }
 }

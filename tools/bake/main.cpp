@@ -3,6 +3,10 @@
 // line per file; any failure ends the run with "## ERROR: ..." and exit 1.
 #include "BakeModule.h"
 #include "BakeMusic.h"
+#include "cBakeFont.h"
+#include "cBakeLoader.h"
+#include "cBakeLoaderArt.h"
+#include "cBakeLogo.h"
 
 #include <exception>
 #include <filesystem>
@@ -16,6 +20,10 @@ namespace {
 std::vector<std::unique_ptr<iBakeModule>> modules() {
     std::vector<std::unique_ptr<iBakeModule>> list;
     list.push_back(std::make_unique<cBakeMusic>());
+    list.push_back(std::make_unique<cBakeFont>());
+    list.push_back(std::make_unique<cBakeLogo>());
+    list.push_back(std::make_unique<cBakeLoader>());
+    list.push_back(std::make_unique<cBakeLoaderArt>());
     return list;
 }
 

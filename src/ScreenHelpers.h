@@ -1,0 +1,32 @@
+// Screen-space drawing shared by the post effects and the scenes: a unit-square orthographic
+// section, quads with texel or unit coordinates, and whole-image draws. Every helper leaves
+// texture unit 0 active (except draw_texture and the bare quads) and restores what it saves.
+#pragma once
+
+#include "cTextureDesc.h"
+#include "iRenderTarget.h"
+
+// Saves the current and enable groups and the depth write mask; lighting, depth test and
+// depth writes off; identity projection, 0..1 orthographic model-view (left current).
+void begin_ortho();
+// begin_ortho with the current colour opaque white.
+void begin_ortho_white();
+// Undoes the matching begin_ortho; sections may nest.
+void end_ortho();
+
+// The unit square with texture coordinates 0..width x 0..height: a rectangle texture read
+// texel for texel.
+void quad_texel(float width, float height);
+// The unit square with texture coordinates 0..1.
+void quad_unit();
+// The texture over the unit square on the active unit; 1D and unknown targets draw nothing.
+void draw_texture(const cTextureDesc& texture);
+// The target's image over the current viewport, read on unit 0.
+void draw_target(iRenderTarget& target);
+// The left width/a texels of the target, stretched over the left 1/b of the viewport, with
+// blending off.
+void draw_partial(iRenderTarget& target, float a, float b);
+// One quad whose unit-0 coordinates span A's texels and unit-1 coordinates B's.
+void quad_two_units(iRenderTarget& a, iRenderTarget& b);
+// The image blended over the frame with the mask's brightness as its alpha.
+void draw_masked(const cTextureDesc& mask, iRenderTarget& image);

@@ -1,0 +1,23 @@
+// The one perspective camera every scene looks through: eye, interest point,
+// up vector, vertical field of view in degrees, near and far planes, and the
+// aspect ratio of the picture (view width / view height, whatever the window).
+#pragma once
+
+#include "Vec3.h"
+
+class cGuiVarList;
+
+struct cCamera {
+    Vec3f eye;
+    Vec3f interest;
+    Vec3f up;
+    float fov = 0;
+    float near_plane = 0;
+    float far_plane = 0;
+    float aspect = 0;
+};
+
+// Eye (1, 1, 1) looking at the origin, Z up, 65 degrees, 0.1 to 500.
+void reset_camera(cCamera& camera);
+// Loads the projection and model-view matrices; leaves model-view selected.
+void apply_camera(const cCamera& camera);

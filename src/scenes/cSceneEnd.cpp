@@ -1,0 +1,14 @@
+#include "scenes/cSceneEnd.h"
+
+#include "ScreenHelpers.h"
+#include "cTextureManager.h"
+
+void cSceneEnd::load() {
+    logo_ = texture_manager().get_texture(kLogoFile, false, GL_CLAMP, 0);
+}
+
+void cSceneEnd::draw() {
+    begin_ortho_white();
+    draw_texture(logo_);
+    end_ortho();
+}

@@ -1,0 +1,15 @@
+// Draws the image on unit 0 with its alpha taken from the 2D mask on unit 1, which spans
+// the drawn quad. No parameters.
+// Constructing it compiles its program pair.
+#pragma once
+
+#include "cShader_CG.h"
+
+class cShdMasked : public cShader_CG {
+public:
+    cShdMasked(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
+
+    void init_parameters() override {}
+    void upload_parameters() override {}
+    void unbind() override {}
+};

@@ -1,0 +1,16 @@
+// Colour dodge of the image on unit 0 by the image on unit 1, applied as far as unit 1's
+// alpha reaches; no effect binds it. No parameters.
+// Constructing it compiles its program pair.
+#pragma once
+
+#include "cShader_CG.h"
+
+class cShdPostColDodgeMasked : public cShader_CG {
+public:
+    cShdPostColDodgeMasked(CGprofile vertex_profile, cShaderManager_CG* manager,
+                           CGprofile fragment_profile);
+
+    void init_parameters() override {}
+    void upload_parameters() override {}
+    void unbind() override {}
+};

@@ -1,0 +1,16 @@
+// Adds the glow image on unit 1 onto the image on unit 0 (the spill combine), both read in
+// texels. No parameters.
+// Constructing it compiles its program pair.
+#pragma once
+
+#include "cShader_CG.h"
+
+class cShdPostSpillAdd : public cShader_CG {
+public:
+    cShdPostSpillAdd(CGprofile vertex_profile, cShaderManager_CG* manager,
+                     CGprofile fragment_profile);
+
+    void init_parameters() override {}
+    void upload_parameters() override {}
+    void unbind() override {}
+};

@@ -1,0 +1,76 @@
+#include "toolkit/cTweakGui.h"
+
+#include "cDisplaySettings.h"
+#include "cInputState.h"
+#include "cScene.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+void cTweakGui::layout() {
+    list_.reset();
+    list_.set_position(0.05f, 0.05f);
+    list_.set_size(0.9f, 0.65f);
+    scene_label_.set_position(0.05f, 0.7f);
+    second_label_.set_position(0.83f, 0.7f);
+}
+
+void cTweakGui::refill(cScene* scene) {
+    list_.clear();
+    list_.request_layout();
+    owner_ = scene;
+    if (!scene) {
+        scene_label_.text.clear();
+        return;
+    }
+    scene->register_vars(list_);
+    scene_label_.text = scene->get_name();
+}
+
+void cTweakGui::handle_pointer(const cInputState& input, cScene* current) {
+    if (current != owner_)
+        refill(current);
+    list_.handle_input(GUI_DRAG, input.mouse[0], input.mouse[1]);
+}
+
+void cTweakGui::draw() {
+    begin_overlay();
+    glColor4f(1, 1, 1, 1);
+    list_.draw();
+    glColor4f(1, 1, 1, 1);
+    scene_label_.draw();
+    second_label_.draw();
+    end_overlay();
+}
+
+// The GUI's units span the whole window, like the mouse position, so the
+// viewport is opened to the window for the overlay and restored after it.
+void cTweakGui::begin_overlay() {
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    const cDisplaySettings& settings = display_settings();
+    glViewport(0, 0, static_cast<GLsizei>(settings.width), static_cast<GLsizei>(settings.height));
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, 1, 0, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+}
+
+void cTweakGui::end_overlay() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
+}

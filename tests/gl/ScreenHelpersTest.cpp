@@ -1,0 +1,106 @@
+// The screen helpers' pictures and the end scene built on them: a texture covers the whole
+// view whatever its size and target, texel (0, 0) at the lower left; a 1D texture draws
+// nothing; the end scene shows its logo texel for texel over the whole frame.
+#include "PostFixture.h"
+
+#include "ScreenHelpers.h"
+#include "scenes/cSceneEnd.h"
+
+namespace {
+
+// Distinct colours in the four corners of a width x height picture, grey elsewhere.
+tPixels corners(int width, int height) {
+    tPixels p;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const bool right = x == width - 1, top = y == height - 1;
+            if (x == 0 && y == 0)
+                p.insert(p.end(), {255, 0, 0, 255});
+            else if (right && y == 0)
+                p.insert(p.end(), {0, 255, 0, 255});
+            else if (x == 0 && top)
+                p.insert(p.end(), {0, 0, 255, 255});
+            else if (right && top)
+                p.insert(p.end(), {255, 255, 0, 255});
+            else
+                p.insert(p.end(), {90, 90, 90, 255});
+        }
+    return p;
+}
+
+class ScreenHelpersTest : public cPostFixture {
+protected:
+    static tPixels drawn(const cTextureDesc& texture) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        begin_ortho_white();
+        draw_texture(texture);
+        end_ortho();
+        return read_view();
+    }
+    static std::vector<int> rgb_at(const tPixels& p, int x, int y) {
+        return {at(p, x, y, 0), at(p, x, y, 1), at(p, x, y, 2)};
+    }
+};
+
+} // namespace
+
+TEST_F(ScreenHelpersTest, TexturesCoverTheWholeViewWithTexelZeroAtTheLowerLeft) {
+    const struct {
+        GLenum target;
+        int width, height;
+    } cases[] = {{GL_TEXTURE_RECTANGLE_ARB, 640, 480}, {GL_TEXTURE_2D, 2, 2}};
+    for (const auto& c : cases) {
+        const GLuint name = texture(c.target, c.width, c.height, corners(c.width, c.height));
+        glBindTexture(c.target, name); // nearest, so the corner texels stay pure
+        glTexParameteri(c.target, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(c.target, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glBindTexture(c.target, 0);
+        const tPixels out = drawn(cTextureDesc{GLint(c.target), GLint(name), c.width, c.height});
+        EXPECT_EQ(rgb_at(out, 0, 0), (std::vector<int>{255, 0, 0})) << c.width;
+        EXPECT_EQ(rgb_at(out, kViewWidth - 1, 0), (std::vector<int>{0, 255, 0})) << c.width;
+        EXPECT_EQ(rgb_at(out, 0, kViewHeight - 1), (std::vector<int>{0, 0, 255})) << c.width;
+        EXPECT_EQ(rgb_at(out, kViewWidth - 1, kViewHeight - 1), (std::vector<int>{255, 255, 0}));
+    }
+}
+
+TEST_F(ScreenHelpersTest, OneDimensionalTextureDrawsNothingAndIsPutAway) {
+    const GLuint name = texture(GL_TEXTURE_1D, 4, 1, corners(4, 1));
+    const tPixels out = drawn(cTextureDesc{GL_TEXTURE_1D, GLint(name), 4, 1});
+    EXPECT_EQ(rgb_at(out, 512, 320), (std::vector<int>{0, 0, 0}));
+    GLint bound = -1;
+    glGetIntegerv(GL_TEXTURE_BINDING_1D, &bound);
+    EXPECT_EQ(bound, 0);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_1D));
+    drawn(cTextureDesc{}); // a failed load draws nothing and raises no GL error
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST_F(ScreenHelpersTest, EndSceneShowsTheLogoOverTheWholeFrame) {
+    {
+        cCapture quiet;
+        init_image_library();
+    }
+    cDemoTime time;
+    cSceneEnd scene(&time);
+    EXPECT_EQ(scene.get_name(), "endscene");
+    scene.load();
+    ASSERT_EQ(scene.logo().width, kViewWidth) << "the logo is made at the picture's size";
+    ASSERT_EQ(scene.logo().height, kViewHeight);
+    glClearColor(1, 0, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    scene.draw();
+    const tPixels out = read_view();
+    save_png(::testing::TempDir() + "end_scene.png", out, kViewWidth, kViewHeight);
+    // Texel for texel: the picture read back is the decoded file itself.
+    const tPixels logo = decoded_rgba(resource_path().get_fullpath(cSceneEnd::kLogoFile));
+    ASSERT_EQ(logo.size(), out.size());
+    long magenta = 0, differing = 0;
+    for (size_t i = 0; i < out.size(); i += 4) {
+        magenta += out[i] == 255 && out[i + 1] == 0 && out[i + 2] == 255;
+        for (int c = 0; c < 3; ++c)
+            differing += std::abs(int(out[i + c]) - int(logo[i + c])) > 1;
+    }
+    EXPECT_EQ(magenta, 0) << "nothing of the frame below shows";
+    EXPECT_EQ(differing, 0);
+}

@@ -1,0 +1,216 @@
+#include "ShaderFixture.h"
+
+#include "shaders/cShdBlurTex.h"
+#include "shaders/cShdLevels.h"
+#include "shaders/cShdPostHSB.h"
+#include "shaders/cShdPostSpillAdd.h"
+#include "shaders/cShdXray.h"
+
+#include <cmath>
+#include <fstream>
+
+namespace {
+
+const std::string kStartup = "# cg: Cg compiletime version: 1502\n"
+                             "# cg: Chose cg vertex-profile:\tCG_PROFILE_VP40\n"
+                             "# cg:Chose cg fragment-profile:\tCG_PROFILE_FP40\n";
+
+// A shader whose sources the test writes: a valid pass-through pair unless told otherwise.
+struct sTestSources {
+    static inline std::string vertex =
+        "#version 120\nvoid main() { gl_Position = ftransform(); }\n";
+    static inline std::string fragment = "#version 120\nvoid main() { gl_FragColor = vec4(1); }\n";
+    static std::string path(const char* name) { return testing::TempDir() + name; }
+    static void write() {
+        std::ofstream(path("test_vert.glsl")) << vertex;
+        std::ofstream(path("test_frag.glsl")) << fragment;
+    }
+};
+
+class cShdTest : public cShader_CG {
+public:
+    cShdTest(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile)
+        : cShader_CG(vertex_profile, manager, fragment_profile) {
+        load_from_files(sTestSources::path("test_vert.glsl"), sTestSources::path("test_frag.glsl"));
+    }
+    void init_parameters() override {}
+    void upload_parameters() override {}
+    void unbind() override {}
+};
+
+class ShaderManagerTest : public cShaderFixture {
+protected:
+    // Grey 100 drawn through whatever is bound.
+    int grey_through_bound(GLuint source) {
+        on_unit(0, GL_TEXTURE_RECTANGLE_ARB, source);
+        return draw(1, 1, 1, 1)[0];
+    }
+};
+
+// Five levels values a shader keeps by pointer only for the length of the call.
+void send_levels(std::vector<float> values, int index = 1) {
+    cShaderParameter<float*> parameter(values.data());
+    shader_manager().set_parameter("levels_shader", index, &parameter);
+}
+
+} // namespace
+
+TEST_F(ShaderManagerTest, InitReportsVersionAndProfilesAndLeavesFixedFunction) {
+    EXPECT_EQ(startup_out_, kStartup);
+    EXPECT_EQ(shader_manager().current(), "null_shader");
+    EXPECT_EQ(gl_program(), 0);
+}
+
+TEST_F(ShaderManagerTest, DuplicateRegistrationWarnsOnceAndKeepsTheFirst) {
+    auto& manager = shader_manager();
+    manager.register_shader<cShdLevels>("levels_shader");
+    cShader* first = manager.find("levels_shader");
+    cCapture capture;
+    manager.register_shader<cShdBlurTex>("levels_shader");
+    EXPECT_EQ(capture.err(), "# warning: shader \"levels_shader\" already exists! Skipping...\n");
+    EXPECT_EQ(manager.find("levels_shader"), first);
+}
+
+TEST_F(ShaderManagerTest, UnknownBindWarnsAndLeavesTheBoundShaderInEffect) {
+    auto& manager = shader_manager();
+    manager.register_shader<cShdLevels>("levels_shader");
+    for (const std::string before : {"null_shader", "levels_shader"}) {
+        manager.bind(before);
+        const GLint program = gl_program();
+        cCapture capture;
+        manager.bind("no_such_shader");
+        EXPECT_EQ(capture.err(), "#WARNING in cShaderManager_CG::bind: trying to bind unknown "
+                                 "shader: \"no_such_shader\"\n");
+        EXPECT_EQ(manager.current(), before);
+        EXPECT_EQ(gl_program(), program);
+    }
+}
+
+TEST_F(ShaderManagerTest, ParametersAreRefusedOrCheckedByClass) {
+    auto& manager = shader_manager();
+    manager.register_shader<cShdPostSpillAdd>("spill_shader");
+    manager.register_shader<cShdXray>("xray_shader");
+    cShaderParameter<float> one(1.0f);
+    try {
+        manager.set_parameter("spill_shader", 1, &one);
+        ADD_FAILURE() << "no exception";
+    } catch (const std::exception& e) {
+        EXPECT_STREQ(e.what(), "set_parameter not implemented for this shader");
+    }
+    EXPECT_THROW(manager.set_parameter("xray_shader", 0, &one), std::exception);
+    float pair[2] = {1, 0};
+    cShaderParameter<float*> wrong_type(pair);
+    EXPECT_THROW(manager.set_parameter("xray_shader", 1, &wrong_type), std::exception);
+    EXPECT_NO_THROW(manager.set_parameter("xray_shader", 1, &one));
+}
+
+TEST_F(ShaderManagerTest, HueSaturationBrightnessBecomeTheProgramsUnits) {
+    auto& manager = shader_manager();
+    manager.register_shader<cShdPostHSB>("hsb_shader");
+    const auto* hsb = dynamic_cast<cShdPostHSB*>(manager.find("hsb_shader"));
+    const struct {
+        float in[3];
+        float h, s, b;
+    } cases[] = {{{0, 0, 0}, 0, 1, 0}, {{180, -75, 30}, -float(M_PI), 0.25f, 0.3f}};
+    for (const auto& c : cases) {
+        float values[3] = {c.in[0], c.in[1], c.in[2]};
+        cShaderParameter<float*> parameter(values);
+        manager.set_parameter("hsb_shader", 7, &parameter);
+        EXPECT_FLOAT_EQ(hsb->hue(), c.h);
+        EXPECT_FLOAT_EQ(hsb->saturation(), c.s);
+        EXPECT_FLOAT_EQ(hsb->brightness(), c.b);
+    }
+}
+
+TEST_F(ShaderManagerTest, NestedPushAndPopRestoreEachOuterShader) {
+    auto& manager = shader_manager();
+    manager.register_shader<cShdLevels>("levels_shader");
+    manager.register_shader<cShdBlurTex>("blur_shader");
+    manager.push_shader(); // nothing bound
+    manager.bind("levels_shader");
+    const GLint levels = gl_program();
+    manager.push_shader();
+    manager.bind("blur_shader");
+    manager.push_shader();
+    manager.bind("levels_shader");
+    manager.pop_shader();
+    EXPECT_EQ(manager.current(), "blur_shader");
+    EXPECT_NE(gl_program(), levels);
+    manager.pop_shader();
+    EXPECT_EQ(manager.current(), "levels_shader");
+    EXPECT_EQ(gl_program(), levels);
+    manager.pop_shader();
+    EXPECT_EQ(manager.current(), "null_shader");
+    EXPECT_EQ(gl_program(), 0);
+    manager.unbind(); // a second unbind does nothing
+    EXPECT_EQ(gl_program(), 0);
+}
+
+TEST_F(ShaderManagerTest, ParametersReachTheBoundShaderAtOnceAndAnOtherOnItsNextBind) {
+    auto& manager = shader_manager();
+    manager.register_shader<cShdLevels>("levels_shader");
+    manager.register_shader<cShdBlurTex>("blur_shader");
+    const GLuint grey = rect(1, 1, {100, 100, 100, 255});
+    manager.bind("levels_shader");
+    EXPECT_EQ(grey_through_bound(grey), 0) << "the initial cut at 200";
+    send_levels({0, 255, 1, 0, 255});
+    EXPECT_EQ(grey_through_bound(grey), 100);
+    send_levels({0, 255, 1, 255, 0}, 0); // other indices are ignored
+    EXPECT_EQ(grey_through_bound(grey), 100);
+    manager.bind("blur_shader");
+    send_levels({0, 255, 1, 255, 0});
+    EXPECT_EQ(grey_through_bound(grey), 100) << "blur passes a flat image";
+    manager.bind("levels_shader");
+    EXPECT_EQ(grey_through_bound(grey), 155);
+}
+
+TEST_F(ShaderManagerTest, UnbindWithoutContextReportsIt) {
+    cSingleton<cShaderManager_CG>::destroy();
+    cCapture capture;
+    shader_manager().unbind();
+    EXPECT_EQ(capture.err(),
+              "## ERROR in cShaderManager_CG.cpp line 87: no current CG-context available!\n");
+}
+
+// Every way a program pair can fail ends the process with code -1 and the GLSL log.
+TEST_F(ShaderManagerTest, BrokenProgramsEndTheProcessWithTheListing) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string good_vertex = sTestSources::vertex, good_fragment = sTestSources::fragment;
+    const struct {
+        std::string vertex, fragment, expected;
+    } cases[] = {
+        {good_vertex, "#version 120\nvoid main() { gl_FragColor = colour; }\n",
+         "The compile returned an error\\..*test_frag\\.glsl:.*colour"},
+        {"#version 120\nvoid main() { gl_Position = ftransform() }\n", good_fragment,
+         "The compile returned an error\\..*test_vert\\.glsl:"},
+        {good_vertex, "#version 120\nvarying vec4 shade;\nvoid main() { gl_FragColor = shade; }\n",
+         "The vertex and fragment programs could not be linked\\..*test_vert\\.glsl with "
+         ".*test_frag\\.glsl:.*shade"},
+    };
+    for (const auto& c : cases) {
+        sTestSources::vertex = c.vertex;
+        sTestSources::fragment = c.fragment;
+        sTestSources::write();
+        EXPECT_EXIT(
+            {
+                cShaderManager_CG& manager = shader_manager();
+                manager.register_shader<cShdTest>("test_shader");
+                manager.bind("test_shader");
+                std::exit(0);
+            },
+            testing::ExitedWithCode(255),
+            "\n-{51}\n" + c.expected +
+                ".*\n-{51}\nlast-shader: (null|test)_shader\n"
+                "Cg error, exiting\\.\\.\\.\n");
+    }
+    sTestSources::vertex = good_vertex;
+    sTestSources::fragment = good_fragment;
+}
+
+TEST_F(ShaderManagerTest, MissingSourceFileEndsTheProcessNamingIt) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    std::remove(sTestSources::path("test_vert.glsl").c_str());
+    EXPECT_EXIT(shader_manager().register_shader<cShdTest>("test_shader"),
+                testing::ExitedWithCode(255),
+                "could not be read\\.\ncannot read .*test_vert\\.glsl");
+}

@@ -1,0 +1,268 @@
+// The texture manager on a real GL context: target choice, the once-only
+// upload, the fatal exits, and images of every kind shown in true colour.
+#include "AppSetup.h"
+#include "cResourcePath.h"
+#include "cTextureManager.h"
+#include "support/Capture.h"
+#include "support/TestAudio.h"
+
+#include <GL/glext.h>
+#include <IL/il.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Bytes = std::vector<ILubyte>;
+
+// An 8 x 8 CMYK JPEG of the flat colour rgb(200, 40, 10), as photo tools
+// write them: inverted inks under an Adobe marker.
+const char kCmykJpeg[] =
+    "\xff\xd8\xff\xee\x00\x0e\x41\x64\x6f\x62\x65\x00\x64\x00\x00\x00\x00\x02\xff\xdb\x00\x43"
+    "\x00\x02\x01\x01\x01\x01\x01\x02\x01\x01\x01\x02\x02\x02\x02\x02\x04\x03\x02\x02\x02\x02"
+    "\x05\x04\x04\x03\x04\x06\x05\x06\x06\x06\x05\x06\x06\x06\x07\x09\x08\x06\x07\x09\x07\x06"
+    "\x06\x08\x0b\x08\x09\x0a\x0a\x0a\x0a\x0a\x06\x08\x0b\x0c\x0b\x0a\x0c\x09\x0a\x0a\x0a\xff"
+    "\xdb\x00\x43\x01\x02\x02\x02\x02\x02\x02\x05\x03\x03\x05\x0a\x07\x06\x07\x0a\x0a\x0a\x0a"
+    "\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a"
+    "\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a\x0a"
+    "\x0a\x0a\xff\xc0\x00\x14\x08\x00\x08\x00\x08\x04\x01\x11\x00\x02\x11\x01\x03\x11\x01\x04"
+    "\x11\x00\xff\xc4\x00\x15\x00\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+    "\x00\x07\x09\xff\xc4\x00\x14\x10\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+    "\x00\x00\x00\xff\xc4\x00\x15\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+    "\x00\x00\x08\x09\xff\xc4\x00\x14\x11\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+    "\x00\x00\x00\x00\xff\xda\x00\x0e\x04\x01\x00\x02\x11\x03\x11\x04\x00\x00\x3f\x00\x4c\x35"
+    "\x11\x6d\x48\x1f\xff\xd9";
+
+class TextureManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cDisplaySettings& settings = display_settings();
+        settings.video_flags |= cDisplaySettings::kFullScreen;
+        cCapture quiet; // the driver's attribute warning is not under test here
+        init_sdl(settings);
+        init_gl(settings);
+        init_image_library();
+    }
+    void TearDown() override {
+        cSingleton<cTextureManager>::destroy();
+        SDL_Quit();
+    }
+
+    // Writes an image with DevIL; `palette` makes it a colour-index image.
+    std::string write(const std::string& name, int w, int h, ILenum format, ILenum type,
+                      const void* pixels, const Bytes& palette = {}) {
+        const std::string path = dir_.path(name);
+        ILuint image = 0;
+        ilGenImages(1, &image);
+        ilBindImage(image);
+        const ILubyte channels = format == IL_RGB               ? 3
+                                 : format == IL_RGBA            ? 4
+                                 : format == IL_LUMINANCE_ALPHA ? 2
+                                                                : 1;
+        const ILubyte size = type == IL_UNSIGNED_SHORT ? 2 : 1;
+        ilTexImage(w, h, 1, channels, format, type, const_cast<void*>(pixels));
+        ilRegisterOrigin(IL_ORIGIN_LOWER_LEFT);
+        if (!palette.empty())
+            ilRegisterPal(const_cast<ILubyte*>(palette.data()), palette.size(), IL_PAL_RGB24);
+        ilEnable(IL_FILE_OVERWRITE);
+        EXPECT_TRUE(ilSave(IL_PNG, path.c_str())) << name << " " << int(size);
+        ilDeleteImages(1, &image);
+        return path;
+    }
+    std::string write_rgb(const std::string& name, int w, int h) {
+        Bytes rgb(static_cast<size_t>(3 * w * h));
+        for (size_t i = 0; i < rgb.size(); ++i)
+            rgb[i] = static_cast<ILubyte>(i * 7);
+        return write(name, w, h, IL_RGB, IL_UNSIGNED_BYTE, rgb.data());
+    }
+    // The format and sample type DevIL itself gives the file.
+    static std::pair<ILint, ILint> decoded_kind(const std::string& path) {
+        ILuint image = 0;
+        ilGenImages(1, &image);
+        ilBindImage(image);
+        ilLoadImage(path.c_str());
+        const std::pair<ILint, ILint> kind{ilGetInteger(IL_IMAGE_FORMAT),
+                                           ilGetInteger(IL_IMAGE_TYPE)};
+        ilDeleteImages(1, &image);
+        return kind;
+    }
+    static GLint level_param(const cTextureDesc& t, GLint level, GLenum name) {
+        GLint value = -1;
+        glBindTexture(t.target, t.id);
+        glGetTexLevelParameteriv(t.target, level, name, &value);
+        glBindTexture(t.target, 0);
+        return value;
+    }
+    static GLint param(const cTextureDesc& t, GLenum name) {
+        GLint value = -1;
+        glBindTexture(t.target, t.id);
+        glGetTexParameteriv(t.target, name, &value);
+        glBindTexture(t.target, 0);
+        return value;
+    }
+    static Bytes read_back(const cTextureDesc& t) {
+        Bytes rgba(static_cast<size_t>(4 * t.width * t.height));
+        glBindTexture(t.target, t.id);
+        glGetTexImage(t.target, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        glBindTexture(t.target, 0);
+        return rgba;
+    }
+
+    TempDir dir_;
+};
+
+TEST_F(TextureManagerTest, ChoosesTargetAndMipmapsByImageSize) {
+    const struct {
+        const char* name;
+        int w, h;
+        bool mipmaps;
+        GLenum forced, target;
+        GLint internal, min_filter, level1_width;
+    } cases[] = {
+        {"row.png", 256, 1, false, 0, GL_TEXTURE_1D, GL_RGB, GL_LINEAR, 0},
+        {"row_mip.png", 256, 1, true, 0, GL_TEXTURE_1D, GL_RGB, GL_LINEAR_MIPMAP_LINEAR, 128},
+        {"vga.png", 640, 480, true, 0, GL_TEXTURE_RECTANGLE_ARB, GL_RGBA, GL_LINEAR, 0},
+        {"pot.png", 64, 32, true, 0, GL_TEXTURE_2D, GL_RGBA, GL_LINEAR_MIPMAP_LINEAR, 32},
+        {"forced.png", 100, 60, false, GL_TEXTURE_2D, GL_TEXTURE_2D, GL_RGBA, GL_LINEAR, 0},
+        {"forced_rect.png", 64, 64, true, GL_TEXTURE_RECTANGLE_ARB, GL_TEXTURE_RECTANGLE_ARB,
+         GL_RGBA, GL_LINEAR, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = write_rgb(c.name, c.w, c.h);
+        glDisable(c.target);
+        cCapture capture;
+        const cTextureDesc t =
+            texture_manager().get_texture(path, c.mipmaps, GL_CLAMP_TO_EDGE, c.forced);
+        // The upload leaves the caller's texture state as it found it.
+        EXPECT_FALSE(glIsEnabled(c.target));
+        GLint bound = -1;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        EXPECT_EQ(bound, 0);
+        EXPECT_EQ(t.target, static_cast<int32_t>(c.target));
+        EXPECT_EQ(t.width, c.w);
+        EXPECT_EQ(t.height, c.h);
+        EXPECT_EQ(level_param(t, 0, GL_TEXTURE_WIDTH), c.w);
+        EXPECT_EQ(level_param(t, 0, GL_TEXTURE_INTERNAL_FORMAT), c.internal);
+        EXPECT_EQ(param(t, GL_TEXTURE_MIN_FILTER), c.min_filter);
+        if (c.level1_width) {
+            EXPECT_EQ(level_param(t, 1, GL_TEXTURE_WIDTH), c.level1_width);
+        }
+        EXPECT_EQ(read_back(t)[4], 7 * 3); // second texel's red: the picture arrived
+        EXPECT_EQ(capture.err(), "");
+    }
+}
+
+TEST_F(TextureManagerTest, SameNameUploadsOnceWhateverLaterRequestsAsk) {
+    const std::string path = write_rgb("twice.png", 32, 32);
+    resource_path().push_searchpath(std::filesystem::path(path).parent_path().string());
+    const cTextureDesc first = texture_manager().get_texture("twice.png", false, GL_REPEAT, 0);
+    const cTextureDesc again = texture_manager().get_texture("twice.png", true, GL_CLAMP, 0);
+    EXPECT_TRUE(texture_manager().load("twice.png"));
+    EXPECT_EQ(again.id, first.id);
+    EXPECT_EQ(texture_manager().cached(), 1u);
+    EXPECT_EQ(param(again, GL_TEXTURE_WRAP_S), GL_REPEAT);
+    EXPECT_EQ(param(again, GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+}
+
+TEST_F(TextureManagerTest, MissingOrUnreadableFileEndsTheProgram) {
+    EXPECT_EXIT(texture_manager().get_texture("no_such_image.png", false, GL_CLAMP, 0),
+                ::testing::ExitedWithCode(255),
+                "^## ERROR: in cTextureManager.cpp line 34: file was not found in path: "
+                "\"no_such_image.png\"\n$");
+    // A folder of the image's name is found on the search path but cannot be read.
+    std::filesystem::create_directory(dir_.path("folder.png"));
+    resource_path().push_searchpath(dir_.path(""));
+    EXPECT_EXIT(texture_manager().load("folder.png"), ::testing::ExitedWithCode(255),
+                "^## ERROR: in cTextureManager.cpp line 41: unable to open file .*folder.png\n$");
+}
+
+// Grey, grey with alpha, palette and 16-bit images all reach GL as the
+// colours they hold; odd widths check the row packing.
+TEST_F(TextureManagerTest, EveryPngKindShowsItsTrueColours) {
+    struct cCase {
+        cCase(const char* n, int w_, int h_, ILenum f, ILenum t, Bytes px, Bytes pal, Bytes want)
+            : name(n), w(w_), h(h_), format(f), type(t), pixels(px), palette(pal), rgba(want) {}
+        const char* name;
+        int w, h;
+        ILenum format, type;
+        Bytes pixels, palette;
+        Bytes rgba; // first texels as GL must hold them
+    };
+    // 16-bit samples repeat their byte, so the host's byte order does not matter.
+    Bytes deep;
+    for (ILubyte v : {255, 0, 128, 18, 238, 64, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+        deep.insert(deep.end(), 2, v);
+    const cCase cases[] = {
+        cCase("grey.png", 5, 2, IL_LUMINANCE, IL_UNSIGNED_BYTE,
+              {0, 60, 120, 180, 255, 1, 2, 3, 4, 5}, {},
+              {0, 0, 0, 255, 60, 60, 60, 255, 120, 120, 120, 255}),
+        cCase("grey_alpha.png", 3, 2, IL_LUMINANCE_ALPHA, IL_UNSIGNED_BYTE,
+              {0, 255, 100, 128, 200, 0, 1, 2, 3, 4, 5, 6}, {},
+              {0, 0, 0, 255, 100, 100, 100, 128, 200, 200, 200, 0}),
+        cCase("palette.png", 3, 2, IL_COLOUR_INDEX, IL_UNSIGNED_BYTE, {0, 1, 2, 2, 1, 0},
+              {255, 0, 0, 0, 200, 0, 10, 20, 250},
+              {255, 0, 0, 255, 0, 200, 0, 255, 10, 20, 250, 255, 10, 20, 250, 255}),
+        cCase("deep.png", 3, 2, IL_RGB, IL_UNSIGNED_SHORT, deep, {},
+              {255, 0, 128, 255, 18, 238, 64, 255, 1, 2, 3, 255}),
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path =
+            write(c.name, c.w, c.h, c.format, c.type, c.pixels.data(), c.palette);
+        ASSERT_EQ(decoded_kind(path), std::make_pair(ILint(c.format), ILint(c.type)));
+        const cTextureDesc t = texture_manager().get_texture(path, false, GL_CLAMP, 0);
+        const Bytes got = read_back(t);
+        EXPECT_EQ(Bytes(got.begin(), got.begin() + c.rgba.size()), c.rgba);
+    }
+}
+
+TEST_F(TextureManagerTest, UndecodableFileIsReportedAndNeverUploaded) {
+    const std::string garbage = dir_.path("garbage.png");
+    const std::string empty = dir_.path("empty.jpg");
+    write_bytes(garbage, std::string(600, '\x5a'));
+    write_bytes(empty, "");
+    for (const std::string& path : {garbage, empty}) {
+        SCOPED_TRACE(path);
+        cCapture capture;
+        const cTextureDesc t = texture_manager().get_texture(path, true, GL_CLAMP, 0);
+        EXPECT_EQ(t.target, -1);
+        EXPECT_EQ(t.id, -1);
+        EXPECT_EQ(t.width, -1);
+        EXPECT_NE(capture.err().find("## ERROR: OpenIL Error "), std::string::npos);
+        EXPECT_NE(capture.err().find("# ERROR in cTextureManager::get_texture - \"" + path +
+                                     "\" not found\n"),
+                  std::string::npos);
+        EXPECT_EQ(texture_manager().cached(), 0u);
+    }
+}
+
+TEST_F(TextureManagerTest, CmykJpegShowsItsColours) {
+    const std::string path = dir_.path("inks.jpg");
+    write_bytes(path, std::string(kCmykJpeg, sizeof kCmykJpeg - 1));
+    const cTextureDesc t = texture_manager().get_texture(path, false, GL_CLAMP, 0);
+    ASSERT_EQ(t.width, 8);
+    const Bytes got = read_back(t);
+    const int want[4] = {200, 40, 10, 255};
+    for (size_t i = 0; i < got.size(); ++i)
+        ASSERT_NEAR(got[i], want[i % 4], 3) << "byte " << i;
+}
+
+// A cut-off PNG (here inside its image data, where DevIL would never
+// return) is refused with one line and gives no texture.
+TEST_F(TextureManagerTest, TruncatedPngIsRefused) {
+    const std::string whole = read_bytes(write_rgb("whole.png", 64, 64));
+    for (size_t keep : {whole.size() / 2, size_t(40), whole.size() - 4}) {
+        SCOPED_TRACE(keep);
+        const std::string path = dir_.path("cut" + std::to_string(keep) + ".png");
+        write_bytes(path, whole.substr(0, keep));
+        cCapture capture;
+        EXPECT_FALSE(texture_manager().get_texture(path, false, GL_CLAMP, 0).valid());
+        EXPECT_EQ(capture.err(), "## ERROR in cTextureManager::load: truncated image file \"" +
+                                     path + "\"\n# ERROR in cTextureManager::get_texture - \"" +
+                                     path + "\" not found\n");
+    }
+    EXPECT_TRUE(texture_manager().get_texture(dir_.path("whole.png"), false, GL_CLAMP, 0).valid());
+}
+
+} // namespace

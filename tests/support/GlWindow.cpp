@@ -1,0 +1,67 @@
+#include "support/GlWindow.h"
+
+#include "cResourcePath.h"
+#include "cShaderManager_CG.h"
+#include "support/Capture.h"
+
+#include <filesystem>
+
+#include <IL/il.h>
+#include <vector>
+
+void cGlWindow::SetUp() {
+    settings_.video_flags |= cDisplaySettings::kFullScreen;
+    cCapture quiet; // the driver's attribute warning is not under test
+    init_sdl(settings_);
+    init_gl(settings_);
+    init_image_library();
+}
+
+void cGlWindow::TearDown() {
+    cSingleton<cShaderManager_CG>::destroy();
+    cSingleton<cResourcePath>::destroy();
+    SDL_Quit();
+    if (!saved_cwd_.empty())
+        std::filesystem::current_path(saved_cwd_);
+}
+
+void cGlWindow::start_shaders() {
+    saved_cwd_ = std::filesystem::current_path().string();
+    const std::string file = __FILE__;
+    std::filesystem::current_path(file.substr(0, file.rfind("/support/")));
+    cCapture quiet; // the profile lines are not under test here
+    shader_manager().init();
+}
+
+std::array<int, 4> cGlWindow::pixel(int x, int y) {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    uint8_t rgba[4] = {0, 0, 0, 0};
+    glReadPixels(viewport[0] + x, viewport[1] + y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    return {rgba[0], rgba[1], rgba[2], rgba[3]};
+}
+
+void cGlWindow::flat_projection() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-1, 1, -1, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void cGlWindow::save_window(const std::string& file) {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const int w = 1024, h = 768;
+    std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    for (size_t i = 3; i < rgba.size(); i += 4)
+        rgba[i] = 255; // the picture as seen, not its blending alpha
+    ILuint image = 0;
+    ilGenImages(1, &image);
+    ilBindImage(image);
+    ilTexImage(w, h, 1, 4, IL_RGBA, IL_UNSIGNED_BYTE, rgba.data());
+    ilEnable(IL_FILE_OVERWRITE);
+    ilSave(IL_PNG, file.c_str());
+    ilDeleteImages(1, &image);
+}

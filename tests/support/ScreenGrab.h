@@ -1,0 +1,19 @@
+// What the X display the tests run on shows, read back as the user would see it: the whole
+// root window as RGB rows from the top, and a way to write such a picture out as a PNG for
+// a person to look at.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct sScreenGrab {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgb; // rows top first; empty when there is no display
+
+    const uint8_t* at(int x, int y) const { return &rgb[(size_t(y) * width + x) * 3]; }
+};
+
+sScreenGrab grab_screen();
+void save_grab_png(const sScreenGrab& grab, const std::string& file);

@@ -1,0 +1,74 @@
+#include "cCamera.h"
+#include "cCameraPath.h"
+#include "cDisplaySettings.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+cCameraPath read(const std::string& text) {
+    std::istringstream in(text);
+    cCameraPath path;
+    read_path(in, path);
+    return path;
+}
+
+// Four keys with eye (k, 0, 0) in our axes: file point (k, 0, 0).
+const cCameraPath kFour =
+    read("(0,0,0)(0,0,0)(0,0,1)\n(1,0,0)(0,0,0)(0,0,1)\n(2,0,0)(0,0,0)(0,0,1)\n"
+         "(3,0,0)(0,0,0)(0,0,1)\n");
+
+} // namespace
+
+TEST(CameraPath, ConvertsFromZUpAndReadsAnySeparators) {
+    const cCameraPath path = read("(1,2,3)(4,5,6)(0,0,1)\n  [1.5;-2e1;+3]  <0 ; 0;0> |7|8|9|\n");
+    ASSERT_EQ(path.size(), 2u);
+    EXPECT_EQ(path[0].eye, Vec3f(1, 3, -2));
+    EXPECT_EQ(path[0].interest, Vec3f(4, 6, -5));
+    EXPECT_EQ(path[0].up, Vec3f(0, 1, 0));
+    EXPECT_EQ(path[1].eye, Vec3f(1.5f, 3, 20));
+    EXPECT_EQ(path[1].up, Vec3f(7, 9, -8));
+}
+
+TEST(CameraPath, StopsAtTheFirstIncompleteRecord) {
+    EXPECT_EQ(read("(1,2,3)(4,5,6)(0,0,1)\n(1,2,3)(4,5,6)(0,0\n").size(), 1u);
+    EXPECT_EQ(read("(1,2,3)(4,5,6)(0,0,1)\n(1,2,3)(4,x,6)(0,0,1)\n(1,2,3)(4,5,6)(0,0,1)\n").size(),
+              1u);
+    EXPECT_EQ(read("").size(), 0u);
+    cCameraPath path = kFour;
+    EXPECT_FALSE(load_path("/no/such/path.pth", path));
+    EXPECT_EQ(path.size(), 4u); // left as it was
+}
+
+TEST(CameraPath, KeysAreSpreadEvenlyAndTheLastOneHolds) {
+    const struct {
+        float t;
+        float x;
+    } cases[] = {
+        {0.5f, 2.0f},   {0.625f, 2.5f}, {0.75f, 3.0f}, {0.9f, 3.0f}, {1.0f, 3.0f},
+        {-0.5f, 0.0f},  {0.0f, 0.0f},   {0.125f, 0.5f}, {NAN, 0.0f}, {5.0f, 3.0f},
+    };
+    for (const auto& c : cases)
+        EXPECT_FLOAT_EQ(path_eye(kFour, c.t).x, c.x) << c.t;
+    const cCameraPath one = read("(4,5,6)(1,2,3)(0,0,1)");
+    for (float t : {-1.0f, 0.0f, 0.3f, 1.0f})
+        EXPECT_EQ(path_interest(one, t), Vec3f(1, 3, -2)) << t;
+    EXPECT_EQ(path_up(cCameraPath(), 0.5f), Vec3f(0, 0, 0)); // empty: no key is touched
+}
+
+TEST(Camera, ResetTakesTheAspectOfThePicture) {
+    cDisplaySettings& s = display_settings();
+    const uint32_t w = s.view_width, h = s.view_height;
+    s.view_width = 1280;
+    s.view_height = 720;
+    cCamera camera;
+    reset_camera(camera);
+    EXPECT_FLOAT_EQ(camera.aspect, 1280.0f / 720.0f);
+    EXPECT_EQ(camera.eye, Vec3f(1, 1, 1));
+    EXPECT_EQ(camera.up, Vec3f(0, 0, 1));
+    EXPECT_FLOAT_EQ(camera.fov, 65.0f);
+    s.view_width = w;
+    s.view_height = h;
+}

@@ -1,0 +1,44 @@
+#include "platform/GlslUniforms.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> described(const std::string& source) {
+    std::vector<std::string> out;
+    for (const sGlslUniform& u : glsl_uniforms(source))
+        out.push_back(u.type + " " + u.name);
+    return out;
+}
+
+} // namespace
+
+TEST(GlslUniformsTest, DeclarationsAreFoundOutsideComments) {
+    const struct {
+        const char* source;
+        std::vector<std::string> uniforms;
+    } cases[] = {
+        {"uniform float a;\nuniform vec2 dir;", {"float a", "vec2 dir"}},
+        {"uniform float inBlack, inWhite ,Gamma;",
+         {"float inBlack", "float inWhite", "float Gamma"}},
+        {"uniform float w[8];\nuniform float k = 2.0;", {"float w", "float k"}},
+        {"// uniform float gone;\n/* uniform vec3 also;\n */ uniform sampler2DRect image0;",
+         {"sampler2DRect image0"}},
+        {"float uniformity; varying vec3 uniform_ish;", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(described(c.source), c.uniforms) << c.source;
+}
+
+TEST(GlslUniformsTest, TypesAndSamplerUnits) {
+    EXPECT_EQ(glsl_float_count("float"), 1);
+    EXPECT_EQ(glsl_float_count("vec2"), 2);
+    EXPECT_EQ(glsl_float_count("vec4"), 4);
+    EXPECT_EQ(glsl_float_count("mat4"), 0);
+    EXPECT_EQ(glsl_float_count("sampler1D"), 0);
+    EXPECT_TRUE(glsl_is_sampler("sampler2DRect"));
+    EXPECT_FALSE(glsl_is_sampler("vec2"));
+    EXPECT_EQ(glsl_sampler_unit("image0", 3), 0);
+    EXPECT_EQ(glsl_sampler_unit("mask1", 0), 1);
+    EXPECT_EQ(glsl_sampler_unit("gradient", 2), 2);
+}

@@ -1,0 +1,23 @@
+// The scene list keeps the timeline's numbering: seven scenes, the end scene at 6, and the
+// places of the scenes still to come held by the grey fallback, which a switch reaches.
+#include "SceneList.h"
+#include "support/Capture.h"
+
+#include <gtest/gtest.h>
+
+TEST(SceneListTest, SevenScenesInTimelineOrderWithTheEndSceneLast) {
+    cSceneManager manager;
+    add_scenes(manager);
+    ASSERT_EQ(manager.scenes().size(), size_t(kSceneCount));
+    for (int number = 0; number < kSceneCount; ++number)
+        EXPECT_EQ(manager.scenes()[size_t(number)]->get_name(), number == 6 ? "endscene" : "dummy")
+            << number;
+    cCapture capture;
+    for (int number = 0; number < kSceneCount; ++number) {
+        cEvent event;
+        event.type = number;
+        manager.switch_scene(event);
+        EXPECT_EQ(manager.current_scene(), manager.scenes()[size_t(number)]);
+    }
+    EXPECT_EQ(capture.err(), "") << "every number of the list is a scene";
+}

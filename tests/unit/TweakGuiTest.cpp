@@ -1,0 +1,243 @@
+#include "cInputState.h"
+#include "cScene.h"
+#include "toolkit/FontAtlas.h"
+#include "toolkit/TweakVars.h"
+#include "toolkit/cGuiVec3Slider.h"
+#include "toolkit/cTweakGui.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+cGuiSlider placed_slider(float min, float max) {
+    cGuiSlider s;
+    s.set_position(0.2f, 0.5f);
+    s.set_size(0.5f, 0.025f);
+    s.set_range(min, max);
+    return s;
+}
+
+// Holds mouse buttons for the length of a test.
+struct cButtons {
+    cButtons() { release(); }
+    ~cButtons() { release(); }
+    static void press(int b) { input_state().buttons[b] = true; }
+    static void release() {
+        for (bool& b : input_state().buttons)
+            b = false;
+    }
+};
+
+// A scene with one tweakable member.
+class cTestScene : public cScene {
+public:
+    explicit cTestScene(const char* name) : cScene(nullptr), name_(name) {}
+    std::string get_name() override { return name_; }
+    void load() override {}
+    void init() override {}
+    void deinit() override {}
+    void draw() override {}
+    void handle_event(cEvent*) override {}
+    void update() override {}
+    void register_vars(cGuiVarList& vars) override { add_var(vars, "angle", &angle, 0, 10); }
+
+    float angle = 5;
+
+private:
+    const char* name_;
+};
+
+class cBareScene : public cTestScene {
+public:
+    using cTestScene::cTestScene;
+    void register_vars(cGuiVarList&) override {}
+};
+
+} // namespace
+
+TEST(GuiSlider, MarksSitAtZeroAndValueAndNeverDivideByAnEmptyRange) {
+    const struct {
+        float min, max, value, zero, mark;
+    } cases[] = {
+        {-1, 1, 0.5f, 0.5f, 0.75f}, {-1, 1, -0.5f, 0.5f, 0.25f},
+        {2, 4, 3, 0, 0.5f},                          // zero lies below the range: left edge
+        {-4, -2, -3, 1, 0.5f},      {3, 3, 3, 0, 0}, // empty range
+    };
+    for (const auto& c : cases) {
+        cGuiSlider s = placed_slider(c.min, c.max);
+        s.value = c.value;
+        const cGuiSlider::cMarks m = s.marks();
+        EXPECT_FLOAT_EQ(m.zero, c.zero) << c.min << ".." << c.max;
+        EXPECT_FLOAT_EQ(m.value, c.mark) << c.min << ".." << c.max;
+    }
+}
+
+TEST(GuiSlider, DragFollowsThePointerClampedToTheRange) {
+    const struct {
+        float min, max, x, value;
+    } cases[] = {
+        {-1, 1, 0.45f, 0},     {-1, 1, 0.7f, 1}, {-1, 1, 5, 1},      {-1, 1, -5, -1},
+        {0, 10, 0.325f, 2.5f}, {3, 3, 0.6f, 3},  {5, 1, 0.3f, 4.2f}, // reversed range
+    };
+    for (const auto& c : cases) {
+        cGuiSlider s = placed_slider(c.min, c.max);
+        EXPECT_FALSE(s.handle_input(GUI_DRAG, c.x, 0.5f)); // not grabbed: ignored
+        ASSERT_TRUE(s.handle_input(GUI_GRAB, 0.3f, 0.51f));
+        EXPECT_TRUE(s.handle_input(GUI_DRAG, c.x, 0.9f));
+        EXPECT_NEAR(s.value, c.value, 1e-5f) << c.min << ".." << c.max << " at " << c.x;
+        EXPECT_TRUE(s.handle_input(GUI_RELEASE, 0, 0));
+        EXPECT_FALSE(s.is_active());
+    }
+    cGuiSlider thin = placed_slider(0, 1);
+    thin.set_size(0, 0.025f);
+    thin.grabbed = true;
+    thin.value = 0.5f;
+    thin.handle_input(GUI_DRAG, 0.2f, 0.5f);
+    EXPECT_EQ(thin.value, 0.5f); // no width, no place to point at
+}
+
+TEST(GuiSlider, AnswersQueriesAndGrabsOnlyInsideItsRectangle) {
+    cGuiSlider s = placed_slider(0, 1);
+    EXPECT_TRUE(s.handle_input(GUI_QUERY_2, 0.3f, 0.51f));
+    EXPECT_FALSE(s.handle_input(GUI_QUERY_1, 0.2f, 0.51f)); // the edge is outside
+    EXPECT_FALSE(s.handle_input(GUI_GRAB, 0.8f, 0.51f));
+    EXPECT_FALSE(s.is_active());
+    EXPECT_FALSE(s.handle_input(4, 0.3f, 0.51f));
+}
+
+TEST(GuiVec3Slider, LaysOutThreeEqualSlidersWithTwoGaps) {
+    cGuiVec3Slider v;
+    v.set_size(0.62f, 0.025f);
+    v.set_position(0.25f, 0.5f);
+    const float xs[] = {0.25f, 0.46f, 0.67f};
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_NEAR(v.slider(k).x(), xs[k], 1e-6f) << k;
+        EXPECT_FLOAT_EQ(v.slider(k).y(), 0.5f);
+        EXPECT_NEAR(v.slider(k).width(), 0.2f, 1e-6f);
+        EXPECT_FLOAT_EQ(v.slider(k).height(), 0.025f);
+    }
+    v.set_range(-1, 1);
+    EXPECT_TRUE(v.handle_input(GUI_GRAB, 0.5f, 0.51f));
+    EXPECT_TRUE(v.slider(1).is_active());
+    EXPECT_TRUE(v.is_active());
+    EXPECT_TRUE(v.handle_input(GUI_DRAG, 0.66f, 0.51f));
+    EXPECT_NEAR(v.slider(1).value, 1, 1e-5f);
+    EXPECT_EQ(v.slider(0).value, 0);
+    EXPECT_TRUE(v.handle_input(GUI_RELEASE, 0.5f, 0.51f));
+    EXPECT_FALSE(v.is_active());
+}
+
+TEST(GuiVarList, PlacesRowsDownwardFromTheTop) {
+    cGuiVarList list;
+    list.set_position(0.05f, 0.05f);
+    list.set_size(0.9f, 0.65f);
+    float a = 0, b = 0;
+    add_var(list, "a", &a, 0, 1);
+    add_watch(list, "b", &b);
+    list.layout();
+    const float rows[2][2] = {{0.25f, 0.67f}, {0.25f, 0.64f}};
+    for (size_t i = 0; i < 2; ++i) {
+        float x = 0, y = 0;
+        list.widget(i).get_position(x, y);
+        EXPECT_FLOAT_EQ(x, rows[i][0]);
+        EXPECT_FLOAT_EQ(y, rows[i][1]);
+    }
+    EXPECT_FALSE(list.layout_pending());
+}
+
+TEST(GuiVarList, HoverGrabsButtonDragsAndOnlyTheGrabbedRowIsWritten) {
+    cButtons buttons;
+    cGuiVarList list;
+    list.set_position(0.05f, 0.05f);
+    list.set_size(0.9f, 0.65f);
+    float first = 0, second = 0;
+    Vec3f third(0, 0, 0);
+    add_var(list, "first", &first, 0, 1);    // x 0.25..0.9, y 0.67..0.695
+    add_var(list, "second", &second, -1, 1); // y 0.64..0.665
+    add_var(list, "third", &third, -1, 1);   // y 0.61..0.635
+    list.layout();
+
+    EXPECT_FALSE(list.handle_input(GUI_DRAG, 0.5f, 0.65f)); // hover: no write
+    EXPECT_TRUE(list.widget(1).is_active());
+    list.handle_input(GUI_DRAG, 0.3f, 0.68f); // hover moves the grab
+    EXPECT_FALSE(list.widget(1).is_active());
+    EXPECT_TRUE(list.widget(0).is_active());
+
+    cButtons::press(1);
+    EXPECT_TRUE(list.handle_input(GUI_DRAG, 0.575f, 0.2f)); // outside, still following
+    EXPECT_FLOAT_EQ(first, 0.5f);
+    EXPECT_TRUE(list.handle_input(GUI_DRAG, 2, 0.65f));
+    EXPECT_FLOAT_EQ(first, 1);
+    EXPECT_EQ(second, 0);
+
+    cButtons::release();
+    cButtons::press(4); // the wheel's flag stays set, but it is no held button
+    list.handle_input(GUI_DRAG, 0.5f, 0.62f);
+    EXPECT_TRUE(list.widget(2).is_active());
+    EXPECT_EQ(first, 1);
+    cButtons::press(3);
+    list.handle_input(GUI_DRAG, 0.6f, 0.62f); // the middle slider of the three
+    EXPECT_EQ(third.x, 0);
+    EXPECT_NEAR(third.y, 0.2385f, 1e-3f); // 0.6 lies 62% along the middle slider
+    EXPECT_EQ(third.z, 0);
+}
+
+TEST(GuiVarList, DrawingPullsTheMemberIntoItsSlider) {
+    cGuiVarList list;
+    list.set_size(0.9f, 0.65f);
+    int count = 3;
+    add_var(list, "count", &count, 0, 10);
+    count = -7;
+    list.pull();
+    EXPECT_EQ(dynamic_cast<cGuiSlider&>(list.widget(0)).value, -7.0f);
+}
+
+TEST(TweakGui, RefillsForTheCurrentSceneBeforeAnyWrite) {
+    cButtons buttons;
+    cTestScene a("alpha"), b("beta");
+    cBareScene bare("bare");
+    cTweakGui gui;
+    gui.layout();
+    gui.refill(&a);
+    EXPECT_EQ(gui.scene_label().text, "alpha");
+    gui.list().layout();
+    cInputState input;
+    input.mouse[0] = 0.3f;
+    input.mouse[1] = 0.68f;
+    gui.handle_pointer(input, &a); // hover grabs a's slider
+    EXPECT_TRUE(gui.list().widget(0).is_active());
+    cButtons::press(1);
+    input.mouse[0] = 0.9f;
+    gui.handle_pointer(input, &b); // b is current now: a is never written
+    EXPECT_EQ(a.angle, 5);
+    EXPECT_EQ(gui.owner(), &b);
+    EXPECT_EQ(gui.scene_label().text, "beta");
+    ASSERT_EQ(gui.list().size(), 1u);
+    EXPECT_FALSE(gui.list().widget(0).is_active());
+    gui.refill(&bare);
+    EXPECT_EQ(gui.list().size(), 0u);
+    EXPECT_EQ(gui.scene_label().text, "bare");
+    gui.refill(nullptr);
+    EXPECT_EQ(gui.scene_label().text, "");
+}
+
+TEST(FontAtlas, EveryCharacterOfATextHasItsCellOrNone) {
+    const struct {
+        char c;
+        int u, v;
+    } cells[] = {{'Q', 520, 0},  {'2', 40, 20},  {'.', 80, 0},  {'5', 100, 20}, {'-', 60, 0},
+                 {'(', 160, 0},  {'x', 660, 20}, {')', 180, 0}, {'A', 200, 0},  {'Z', 700, 0},
+                 {'a', 200, 20}, {'0', 0, 20},   {',', 120, 0}};
+    for (const auto& c : cells) {
+        int u = -1, v = -1;
+        ASSERT_TRUE(glyph_cell(c.c, u, v)) << c.c;
+        EXPECT_EQ(u, c.u) << c.c;
+        EXPECT_EQ(v, c.v) << c.c;
+        EXPECT_LE(u + kGlyphCell, kAtlasWidth);
+    }
+    int u = 0, v = 0;
+    for (char blank : {' ', '_', '@', '[', '{', '`', '/', '\0', '\xe9'})
+        EXPECT_FALSE(glyph_cell(blank, u, v)) << int(blank);
+}
