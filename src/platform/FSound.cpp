@@ -6,6 +6,7 @@
 #include <mpg123.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -152,6 +153,10 @@ signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int) {
         return fail<signed char>(FMOD_ERR_INIT, 0);
     g.mixrate = mixrate;
     g.initialised = true;
+    // A program that exits without closing (any fatal exit) must not leave the
+    // audio thread decoding while the process tears its memory down.
+    static const bool closes_at_exit = std::atexit(FSOUND_Close) == 0;
+    (void)closes_at_exit;
     return succeed<signed char>(1);
 }
 
