@@ -1,6 +1,7 @@
 #include "LoadPhase.h"
 
 #include "SceneList.h"
+#include "ScreenHelpers.h"
 #include "cLoadScreen_MM.h"
 #include "cMidiReader.h"
 #include "cSceneManager.h"
@@ -16,7 +17,9 @@ namespace {
 const char* const kMidiFile = "../data/music/pulse55.mid";
 constexpr uint32_t kHoldSleepMs = 10;
 
-int32_t since_start(cSceneManager& manager) { return manager.demo_time().demo_time(); }
+int32_t since_start(cSceneManager& manager) {
+    return manager.demo_time().demo_time();
+}
 
 } // namespace
 
@@ -67,19 +70,10 @@ void draw_black(float alpha) {
         glDisable(off);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, 1, 0, 1, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    push_unit_square();
     glColor4f(0, 0, 0, alpha);
     glRectf(0, 0, 1, 1);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    pop_unit_square();
     glBlendFunc(static_cast<GLenum>(blend_src), static_cast<GLenum>(blend_dst));
     glDepthMask(depth_mask);
     glPopAttrib();

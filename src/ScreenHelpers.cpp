@@ -40,6 +40,15 @@ void begin_ortho() {
     glGetBooleanv(GL_DEPTH_WRITEMASK, &mask);
     saved_depth_masks().push_back(mask);
     glDepthMask(GL_FALSE);
+    push_unit_square();
+}
+
+void begin_ortho_white() {
+    begin_ortho();
+    glColor4f(1, 1, 1, 1);
+}
+
+void push_unit_square() {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
@@ -49,17 +58,16 @@ void begin_ortho() {
     glOrtho(0, 1, 0, 1, -1, 1);
 }
 
-void begin_ortho_white() {
-    begin_ortho();
-    glColor4f(1, 1, 1, 1);
-}
-
-void end_ortho() {
+void pop_unit_square() {
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
+}
+
+void end_ortho() {
+    pop_unit_square();
     std::vector<GLboolean>& masks = saved_depth_masks();
     if (!masks.empty()) {
         glDepthMask(masks.back());

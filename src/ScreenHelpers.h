@@ -13,6 +13,10 @@ void begin_ortho();
 void begin_ortho_white();
 // Undoes the matching begin_ortho; sections may nest.
 void end_ortho();
+// The matrices alone: identity projection and a 0..1 orthographic model-view,
+// both pushed; pop_unit_square pops them and leaves model-view current.
+void push_unit_square();
+void pop_unit_square();
 
 // The unit square with texture coordinates 0..width x 0..height: a rectangle texture read
 // texel for texel.

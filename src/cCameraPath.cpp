@@ -40,8 +40,8 @@ Vec3f sample(const cCameraPath& path, float t, Vec3f cPathKey::*field) {
 } // namespace
 
 void read_path(std::istream& in, cCameraPath& path) {
-    for (cPathKey key; read_triple(in, &key.eye) && read_triple(in, &key.interest) &&
-                       read_triple(in, &key.up);)
+    for (cPathKey key;
+         read_triple(in, &key.eye) && read_triple(in, &key.interest) && read_triple(in, &key.up);)
         path.push_back(key);
 }
 
@@ -53,10 +53,14 @@ bool load_path(const std::string& full_path, cCameraPath& path) {
     return true;
 }
 
-Vec3f path_eye(const cCameraPath& path, float t) { return sample(path, t, &cPathKey::eye); }
+Vec3f path_eye(const cCameraPath& path, float t) {
+    return sample(path, t, &cPathKey::eye);
+}
 
 Vec3f path_interest(const cCameraPath& path, float t) {
     return sample(path, t, &cPathKey::interest);
 }
 
-Vec3f path_up(const cCameraPath& path, float t) { return sample(path, t, &cPathKey::up); }
+Vec3f path_up(const cCameraPath& path, float t) {
+    return sample(path, t, &cPathKey::up);
+}

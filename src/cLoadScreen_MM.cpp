@@ -1,5 +1,6 @@
 #include "cLoadScreen_MM.h"
 
+#include "AppSetup.h"
 #include "PostEffects.h"
 #include "ScreenHelpers.h"
 #include "cDemoTime.h"
@@ -14,15 +15,6 @@
 #include <algorithm>
 
 namespace {
-
-void set_view_like_init_gl(const cDisplaySettings& s) {
-    const GLsizei w = static_cast<GLsizei>(s.view_width);
-    if (s.stretch)
-        glViewport(0, 0, w, static_cast<GLsizei>(s.height));
-    else
-        glViewport(0, static_cast<GLint>((s.height - s.view_height) / 2), w,
-                   static_cast<GLsizei>(s.view_height));
-}
 
 cTextureDesc clamped(const char* file) {
     return texture_manager().get_texture(file, true, GL_CLAMP, 0);
@@ -72,7 +64,7 @@ cLoadScreen_MM::cLoadScreen_MM() {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_TEXTURE_RECTANGLE_ARB);
     glDisable(GL_LIGHTING);
-    set_view_like_init_gl(display_settings());
+    set_picture_viewport(display_settings());
     glClearColor(0, 0, 0, 0);
     knob_ = load_mesh("bass_knob.bzobj");
     sort_ = load_mesh("bass_sort.bzobj");

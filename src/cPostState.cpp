@@ -1,5 +1,7 @@
 #include "cPostState.h"
 
+#include "ScreenHelpers.h"
+
 cPostState::cPostState() {
     glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_mask_);
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
@@ -8,20 +10,11 @@ cPostState::cPostState() {
     glDisable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
     glColor4f(1, 1, 1, 1);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, 1, 0, 1, -1, 1);
+    push_unit_square();
 }
 
 cPostState::~cPostState() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
+    pop_unit_square();
     glDepthMask(depth_mask_);
     glPopAttrib();
 }

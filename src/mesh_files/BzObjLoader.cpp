@@ -124,9 +124,8 @@ bool bobj_decode(cMeshObj_data& d, const std::vector<uint8_t>& block, std::strin
     if (!in.read(&d.flags) || !in.read(&v) || !in.read(&t) || !in.read(&m))
         return fail(error, "header beyond the end of the data");
     if (v < 0 || t < 1 || m < 0)
-        return fail(error, "bad counts: " + std::to_string(v) + " vertices, " +
-                               std::to_string(t) + " triangles, " + std::to_string(m) +
-                               " materials");
+        return fail(error, "bad counts: " + std::to_string(v) + " vertices, " + std::to_string(t) +
+                               " triangles, " + std::to_string(m) + " materials");
     if (!read_vertices(in, d, v, error) || !read_triangles(in, d, v, t, error))
         return false;
     const size_t groups = d.group_starts.size() - 1;

@@ -5,7 +5,9 @@
 
 cMaterial::cMaterial(const std::string& name_) : name(name_) {}
 
-cMaterial::cMaterial(const cMaterial& other) : name(other.name) { copy_surface(other); }
+cMaterial::cMaterial(const cMaterial& other) : name(other.name) {
+    copy_surface(other);
+}
 
 cMaterial& cMaterial::operator=(const cMaterial& other) {
     if (this != &other)

@@ -3,7 +3,9 @@
 #include "GlErrors.h"
 #include "GlExtensions.h"
 
-cVBO::cVBO(int32_t components_) : components(components_) { ext::glGenBuffersARB(1, &id); }
+cVBO::cVBO(int32_t components_) : components(components_) {
+    ext::glGenBuffersARB(1, &id);
+}
 
 cVBO::~cVBO() {
     if (id != 0)
@@ -11,7 +13,9 @@ cVBO::~cVBO() {
     id = 0;
 }
 
-void cVBO::bind(GLenum on) const { ext::glBindBufferARB(on, id); }
+void cVBO::bind(GLenum on) const {
+    ext::glBindBufferARB(on, id);
+}
 
 void cVBO::fill(int32_t count, const void* data, GLenum on) {
     bind(on);

@@ -1,5 +1,7 @@
 #include "toolkit/cTweakGui.h"
 
+#include "ScreenHelpers.h"
+
 #include "cDisplaySettings.h"
 #include "cInputState.h"
 #include "cScene.h"
@@ -58,19 +60,10 @@ void cTweakGui::begin_overlay() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, 1, 0, 1, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    push_unit_square();
 }
 
 void cTweakGui::end_overlay() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
+    pop_unit_square();
     glPopAttrib();
 }

@@ -61,8 +61,12 @@ protected:
     TempDir dir_;
 };
 
-bool reddish(const std::array<int, 4>& p) { return p[0] > 80 && p[0] > 2 * p[2]; }
-bool bluish(const std::array<int, 4>& p) { return p[2] > 80 && p[2] > 2 * p[0]; }
+bool reddish(const std::array<int, 4>& p) {
+    return p[0] > 80 && p[0] > 2 * p[2];
+}
+bool bluish(const std::array<int, 4>& p) {
+    return p[2] > 80 && p[2] > 2 * p[0];
+}
 
 } // namespace
 

@@ -32,8 +32,8 @@ protected:
         return rgb;
     }
     // How many pixels of the region (picture coordinates) differ clearly.
-    static int changed(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int x0,
-                       int y0, int x1, int y1) {
+    static int changed(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int x0, int y0,
+                       int x1, int y1) {
         int n = 0;
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x) {

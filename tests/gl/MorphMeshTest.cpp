@@ -6,7 +6,6 @@
 #include "support/GlWindow.h"
 #include "support/TestAudio.h"
 
-
 namespace {
 
 // A lit square with normals toward the viewer, spanning x0..x1 over the

@@ -40,8 +40,8 @@ struct cBzObjBlock {
     // Six string lengths and strings, then ambient, diffuse and specular
     // (all `colour`), shininess 8, the lighting model, alpha and extra 1.
     cBzObjBlock& material(const std::vector<std::string>& strings, int32_t model = 2,
-                          float alpha = 0.5f, std::initializer_list<float> colour = {0.25f, 0.25f,
-                                                                                   0.25f, 0.25f}) {
+                          float alpha = 0.5f,
+                          std::initializer_list<float> colour = {0.25f, 0.25f, 0.25f, 0.25f}) {
         for (const std::string& s : strings)
             put(static_cast<uint8_t>(s.size()));
         for (const std::string& s : strings)

@@ -7,8 +7,8 @@
 
 #include <GL/gl.h>
 #include <array>
-#include <string>
 #include <gtest/gtest.h>
+#include <string>
 
 class cGlWindow : public ::testing::Test {
 protected:

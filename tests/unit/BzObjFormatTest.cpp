@@ -89,18 +89,19 @@ TEST(BzObjFormat, RejectsBlocksThatBreakTheirOwnCounts) {
         {"huge vertex count", cBlock().header(0, 0x7FFFFFFF, 1, 0).floats(9), "positions beyond"},
         {"normals missing", cBlock().header(0x02, 10, 3, 0).floats(30), "normals beyond"},
         {"triangles cut", cBlock().header(0, 10, 3, 0).floats(30).ints({0, 0}), "triangles beyond"},
-        {"index too large", with(three_triangles(0, 0), cBlock().ints({0, 0, 10, 1, 0, 0, 2, 0, 0})
-                                                            .ints({0, 0, 0})),
+        {"index too large",
+         with(three_triangles(0, 0), cBlock().ints({0, 0, 10, 1, 0, 0, 2, 0, 0}).ints({0, 0, 0})),
          "beyond the vertex count"},
-        {"index wraps", with(three_triangles(0, 0), cBlock().ints({0, -1, 0, 1, 0, 0, 2, 0, 0})
-                                                        .ints({0, 0, 0})),
+        {"index wraps",
+         with(three_triangles(0, 0), cBlock().ints({0, -1, 0, 1, 0, 0, 2, 0, 0}).ints({0, 0, 0})),
          "beyond the vertex count"},
         {"too few materials", with(three_triangles(0x10, 1), ok_triangles).material(kNoStrings),
          "2 material groups but only 1 materials"},
         {"material cut", with(three_triangles(0, 1), ok_triangles).put(uint8_t(0)),
          "material record beyond"},
-        {"string length 128", with(three_triangles(0, 1), ok_triangles)
-                                  .material({std::string(128, 'x'), "", "", "", "", ""}),
+        {"string length 128",
+         with(three_triangles(0, 1), ok_triangles)
+             .material({std::string(128, 'x'), "", "", "", "", ""}),
          "above 127"},
         {"values cut", with(three_triangles(0, 1), ok_triangles).ints({0, 0}).put(uint16_t(0)),
          "material values beyond"},

@@ -1,10 +1,10 @@
 #include "cBakeFont.h"
 
+#include "cBakeImage.h"
+
 #include "BakeFile.h"
 #include "cFreeTypeFace.h"
 #include "toolkit/FontAtlas.h"
-
-#include <IL/il.h>
 
 #include <filesystem>
 #include <stdexcept>
@@ -39,21 +39,6 @@ void put_glyph(cFreeTypeFace& face, char c, int u, int v, std::vector<uint8_t>& 
         }
 }
 
-void write_png(const std::string& path, std::vector<uint8_t>& atlas) {
-    ilInit();
-    ilEnable(IL_FILE_OVERWRITE);
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    bool ok = ilTexImage(kAtlasWidth, kAtlasHeight, 1, 4, IL_RGBA, IL_UNSIGNED_BYTE, atlas.data());
-    // The rows start at the bottom, as the demo's texture loader reads them.
-    ilRegisterOrigin(IL_ORIGIN_LOWER_LEFT);
-    ok = ok && ilSave(IL_PNG, path.c_str());
-    ilDeleteImages(1, &image);
-    if (!ok)
-        throw std::runtime_error("cannot write " + path);
-}
-
 } // namespace
 
 std::string cBakeFont::find_font() {
@@ -80,6 +65,6 @@ std::vector<uint8_t> cBakeFont::render_atlas(const std::string& font_file) {
 void cBakeFont::bake(const std::string& data_dir) {
     cBakeFile file(data_dir, std::string("textures/") + kFontFile);
     std::vector<uint8_t> atlas = render_atlas(find_font());
-    write_png(file.path(), atlas);
+    cBakeImage::save_png(file.path(), kAtlasWidth, kAtlasHeight, 4, atlas);
     file.report();
 }

@@ -70,10 +70,12 @@ cBakeMesh cBakeLoader::knob() {
 }
 
 cBakeMesh cBakeLoader::skirt() {
-    const cBakeOutline profile(
-        {{0, 0.0f}, {kKnobRadius + 1.8f, 0.0f}, {kKnobRadius + 1.8f, 0.4f}, {kKnobRadius + 0.3f, 1.4f},
-         {0, 1.4f}},
-        false);
+    const cBakeOutline profile({{0, 0.0f},
+                                {kKnobRadius + 1.8f, 0.0f},
+                                {kKnobRadius + 1.8f, 0.4f},
+                                {kKnobRadius + 0.3f, 1.4f},
+                                {0, 1.4f}},
+                               false);
     return cBakeSweep::lathe(profile, 96);
 }
 

@@ -26,7 +26,9 @@ float smooth_band(float value, float from, float to, float soft) {
     return std::min(in, out);
 }
 
-uint8_t byte(float v) { return static_cast<uint8_t>(std::clamp(v, 0.0f, 1.0f) * 255.0f + 0.5f); }
+uint8_t byte(float v) {
+    return static_cast<uint8_t>(std::clamp(v, 0.0f, 1.0f) * 255.0f + 0.5f);
+}
 
 struct sColour {
     float r, g, b;
@@ -57,11 +59,10 @@ float panel_ink(float x, float z, sColour* ink) {
         }
     }
     // The meter's window frame and the LED's bezel.
-    const float frame = std::max(smooth_band(x, -63.8f, -21.7f, 0.2f) *
-                                     smooth_band(z, -10.6f, -5.4f, 0.2f) *
-                                     (1 - smooth_band(x, -63.2f, -22.3f, 0.2f) *
-                                              smooth_band(z, -10.0f, -6.0f, 0.2f)),
-                                 0.0f);
+    const float frame = std::max(
+        smooth_band(x, -63.8f, -21.7f, 0.2f) * smooth_band(z, -10.6f, -5.4f, 0.2f) *
+            (1 - smooth_band(x, -63.2f, -22.3f, 0.2f) * smooth_band(z, -10.0f, -6.0f, 0.2f)),
+        0.0f);
     const float led = std::sqrt((x + 16) * (x + 16) + (z + 16) * (z + 16));
     cover = std::max({cover, frame, smooth_band(led, 2.0f, 2.6f, 0.2f)});
     // An amber rule along the back edge.
@@ -74,7 +75,9 @@ float panel_ink(float x, float z, sColour* ink) {
 }
 
 // The meter's window is a black recess.
-bool in_window(float x, float z) { return x > -63.2f && x < -22.3f && z > -10.0f && z < -6.0f; }
+bool in_window(float x, float z) {
+    return x > -63.2f && x < -22.3f && z > -10.0f && z < -6.0f;
+}
 
 float screw(float x, float z) {
     const float corners[4][2] = {{-76, -60}, {18, -60}, {-76, 18}, {18, 18}};
@@ -100,8 +103,8 @@ tMask legends() {
                  {"DejaVuSans.ttf", 10, 2, 318, 266, "ON"}};
     tMask all = canvas.empty_mask();
     for (const auto& l : lines) {
-        const tMask one = cTextMask::render(canvas, l.face, l.size, l.text, l.tracking, l.left,
-                                            l.baseline);
+        const tMask one =
+            cTextMask::render(canvas, l.face, l.size, l.text, l.tracking, l.left, l.baseline);
         for (size_t i = 0; i < all.size(); ++i)
             all[i] = std::max(all[i], one[i]);
     }
@@ -133,8 +136,8 @@ std::vector<uint8_t> cBakeLoaderArt::panel() {
             const float u = (i + 0.5f) / n, v = (j + 0.5f) / n;
             const float x = cBakeLoader::kPanelLeft + u * width;
             const float z = cBakeLoader::kPanelFront - v * depth;
-            const float grain = 0.94f + 0.06f * noise(static_cast<uint32_t>(i),
-                                                      static_cast<uint32_t>(j), 3);
+            const float grain =
+                0.94f + 0.06f * noise(static_cast<uint32_t>(i), static_cast<uint32_t>(j), 3);
             const float edge = std::min({u, v, 1 - u, 1 - v});
             const float rim = std::clamp(edge * 40.0f, 0.35f, 1.0f); // darker edges
             sColour c{0.17f * streak * grain * rim, 0.19f * streak * grain * rim,
@@ -167,13 +170,13 @@ std::vector<uint8_t> cBakeLoaderArt::knob() {
             if (v < 0.02f)
                 light = 1.25f; // pointer white
             else if (v < 0.40f)
-                light = 0.35f; // underside, out of sight
+                light = 0.35f;    // underside, out of sight
             else if (v < 0.64f) { // knurled side, darker toward the base
                 const float rib = std::fabs(std::sin(u * kPi * 60));
                 light = (0.45f + 0.45f * (v - 0.40f) / 0.24f) * (0.72f + 0.28f * rib);
             } else if (v < 0.72f)
                 light = 0.95f; // polished shoulder
-            else { // machined top: fine rings, shadowed where it meets the shoulder
+            else {             // machined top: fine rings, shadowed where it meets the shoulder
                 const float ring = 0.93f + 0.05f * std::sin((1 - v) * 900.0f);
                 light = ring * (0.8f + 0.2f * std::clamp((v - 0.72f) * 12.0f, 0.0f, 1.0f));
             }
@@ -188,8 +191,8 @@ std::vector<uint8_t> cBakeLoaderArt::overlay() {
     const int w = kOverlayWidth, h = kOverlayHeight;
     cLogoCanvas canvas(w, h);
     const tMask title = cTextMask::render(canvas, "DejaVuSans-Bold.ttf", 58, "mirrel", 3, 24, 74);
-    const tMask line = cTextMask::render(canvas, "DejaVuSans.ttf", 17, "loading  .  please stand by", 1,
-                                 28, 104);
+    const tMask line =
+        cTextMask::render(canvas, "DejaVuSans.ttf", 17, "loading  .  please stand by", 1, 28, 104);
     const tMask shadow = blurred(title, w, h, 4);
     std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
     for (int y = 0; y < h; ++y) // canvas rows run top to bottom, the file's bottom first

@@ -12,8 +12,8 @@ int cTextMask::width(cFreeTypeFace& face, const std::string& text, int tracking)
     return width - tracking;
 }
 
-void cTextMask::put_glyph(const FT_GlyphSlot slot, int pen, int baseline,
-                          const cLogoCanvas& canvas, tMask& mask) {
+void cTextMask::put_glyph(const FT_GlyphSlot slot, int pen, int baseline, const cLogoCanvas& canvas,
+                          tMask& mask) {
     const FT_Bitmap& bitmap = slot->bitmap;
     for (unsigned row = 0; row < bitmap.rows; ++row)
         for (unsigned col = 0; col < bitmap.width; ++col) {

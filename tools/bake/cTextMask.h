@@ -19,6 +19,6 @@ public:
     static int width(cFreeTypeFace& face, const std::string& text, int tracking);
 
 private:
-    static void put_glyph(const FT_GlyphSlot slot, int pen, int baseline,
-                          const cLogoCanvas& canvas, tMask& mask);
+    static void put_glyph(const FT_GlyphSlot slot, int pen, int baseline, const cLogoCanvas& canvas,
+                          tMask& mask);
 };
