@@ -87,7 +87,7 @@ bool open_device(int mixrate) {
     want.channels = 2;
     want.samples = buffer_frames(mixrate, g.buffer_ms);
     want.callback = fill_audio;
-    // No "obtained" spec: SDL converts to the device's format for us.
+    // No "obtained" format asked back: SDL converts to the device's format for us.
     if (SDL_OpenAudio(&want, nullptr) == 0)
         return true;
     if (g.owns_audio_subsystem)
