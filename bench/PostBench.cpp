@@ -3,6 +3,7 @@
 // Run from bin/ under a display, e.g. xvfb-run -a -s "-screen 0 1024x768x24" ./post_bench.
 #include "AppSetup.h"
 #include "PostEffects.h"
+#include "cBakeImage.h"
 #include "cColorCorrection.h"
 #include "cRenderTargetManager.h"
 #include "cShaderManager_CG.h"
@@ -43,13 +44,7 @@ std::string identity_table() {
     for (int i = 0; i < 256; ++i)
         table.insert(table.end(), {uint8_t(i), uint8_t(i), uint8_t(i)});
     const std::string path = "/tmp/post_bench_identity.png";
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    ilTexImage(256, 1, 1, 3, IL_RGB, IL_UNSIGNED_BYTE, table.data());
-    ilEnable(IL_FILE_OVERWRITE);
-    ilSave(IL_PNG, path.c_str());
-    ilDeleteImages(1, &image);
+    cBakeImage::save_png(path, 256, 1, 3, table);
     return path;
 }
 

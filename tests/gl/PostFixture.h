@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ShaderFixture.h"
+#include "cBakeImage.h"
 #include "cRenderTargetManager.h"
 #include "cRenderTarget_fbo.h"
 #include "cTextureManager.h"
@@ -71,27 +72,14 @@ protected:
         for (int i = 0; i < 256; ++i)
             table.insert(table.end(), {uint8_t(entry(i)), uint8_t(entry(i)), uint8_t(entry(i))});
         const std::string path = ::testing::TempDir() + name;
-        ILuint image = 0;
-        ilInit();
-        ilGenImages(1, &image);
-        ilBindImage(image);
-        ilTexImage(256, 1, 1, 3, IL_RGB, IL_UNSIGNED_BYTE, table.data());
-        ilEnable(IL_FILE_OVERWRITE);
-        ilSave(IL_PNG, path.c_str());
-        ilDeleteImages(1, &image);
+        cBakeImage::save_png(path, 256, 1, 3, table);
         return path;
     }
     // RGBA rows bottom first, as the picture is seen (alpha opaque), to look at.
     static void save_png(const std::string& file, tPixels rgba, int width, int height) {
         for (size_t i = 3; i < rgba.size(); i += 4)
             rgba[i] = 255;
-        ILuint image = 0;
-        ilGenImages(1, &image);
-        ilBindImage(image);
-        ilTexImage(width, height, 1, 4, IL_RGBA, IL_UNSIGNED_BYTE, rgba.data());
-        ilEnable(IL_FILE_OVERWRITE);
-        ilSave(IL_PNG, file.c_str());
-        ilDeleteImages(1, &image);
+        cBakeImage::save_png(file, width, height, 4, rgba);
     }
     // An image file as RGBA rows, bottom first; empty if it does not decode.
     static tPixels decoded_rgba(const std::string& file) {

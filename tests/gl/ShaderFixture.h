@@ -8,9 +8,9 @@
 #include "cResourcePath.h"
 #include "cShaderManager_CG.h"
 #include "support/Capture.h"
+#include "support/GlWindow.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <string>
@@ -18,29 +18,12 @@
 
 using tPixels = std::vector<uint8_t>; // RGBA rows, bottom row first
 
-class cShaderFixture : public ::testing::Test {
+class cShaderFixture : public cGlWindow {
 protected:
     void SetUp() override {
-        char here[4096];
-        ASSERT_NE(getcwd(here, sizeof here), nullptr);
-        saved_dir_ = here;
-        const std::string header = __FILE__;
-        const std::string root = header.substr(0, header.rfind("/tests/gl/"));
-        ASSERT_EQ(chdir((root + "/tests").c_str()), 0);
-        cDisplaySettings settings;
-        settings.video_flags |= cDisplaySettings::kFullScreen;
-        cCapture quiet;
-        init_sdl(settings);
-        init_gl(settings);
+        cGlWindow::SetUp();
+        startup_out_ = start_shaders();
         register_search_paths();
-        shader_manager().init();
-        startup_out_ = quiet.out();
-    }
-    void TearDown() override {
-        cSingleton<cShaderManager_CG>::destroy();
-        cSingleton<cResourcePath>::destroy();
-        SDL_Quit();
-        EXPECT_EQ(chdir(saved_dir_.c_str()), 0);
     }
 
     static GLint gl_program() {
@@ -114,8 +97,5 @@ protected:
         return pixels;
     }
 
-    std::string startup_out_;
-
-private:
-    std::string saved_dir_;
+    std::string startup_out_; // what the shader manager printed when it started
 };

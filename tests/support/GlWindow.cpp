@@ -1,12 +1,12 @@
 #include "support/GlWindow.h"
 
+#include "cBakeImage.h"
 #include "cResourcePath.h"
 #include "cShaderManager_CG.h"
 #include "support/Capture.h"
 
 #include <filesystem>
 
-#include <IL/il.h>
 #include <vector>
 
 void cGlWindow::SetUp() {
@@ -25,12 +25,13 @@ void cGlWindow::TearDown() {
         std::filesystem::current_path(saved_cwd_);
 }
 
-void cGlWindow::start_shaders() {
+std::string cGlWindow::start_shaders() {
     saved_cwd_ = std::filesystem::current_path().string();
     const std::string file = __FILE__;
     std::filesystem::current_path(file.substr(0, file.rfind("/support/")));
-    cCapture quiet; // the profile lines are not under test here
+    cCapture lines;
     shader_manager().init();
+    return lines.out();
 }
 
 std::array<int, 4> cGlWindow::pixel(int x, int y) {
@@ -57,11 +58,5 @@ void cGlWindow::save_window(const std::string& file) {
     glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     for (size_t i = 3; i < rgba.size(); i += 4)
         rgba[i] = 255; // the picture as seen, not its blending alpha
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    ilTexImage(w, h, 1, 4, IL_RGBA, IL_UNSIGNED_BYTE, rgba.data());
-    ilEnable(IL_FILE_OVERWRITE);
-    ilSave(IL_PNG, file.c_str());
-    ilDeleteImages(1, &image);
+    cBakeImage::save_png(file, w, h, 4, rgba);
 }

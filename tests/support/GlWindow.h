@@ -16,8 +16,8 @@ protected:
     void TearDown() override;
     // Starts the shader manager from tests/, one level below the project
     // root, so the shader files resolve as they do for the demo in bin/.
-    // Undone by TearDown.
-    void start_shaders();
+    // Undone by TearDown. Returns the manager's start-up lines.
+    std::string start_shaders();
 
     // RGBA of one pixel, x and y counted in the picture from its bottom left.
     static std::array<int, 4> pixel(int x, int y);
