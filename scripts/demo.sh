@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set-up and run: builds everything, then starts the demo from bin/. With a
 # display the demo asks its start-up question in a dialog; without one it
-# runs under Xvfb, letterboxed, for DEMO_SECONDS (default 320) seconds.
+# runs under Xvfb, letterboxed, for DEMO_SECONDS (default 320) seconds, then
+# writes a contact sheet of the whole demo to out/contact-sheet.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,4 +31,10 @@ status=$?
 set -e
 # Stopped by the time limit: SIGINT makes the demo quit through its tear-down.
 if [ "$status" -eq 124 ]; then status=0; fi
+if [ "$status" -eq 0 ]; then
+  echo "# demo: rendering a contact sheet of the whole demo (a frame every 10 s) with bin/capture"
+  xvfb-run -a -s "-screen 0 1024x768x24" ./capture --letterbox --sheet ../out/contact-sheet.png \
+    --every 10000 >../out/capture-stdout.log 2>../out/capture-stderr.log
+  echo "# demo: contact sheet written to out/contact-sheet.png"
+fi
 exit "$status"

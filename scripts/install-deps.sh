@@ -9,6 +9,7 @@ packages=(
   libdevil-dev zlib1g-dev libmpg123-dev
   libmp3lame-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev xvfb xauth libx11-dev libxtst-dev
+  ffmpeg
 )
 
 missing=()

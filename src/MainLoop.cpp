@@ -16,15 +16,6 @@ void dump_state(const cDemoTime& time, cDemo& demo) {
     demo.gui().dump();
 }
 
-void draw_frame(cSceneManager& manager, cDemo& demo) {
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    manager.draw_current();
-    if (demo.gui_visible())
-        demo.gui().draw();
-    SDL_GL_SwapBuffers();
-}
-
 } // namespace
 
 bool pump_events(cInputState& input) {
@@ -53,16 +44,36 @@ bool handle_keys(cInputState& input, cDemo& demo, const cDemoTime& time) {
     return true;
 }
 
-void run_main_loop(cDemo& demo) {
+bool update_frame(cDemo& demo) {
     cSceneManager& manager = scene_manager();
-    manager.start_playback();
-    for (;;) {
-        if (!pump_events(input_state()) || !handle_keys(input_state(), demo, manager.demo_time()))
-            std::exit(0);
-        if (manager.frame_update())
-            demo.gui().refill(manager.current_scene());
-        if (demo.gui_visible())
-            demo.gui().handle_pointer(input_state(), manager.current_scene());
-        draw_frame(manager, demo);
+    if (!pump_events(input_state()) || !handle_keys(input_state(), demo, manager.demo_time()))
+        return false;
+    if (manager.frame_update())
+        demo.gui().refill(manager.current_scene());
+    if (demo.gui_visible())
+        demo.gui().handle_pointer(input_state(), manager.current_scene());
+    return true;
+}
+
+void draw_frame(cDemo& demo) {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    scene_manager().draw_current();
+    if (demo.gui_visible())
+        demo.gui().draw();
+}
+
+bool run_frame(cDemo& demo) {
+    if (!update_frame(demo))
+        return false;
+    draw_frame(demo);
+    SDL_GL_SwapBuffers();
+    return true;
+}
+
+void run_main_loop(cDemo& demo) {
+    scene_manager().start_playback();
+    while (run_frame(demo)) {
     }
+    std::exit(0);
 }

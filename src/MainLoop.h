@@ -11,5 +11,12 @@
 bool pump_events(cInputState& input);
 // Tab toggles the GUI, Space dumps the demo time; false on Escape or q.
 bool handle_keys(cInputState& input, cDemo& demo, const cDemoTime& time);
+// Events, keys, the clock, the timeline and the GUI of one frame; false when
+// the program must end.
+bool update_frame(cDemo& demo);
+// Clears and draws the current scene and the GUI into the back buffer.
+void draw_frame(cDemo& demo);
+// One whole frame: update, draw, swap; false when the program must end.
+bool run_frame(cDemo& demo);
 // Starts the music and runs frames until the program ends.
 [[noreturn]] void run_main_loop(cDemo& demo);

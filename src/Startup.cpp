@@ -2,8 +2,8 @@
 
 #include "AppSetup.h"
 #include "GlErrors.h"
-#include "MainLoop.h"
 #include "LoadPhase.h"
+#include "MainLoop.h"
 #include "cSceneManager.h"
 #include "cShaderManager_CG.h"
 #include "toolkit/cRandomTable.h"
@@ -11,7 +11,7 @@
 #include <GL/gl.h>
 #include <cstdlib>
 
-void run_demo(cDisplaySettings& settings) {
+void run_demo(cDisplaySettings& settings, tFrameLoop frame_loop) {
     // Before anything can reseed the runtime generator, so every run draws
     // the same table.
     random_table().fill();
@@ -30,5 +30,6 @@ void run_demo(cDisplaySettings& settings) {
     std::atexit(teardown);
     cDemo demo;
     load_phase(demo);
-    run_main_loop(demo);
+    frame_loop(demo);
+    std::exit(0);
 }

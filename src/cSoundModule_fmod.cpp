@@ -68,8 +68,9 @@ void cSoundModule_fmod::load() {
         msg_err() << "## ERROR: " << error_string(FSOUND_GetError()) << std::endl;
         std::exit(1);
     }
-    msg_out() << "# fmod loaded stream \"" << file_
-              << "\" [length: " << FSOUND_Stream_GetLengthMs(stream) << "ms]" << std::endl;
+    length_ms_ = FSOUND_Stream_GetLengthMs(stream);
+    msg_out() << "# fmod loaded stream \"" << file_ << "\" [length: " << length_ms_ << "ms]"
+              << std::endl;
 }
 
 void cSoundModule_fmod::play() {

@@ -21,11 +21,14 @@ public:
     void close();
 
     bool is_playing() const { return playing; }
+    // The music's length as the library reported it on load; 0 before.
+    int length_ms() const { return length_ms_; }
     static const char* error_string(int code);
 
 private:
     FSOUND_STREAM* stream = nullptr;
     int channel = -1;
     bool playing = false;
+    int length_ms_ = 0;
     std::string file_;
 };

@@ -1,0 +1,105 @@
+#include "cCaptureOptions.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <regex>
+#include <stdexcept>
+
+namespace {
+
+using tSetter = std::function<void(sCaptureOptions&, const std::string&)>;
+
+const std::map<std::string, tSetter>& valued_options() {
+    static const std::map<std::string, tSetter> options = {
+        {"--at",
+         [](sCaptureOptions& o, const std::string& v) { o.at = cCaptureOptions::parse_times(v); }},
+        {"--out", [](sCaptureOptions& o, const std::string& v) { o.out_dir = v; }},
+        {"--sheet", [](sCaptureOptions& o, const std::string& v) { o.sheet = v; }},
+        {"--every", [](sCaptureOptions& o,
+                       const std::string& v) { o.every = cCaptureOptions::parse_time(v); }},
+        {"--video", [](sCaptureOptions& o, const std::string& v) { o.video = v; }},
+        {"--from",
+         [](sCaptureOptions& o, const std::string& v) { o.from = cCaptureOptions::parse_time(v); }},
+        {"--to",
+         [](sCaptureOptions& o, const std::string& v) { o.to = cCaptureOptions::parse_time(v); }},
+        {"--fps",
+         [](sCaptureOptions& o, const std::string& v) {
+             o.fps = cCaptureOptions::parse_number(v, "frame rate");
+         }},
+        {"--stats", [](sCaptureOptions& o, const std::string& v) { o.stats = v; }},
+    };
+    return options;
+}
+
+void check_ranges(const sCaptureOptions& o) {
+    if (o.fps < 1 || o.fps > 240)
+        throw std::runtime_error("--fps must lie between 1 and 240");
+    if (o.every <= 0)
+        throw std::runtime_error("--every must be more than 0 ms");
+    if (!o.runs_to_end() && o.to <= o.from)
+        throw std::runtime_error("--to must lie after --from");
+    if (o.at.empty() && o.sheet.empty() && o.video.empty() && o.stats.empty())
+        throw std::runtime_error("nothing to capture: give --at, --sheet, --video or --stats");
+}
+
+} // namespace
+
+const char* cCaptureOptions::usage() {
+    return "usage: capture [--wide | --letterbox] [--at T1,T2,... [--out DIR]] "
+           "[--sheet FILE [--every MS]] [--video FILE] [--from T] [--to T] [--fps N] "
+           "[--stats FILE]   (T: ms or h:m:s,ms of demo time)";
+}
+
+int32_t cCaptureOptions::parse_number(const std::string& text, const std::string& what) {
+    if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), ::isdigit))
+        throw std::runtime_error("bad " + what + " \"" + text + "\"");
+    return std::stoi(text);
+}
+
+int32_t cCaptureOptions::parse_time(const std::string& text) {
+    static const std::regex clock(R"((\d+):(\d+):(\d+)(?:,(\d{1,3}))?)");
+    std::smatch m;
+    if (!std::regex_match(text, m, clock))
+        return parse_number(text, "time");
+    const int64_t ms =
+        ((std::stoll(m[1]) * 60 + std::stoll(m[2])) * 60 + std::stoll(m[3])) * 1000 +
+        (m[4].matched ? std::stoll(m[4].str() + std::string(3 - m[4].length(), '0')) : 0);
+    if (ms > INT32_MAX)
+        throw std::runtime_error("time \"" + text + "\" is too large");
+    return static_cast<int32_t>(ms);
+}
+
+std::vector<int32_t> cCaptureOptions::parse_times(const std::string& list) {
+    std::vector<int32_t> times;
+    size_t start = 0;
+    for (size_t end; start <= list.size(); start = end + 1) {
+        end = std::min(list.find(',', start), list.size());
+        // "h:m:s,ms" holds a comma of its own: the digits after it belong to it.
+        if (end < list.size() && list.find(':', start) < end) {
+            const size_t next = list.find(',', end + 1);
+            end = next == std::string::npos ? list.size() : next;
+        }
+        times.push_back(parse_time(list.substr(start, end - start)));
+    }
+    std::sort(times.begin(), times.end());
+    return times;
+}
+
+sCaptureOptions cCaptureOptions::parse(const std::vector<std::string>& args) {
+    sCaptureOptions o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--wide" || args[i] == "--letterbox") {
+            o.wide = args[i] == "--wide";
+            continue;
+        }
+        const auto option = valued_options().find(args[i]);
+        if (option == valued_options().end())
+            throw std::runtime_error("unknown option \"" + args[i] + "\"");
+        if (i + 1 == args.size())
+            throw std::runtime_error(args[i] + " needs a value");
+        option->second(o, args[++i]);
+    }
+    check_ranges(o);
+    return o;
+}

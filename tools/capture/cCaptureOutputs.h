@@ -1,0 +1,47 @@
+// Everything a capture run writes: the pictures at requested times, the
+// contact sheet, the video and the statistics. Each is written under a
+// temporary name and takes its requested name only once it is complete.
+#pragma once
+
+#include "cCaptureOptions.h"
+#include "cContactSheet.h"
+#include "cFrameStats.h"
+#include "cOutputFile.h"
+#include "cVideoPipe.h"
+
+#include <memory>
+
+class cCaptureOutputs {
+public:
+    explicit cCaptureOutputs(const sCaptureOptions& options);
+
+    // Before start-up: every output can be written, ffmpeg is there. Throws.
+    void check() const;
+    // Checks the requested times against the timeline's end; throws.
+    void fit_timeline(int32_t end_ms);
+    // Frames starting at or after this time are needed by no output.
+    int32_t stop_ms() const { return stop_ms_; }
+    // Whether the frame shown from `t` until `next` must be read back.
+    bool wants_pixels(int32_t t, int32_t next) const;
+    void take(const cFrame& frame, int32_t t, int32_t next, const std::string& scene);
+    void record(const std::string& scene, double wall_ms, int pool_peak);
+    // Writes the sheet and the statistics and ends the video; throws.
+    void finish();
+    // Stops ffmpeg and removes every unfinished file.
+    void discard();
+
+    std::string picture_path(int32_t ms) const;
+
+private:
+    bool in_range(int32_t t) const { return t >= o_.from && t < range_end_; }
+    bool sheet_time_in(int32_t t, int32_t next) const;
+    void write_picture(const cFrame& frame, int32_t ms);
+
+    sCaptureOptions o_;
+    int32_t range_end_ = 0;
+    int32_t stop_ms_ = 0;
+    cContactSheet sheet_;
+    cFrameStats stats_;
+    std::unique_ptr<cOutputFile> sheet_file_, video_file_, stats_file_;
+    std::unique_ptr<cVideoPipe> video_;
+};

@@ -1,0 +1,151 @@
+#include "cCaptureRun.h"
+
+#include "AppSetup.h"
+#include "FormatTime.h"
+#include "MainLoop.h"
+#include "Startup.h"
+#include "cRenderTargetManager.h"
+#include "cSceneManager.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using tClock = std::chrono::steady_clock;
+
+double ms_between(tClock::time_point a, tClock::time_point b) {
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+int pool_peak() {
+    return cSingleton<cRenderTargetManager>::exists() ? render_target_manager().peak() : 0;
+}
+
+} // namespace
+
+cCaptureRun* cCaptureRun::active_ = nullptr;
+
+cCaptureRun::cCaptureRun(const sCaptureOptions& options)
+    : options_(options), grid_(options.fps), outputs_(options) {}
+
+void cCaptureRun::run() {
+    active_ = this;
+    // SDL's dummy driver opens no device, yet the sound layer still opens
+    // the stream and reports its length, so the messages stay the demo's.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    std::signal(SIGPIPE, SIG_IGN); // a failed ffmpeg shows as a failed write
+    set_clock_source(&clock_);
+    cDisplaySettings& settings = display_settings();
+    apply_widescreen_answer(options_.wide ? eAnswer::yes : eAnswer::no, settings);
+    run_demo(settings, frame_loop);
+}
+
+void cCaptureRun::frame_loop(cDemo& demo) {
+    active_->run_frames(demo);
+}
+
+int32_t cCaptureRun::timeline_end() {
+    cSceneManager& manager = scene_manager();
+    const cEvent quit = manager.event_queue()->find_first(cEvent::kQuit);
+    quit_ends_run_ = quit.type == cEvent::kQuit;
+    return quit_ends_run_ ? quit.time : manager.sound().length_ms();
+}
+
+void cCaptureRun::start() {
+    // Registered after the demo's tear-down handler, so it runs before it.
+    std::atexit(at_exit);
+    end_ms_ = timeline_end();
+    try {
+        outputs_.fit_timeline(end_ms_);
+    } catch (const std::exception& e) {
+        fail(e.what(), true);
+    }
+    // With every output ending before the timeline does, the run stops there;
+    // otherwise the timeline's own quit ends it.
+    quit_ends_run_ = quit_ends_run_ && outputs_.stop_ms() >= end_ms_;
+    clock_.hold_at(clock_.now_ms());
+    scene_manager().start_playback();
+    playback_ms_ = clock_.now_ms();
+}
+
+void cCaptureRun::run_frames(cDemo& demo) {
+    start();
+    for (int64_t n = grid_.first_from(-cSceneManager::kAudioLatencyMs);; ++n) {
+        if (grid_.time_of(n) >= outputs_.stop_ms() && !quit_ends_run_)
+            break;
+        step(demo, n);
+    }
+    done_ = true;
+    std::exit(0);
+}
+
+void cCaptureRun::step(cDemo& demo, int64_t n) {
+    const int32_t t = grid_.time_of(n), next = grid_.time_of(n + 1);
+    clock_.hold_at(playback_ms_ + cSceneManager::kAudioLatencyMs + t);
+    reached_ms_ = t;
+    const tClock::time_point begin = tClock::now();
+    if (!update_frame(demo))
+        std::exit(0);
+    if (scene_manager().demo_time().demo_time() != t)
+        fail("the demo's clock does not read the frame's time " + std::to_string(t), true);
+    draw_frame(demo);
+    const tClock::time_point drawn = tClock::now();
+    const std::string scene = scene_label();
+    if (outputs_.wants_pixels(t, next)) {
+        const cDisplaySettings& s = display_settings();
+        try {
+            outputs_.take(cFrame::read_back(int(s.width), int(s.height)), t, next, scene);
+        } catch (const std::exception& e) {
+            fail(e.what(), true);
+        }
+    }
+    const tClock::time_point read = tClock::now();
+    SDL_GL_SwapBuffers();
+    outputs_.record(scene, ms_between(begin, drawn) + ms_between(read, tClock::now()), pool_peak());
+    progress_.update(n, t, scene);
+}
+
+std::string cCaptureRun::scene_label() {
+    cSceneManager& manager = scene_manager();
+    cScene* scene = manager.current_scene();
+    if (!scene)
+        return "-";
+    const std::vector<cScene*>& scenes = manager.scenes();
+    for (size_t i = 0; i < scenes.size(); ++i)
+        if (scenes[i] == scene) {
+            char number[8];
+            std::snprintf(number, sizeof number, "s%02d ", static_cast<int>(i));
+            return number + scene->get_name();
+        }
+    return scene->get_name();
+}
+
+void cCaptureRun::at_exit() {
+    cCaptureRun* run = active_;
+    if (!run || run->failed_)
+        return;
+    run->progress_.close();
+    if (!run->done_ && run->reached_ms_ < run->end_ms_)
+        run->fail("the demo ended at " + format_time(run->reached_ms_) +
+                      " before every requested frame was drawn",
+                  false);
+    try {
+        run->outputs_.finish();
+    } catch (const std::exception& e) {
+        run->fail(e.what(), false);
+    }
+}
+
+void cCaptureRun::fail(const std::string& what, bool through_exit) {
+    failed_ = true;
+    progress_.close();
+    std::fprintf(stderr, "## ERROR: capture: %s\n", what.c_str());
+    outputs_.discard();
+    if (through_exit)
+        std::exit(1);
+    std::fflush(nullptr);
+    std::_Exit(1); // already inside exit: its handlers must not run twice
+}
