@@ -7,6 +7,7 @@
 #include "cRenderTarget_fbo.h"
 #include "cSceneManager.h"
 #include "support/Capture.h"
+#include "support/GlWindow.h"
 
 #include <GL/glext.h>
 #include <gtest/gtest.h>
@@ -23,22 +24,13 @@ void APIENTRY counting_gen_framebuffers(GLsizei n, GLuint* names) {
     real_gen_framebuffers(n, names);
 }
 
-class RenderTargetPoolTest : public ::testing::Test {
+class RenderTargetPoolTest : public cGlWindow {
 protected:
-    void SetUp() override {
-        cDisplaySettings& settings = display_settings();
-        settings.video_flags |= cDisplaySettings::kFullScreen;
-        cCapture quiet; // the driver's attribute warning is not under test here
-        init_sdl(settings);
-        init_gl(settings);
-    }
     void TearDown() override {
         cCapture statistics;
         pool_.reset();
         cSingleton<cSceneManager>::destroy();
-        display_settings().view_width = 1024;
-        display_settings().view_height = 640;
-        SDL_Quit();
+        cGlWindow::TearDown();
     }
     cRenderTargetManager& warm_up() {
         pool_ = std::make_unique<cRenderTargetManager>();

@@ -4,6 +4,7 @@
 #include "cResourcePath.h"
 #include "cTextureManager.h"
 #include "support/Capture.h"
+#include "support/GlWindow.h"
 #include "support/TestAudio.h"
 
 #include <GL/glext.h>
@@ -33,19 +34,11 @@ const char kCmykJpeg[] =
     "\x00\x00\x00\x00\xff\xda\x00\x0e\x04\x01\x00\x02\x11\x03\x11\x04\x00\x00\x3f\x00\x4c\x35"
     "\x11\x6d\x48\x1f\xff\xd9";
 
-class TextureManagerTest : public ::testing::Test {
+class TextureManagerTest : public cGlWindow {
 protected:
-    void SetUp() override {
-        cDisplaySettings& settings = display_settings();
-        settings.video_flags |= cDisplaySettings::kFullScreen;
-        cCapture quiet; // the driver's attribute warning is not under test here
-        init_sdl(settings);
-        init_gl(settings);
-        init_image_library();
-    }
     void TearDown() override {
         cSingleton<cTextureManager>::destroy();
-        SDL_Quit();
+        cGlWindow::TearDown();
     }
 
     // Writes an image with DevIL; `palette` makes it a colour-index image.

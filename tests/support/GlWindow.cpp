@@ -10,10 +10,11 @@
 #include <vector>
 
 void cGlWindow::SetUp() {
-    settings_.video_flags |= cDisplaySettings::kFullScreen;
+    cDisplaySettings& settings = display_settings();
+    settings.video_flags |= cDisplaySettings::kFullScreen;
     cCapture quiet; // the driver's attribute warning is not under test
-    init_sdl(settings_);
-    init_gl(settings_);
+    init_sdl(settings);
+    init_gl(settings);
     init_image_library();
 }
 
@@ -21,6 +22,7 @@ void cGlWindow::TearDown() {
     cSingleton<cShaderManager_CG>::destroy();
     cSingleton<cResourcePath>::destroy();
     SDL_Quit();
+    cSingleton<cDisplaySettings>::destroy(); // the next test starts from the defaults
     if (!saved_cwd_.empty())
         std::filesystem::current_path(saved_cwd_);
 }

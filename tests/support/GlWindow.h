@@ -1,6 +1,6 @@
 // The demo's window and GL state for one GL test: opened with the demo's own
-// start-up (letterboxed 1024 x 640 picture in a 1024 x 768 window) and closed
-// after the test; plus reading pixels of the picture back.
+// start-up and the process-wide display settings (letterboxed 1024 x 640 in a
+// 1024 x 768 window), closed after the test; plus reading pixels back.
 #pragma once
 
 #include "AppSetup.h"
@@ -26,6 +26,5 @@ protected:
     // Writes the whole window as seen (alpha forced opaque) to a PNG file.
     static void save_window(const std::string& file);
 
-    cDisplaySettings settings_;
     std::string saved_cwd_; // set while the shaders run from tests/
 };
