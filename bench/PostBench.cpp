@@ -1,13 +1,13 @@
 // post_bench: times each post effect on a full-size picture at the default 1024 x 640 view
 // and prints the median milliseconds per call (the GL pipeline finished after each call).
 // Run from bin/ under a display, e.g. xvfb-run -a -s "-screen 0 1024x768x24" ./post_bench.
-#include "AppSetup.h"
-#include "PostEffects.h"
 #include "cBakeImage.h"
-#include "cColorCorrection.h"
-#include "cRenderTargetManager.h"
-#include "cShaderManager_CG.h"
-#include "cTextureManager.h"
+#include "frame/AppSetup.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cShaderManager_CG.h"
+#include "render/cTextureManager.h"
+#include "render/post/PostEffects.h"
+#include "render/post/cColorCorrection.h"
 
 #include <GL/gl.h>
 #include <IL/il.h>

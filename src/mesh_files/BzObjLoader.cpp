@@ -1,7 +1,7 @@
 #include "mesh_files/BzObjLoader.h"
 
-#include "Messages.h"
-#include "cResourcePath.h"
+#include "base/Messages.h"
+#include "base/cResourcePath.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "mesh_files/cMaterial_GL.h"
 
-#include "GlExtensions.h"
-#include "cTextureManager.h"
+#include "render/GlExtensions.h"
+#include "render/cTextureManager.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // to units 2, 0 and 1 and lights their colour channel white.
 #pragma once
 
-#include "cTextureDesc.h"
 #include "mesh_files/cMaterial.h"
+#include "render/cTextureDesc.h"
 
 class cMaterial_GL : public cMaterial {
 public:

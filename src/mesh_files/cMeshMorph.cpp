@@ -1,8 +1,8 @@
 #include "mesh_files/cMeshMorph.h"
 
-#include "GlExtensions.h"
-#include "cShaderManager_CG.h"
 #include "mesh_files/BzObjLoader.h"
+#include "render/GlExtensions.h"
+#include "render/cShaderManager_CG.h"
 #include "shaders/cShdMorphDS.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "mesh_files/cMeshObj.h"
 
-#include "GlExtensions.h"
-#include "Messages.h"
+#include "base/Messages.h"
+#include "render/GlExtensions.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #include "mesh_files/cVBO.h"
 
-#include "GlErrors.h"
-#include "GlExtensions.h"
+#include "render/GlErrors.h"
+#include "render/GlExtensions.h"
 
 cVBO::cVBO(int32_t components_) : components(components_) {
     ext::glGenBuffersARB(1, &id);

@@ -1,7 +1,7 @@
 #include "CgLayer.h"
 
-#include "GlExtensions.h"
 #include "GlslUniforms.h"
+#include "render/GlExtensions.h"
 
 #include <SDL.h>
 

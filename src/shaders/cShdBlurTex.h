@@ -3,7 +3,7 @@
 // leave it as it was.
 #pragma once
 
-#include "cShader_CG.h"
+#include "render/cShader_CG.h"
 
 class cShdBlurTex : public cShader_CG {
 public:

@@ -3,7 +3,7 @@
 // `uvshift` from one float; other parameter types are ignored.
 #pragma once
 
-#include "cShader_CG.h"
+#include "render/cShader_CG.h"
 
 class cShdFlare : public cShader_CG {
 public:

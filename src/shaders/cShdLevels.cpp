@@ -1,6 +1,6 @@
 #include "cShdLevels.h"
 
-#include "Messages.h"
+#include "base/Messages.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // order; the initial values cut everything below 200.
 #pragma once
 
-#include "cShader_CG.h"
+#include "render/cShader_CG.h"
 
 class cShdLevels : public cShader_CG {
 public:

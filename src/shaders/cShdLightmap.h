@@ -3,7 +3,7 @@
 // Any index sets it from one float; other parameter types are ignored.
 #pragma once
 
-#include "cShader_CG.h"
+#include "render/cShader_CG.h"
 
 class cShdLightmap : public cShader_CG {
 public:

@@ -1,6 +1,6 @@
 #include "cShdMorphDS.h"
 
-#include "Messages.h"
+#include "base/Messages.h"
 
 cShdMorphDS::cShdMorphDS(CGprofile vertex_profile, cShaderManager_CG* manager,
                          CGprofile fragment_profile)

@@ -3,7 +3,7 @@
 // Any index sets the weight from one float; other parameter types are ignored.
 #pragma once
 
-#include "cShader_CG.h"
+#include "render/cShader_CG.h"
 
 class cShdMorphDS : public cShader_CG {
 public:

@@ -3,7 +3,7 @@
 // Constructing it compiles its program pair.
 #pragma once
 
-#include "cShader_CG.h"
+#include "render/cShader_CG.h"
 
 class cShdPostColDodgeMasked : public cShader_CG {
 public:

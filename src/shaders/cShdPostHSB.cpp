@@ -1,6 +1,6 @@
 #include "cShdPostHSB.h"
 
-#include "Messages.h"
+#include "base/Messages.h"
 
 #include <cmath>
 

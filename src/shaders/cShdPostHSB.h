@@ -3,7 +3,7 @@
 // until set, the adjustment is the identity.
 #pragma once
 
-#include "cShader_CG.h"
+#include "render/cShader_CG.h"
 
 class cShdPostHSB : public cShader_CG {
 public:

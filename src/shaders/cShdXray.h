@@ -3,7 +3,7 @@
 // with one float sets it; anything else is a caller's mistake and throws.
 #pragma once
 
-#include "cShader_CG.h"
+#include "render/cShader_CG.h"
 
 class cShdXray : public cShader_CG {
 public:

@@ -3,9 +3,9 @@
 // changed or a watch label for what is only shown. Rows keep the call order.
 #pragma once
 
-#include "PostParams.h"
-#include "Vec3.h"
-#include "cCamera.h"
+#include "geometry/Vec3.h"
+#include "geometry/cCamera.h"
+#include "render/post/PostParams.h"
 #include "toolkit/cGuiVarList.h"
 
 #include <string>

@@ -3,7 +3,7 @@
 // sliders and vectors show. The texts never depend on the stream's locale.
 #pragma once
 
-#include "Vec3.h"
+#include "geometry/Vec3.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 #include "toolkit/cGuiTxtLabel.h"
 
-#include "Messages.h"
-#include "cDisplaySettings.h"
-#include "cResourcePath.h"
-#include "cTextureManager.h"
+#include "base/Messages.h"
+#include "base/cDisplaySettings.h"
+#include "base/cResourcePath.h"
+#include "render/cTextureManager.h"
 #include "toolkit/FontAtlas.h"
 
 #include <GL/gl.h>

@@ -3,7 +3,7 @@
 // atlas lacks still takes its width but draws nothing.
 #pragma once
 
-#include "cTextureDesc.h"
+#include "render/cTextureDesc.h"
 #include "toolkit/iGuiNode.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "toolkit/cGuiVarList.h"
 
-#include "Messages.h"
-#include "cInputState.h"
+#include "base/Messages.h"
+#include "frame/cInputState.h"
 #include "toolkit/ValueText.h"
 #include "toolkit/cGuiVec3Slider.h"
 

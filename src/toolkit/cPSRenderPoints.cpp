@@ -1,6 +1,6 @@
 #include "toolkit/cPSRenderPoints.h"
 
-#include "GlExtensions.h"
+#include "render/GlExtensions.h"
 
 void cPSRenderPoints::create_buffer() {
     if (vbo)

@@ -3,7 +3,7 @@
 // particles, updaters bend live ones, `update` integrates and retires them.
 #pragma once
 
-#include "Vec3.h"
+#include "geometry/Vec3.h"
 
 #include <cstddef>
 #include <cstdint>

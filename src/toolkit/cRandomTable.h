@@ -3,7 +3,7 @@
 // It is filled once at start-up from the runtime generator, so every run draws the same.
 #pragma once
 
-#include "Singleton.h"
+#include "base/Singleton.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,10 +1,10 @@
 #include "toolkit/cTweakGui.h"
 
-#include "ScreenHelpers.h"
+#include "render/ScreenHelpers.h"
 
-#include "cDisplaySettings.h"
-#include "cInputState.h"
-#include "cScene.h"
+#include "base/cDisplaySettings.h"
+#include "frame/cInputState.h"
+#include "timeline/cScene.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>

@@ -3,7 +3,7 @@
 // owner writes is what the list shows on its next draw.
 #pragma once
 
-#include "Vec3.h"
+#include "geometry/Vec3.h"
 #include "toolkit/ValueText.h"
 #include "toolkit/iVar.h"
 

@@ -1,10 +1,10 @@
 // Random mutations of a valid MIDI file and a valid event script, thousands
 // of each, under AddressSanitizer: the readers may refuse a file or end a
 // track early, but never crash, hang or read outside the file.
-#include "Messages.h"
-#include "cEventQueue_factory.h"
-#include "cMidiReader.h"
+#include "base/Messages.h"
 #include "support/MidiBuilder.h"
+#include "timeline/cEventQueue_factory.h"
+#include "timeline/cMidiReader.h"
 
 #include <gtest/gtest.h>
 #include <iostream>

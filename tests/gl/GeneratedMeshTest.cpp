@@ -1,13 +1,13 @@
 // Meshes made by the content pipeline's shape builders, written as ".bzobj"
 // files and drawn by the demo's own loader and meshes under a lit camera:
 // the pipeline and the reader agree on what a finished mesh looks like.
+#include "base/cResourcePath.h"
 #include "cBakeShapes.h"
 #include "cBzObjWriter.h"
-#include "cCamera.h"
-#include "cResourcePath.h"
-#include "cShaderManager_CG.h"
+#include "geometry/cCamera.h"
 #include "mesh_files/BzObjLoader.h"
 #include "mesh_files/cMeshMorph.h"
+#include "render/cShaderManager_CG.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"
 #include "support/TestAudio.h"

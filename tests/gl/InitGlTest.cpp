@@ -1,6 +1,6 @@
-#include "AppSetup.h"
-#include "GlErrors.h"
-#include "GlExtensions.h"
+#include "frame/AppSetup.h"
+#include "render/GlErrors.h"
+#include "render/GlExtensions.h"
 #include "support/Capture.h"
 
 #include <IL/il.h>

@@ -1,9 +1,9 @@
 // The load screen with the pipeline's own models and pictures, drawn from
 // bin/ as in the demo: progress turns the knob and lights the meter.
-#include "cLoadScreen_MM.h"
-#include "cRenderTargetManager.h"
-#include "cResourcePath.h"
-#include "cTextureManager.h"
+#include "base/cResourcePath.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cTextureManager.h"
+#include "scenes/loader/cLoadScreen_MM.h"
 #include "support/GlWindow.h"
 
 #include <filesystem>

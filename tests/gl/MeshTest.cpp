@@ -1,6 +1,6 @@
-#include "GlExtensions.h"
-#include "cResourcePath.h"
+#include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
+#include "render/GlExtensions.h"
 #include "support/BzObjBlock.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"

@@ -1,6 +1,6 @@
-#include "cResourcePath.h"
-#include "cShaderManager_CG.h"
+#include "base/cResourcePath.h"
 #include "mesh_files/cMeshMorph.h"
+#include "render/cShaderManager_CG.h"
 #include "support/BzObjBlock.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"

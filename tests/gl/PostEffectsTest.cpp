@@ -2,8 +2,8 @@
 // effect must do to the picture, so that a program replaced by a plain copy fails here.
 #include "PostFixture.h"
 
-#include "PostEffects.h"
-#include "cColorCorrection.h"
+#include "render/post/PostEffects.h"
+#include "render/post/cColorCorrection.h"
 
 #include <cmath>
 #include <cstdio>

@@ -5,9 +5,9 @@
 
 #include "ShaderFixture.h"
 #include "cBakeImage.h"
-#include "cRenderTargetManager.h"
-#include "cRenderTarget_fbo.h"
-#include "cTextureManager.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cRenderTarget_fbo.h"
+#include "render/cTextureManager.h"
 
 #include <IL/il.h>
 #include <array>

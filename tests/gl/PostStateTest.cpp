@@ -3,9 +3,9 @@
 // framebuffer and viewport, and every pooled temporary back in the pool.
 #include "PostFixture.h"
 
-#include "PostEffects.h"
-#include "ScreenHelpers.h"
-#include "cColorCorrection.h"
+#include "render/ScreenHelpers.h"
+#include "render/post/PostEffects.h"
+#include "render/post/cColorCorrection.h"
 #include "shaders/cShdNotex.h"
 
 #include <cstring>

@@ -1,13 +1,13 @@
 // The render-target pool on a real GL context: warm-up order, first-in
 // first-out reuse per size type, the run-time creation warning, the
 // statistics, and targets that really render.
-#include "AppSetup.h"
-#include "GlExtensions.h"
-#include "cRenderTargetManager.h"
-#include "cRenderTarget_fbo.h"
-#include "cSceneManager.h"
+#include "frame/AppSetup.h"
+#include "render/GlExtensions.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cRenderTarget_fbo.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"
+#include "timeline/cSceneManager.h"
 
 #include <GL/glext.h>
 #include <gtest/gtest.h>

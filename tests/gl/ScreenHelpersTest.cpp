@@ -3,8 +3,8 @@
 // nothing; the end scene shows its logo texel for texel over the whole frame.
 #include "PostFixture.h"
 
-#include "ScreenHelpers.h"
-#include "scenes/cSceneEnd.h"
+#include "render/ScreenHelpers.h"
+#include "scenes/end/cSceneEnd.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // small helpers that draw a known image through a bound program and read the result back.
 #pragma once
 
-#include "AppSetup.h"
-#include "GlExtensions.h"
-#include "cResourcePath.h"
-#include "cShaderManager_CG.h"
+#include "base/cResourcePath.h"
+#include "frame/AppSetup.h"
+#include "render/GlExtensions.h"
+#include "render/cShaderManager_CG.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"
 

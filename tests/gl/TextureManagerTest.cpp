@@ -1,8 +1,8 @@
 // The texture manager on a real GL context: target choice, the once-only
 // upload, the fatal exits, and images of every kind shown in true colour.
-#include "AppSetup.h"
-#include "cResourcePath.h"
-#include "cTextureManager.h"
+#include "base/cResourcePath.h"
+#include "frame/AppSetup.h"
+#include "render/cTextureManager.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"
 #include "support/TestAudio.h"

@@ -2,7 +2,7 @@
 // test can compare the exact lines a piece of code printed.
 #pragma once
 
-#include "Messages.h"
+#include "base/Messages.h"
 
 #include <sstream>
 #include <string>

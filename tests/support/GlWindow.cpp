@@ -1,8 +1,8 @@
 #include "support/GlWindow.h"
 
+#include "base/cResourcePath.h"
 #include "cBakeImage.h"
-#include "cResourcePath.h"
-#include "cShaderManager_CG.h"
+#include "render/cShaderManager_CG.h"
 #include "support/Capture.h"
 
 #include <filesystem>

@@ -3,7 +3,7 @@
 // 1024 x 768 window), closed after the test; plus reading pixels back.
 #pragma once
 
-#include "AppSetup.h"
+#include "frame/AppSetup.h"
 
 #include <GL/gl.h>
 #include <array>

@@ -1,6 +1,6 @@
-#include "cCamera.h"
-#include "cCameraPath.h"
-#include "cDisplaySettings.h"
+#include "base/cDisplaySettings.h"
+#include "geometry/cCamera.h"
+#include "geometry/cCameraPath.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "cEventQueue.h"
-#include "cMECtrlChange.h"
-#include "cMETrigger.h"
+#include "timeline/cEventQueue.h"
+#include "timeline/cMECtrlChange.h"
+#include "timeline/cMETrigger.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "cEventQueue_factory.h"
 #include "support/Capture.h"
+#include "timeline/cEventQueue_factory.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -31,12 +31,12 @@ TEST(EventScript, KeywordsMatchExactlyAndCaseSensitively) {
         const char* keyword;
         int type; // -1 ignored silently, -2 unknown
     } cases[] = {
-        {"beat", 16},   {"snare", 17},     {"rumble", 18},  {"fadein", 19},  {"bwab1", 20},
-        {"bwab2", 21},  {"technofx", 22},  {"technofx2", 23}, {"melody", 24}, {"lead", 25},
-        {"hihatc", 26}, {"hihato", 27},    {"sinus_in", 28}, {"s00", 0},     {"s09", 9},
-        {"s12", 12},    {"s100", 13},      {"quit", 32},    {"#", -1},       {"#s03", -1},
-        {"3beat", -1},  {"s13", -2},       {"s1", -2},      {"s3", -2},      {"Beat", -2},
-        {"technofx3", -2}, {"QUIT", -2},   {"s010", -2},    {"", -2},
+        {"beat", 16},      {"snare", 17},    {"rumble", 18},    {"fadein", 19}, {"bwab1", 20},
+        {"bwab2", 21},     {"technofx", 22}, {"technofx2", 23}, {"melody", 24}, {"lead", 25},
+        {"hihatc", 26},    {"hihato", 27},   {"sinus_in", 28},  {"s00", 0},     {"s09", 9},
+        {"s12", 12},       {"s100", 13},     {"quit", 32},      {"#", -1},      {"#s03", -1},
+        {"3beat", -1},     {"s13", -2},      {"s1", -2},        {"s3", -2},     {"Beat", -2},
+        {"technofx3", -2}, {"QUIT", -2},     {"s010", -2},      {"", -2},
     };
     for (const auto& c : cases)
         EXPECT_EQ(cEventQueue_factory::keyword_type(c.keyword), c.type) << c.keyword;
@@ -48,11 +48,16 @@ TEST(EventScript, TimesAreFourNumbersInAnyMixOfSeparators) {
         bool ok;
         int32_t ms;
     } cases[] = {
-        {"0:1:05,250", true, 65250}, {"1,2,3,4", true, 3723004}, {"0:0:0:7", true, 7},
+        {"0:1:05,250", true, 65250},
+        {"1,2,3,4", true, 3723004},
+        {"0:0:0:7", true, 7},
         {"0::1,,5,2", true, 65002}, // empty fields are skipped, as strtok does
-        {"0:0:1,5x", true, 1005},    {"+0:-0:2,-1", true, 1999},
-        {"0:1:05", false, 0},        {"", false, 0},
-        {"596:31:23,647", true, 2147483647}, {"596:31:23,648", false, 0},
+        {"0:0:1,5x", true, 1005},
+        {"+0:-0:2,-1", true, 1999},
+        {"0:1:05", false, 0},
+        {"", false, 0},
+        {"596:31:23,647", true, 2147483647},
+        {"596:31:23,648", false, 0},
         {"99999999999999999999:0:0,0", false, 0},
     };
     for (const auto& c : cases) {
@@ -76,12 +81,11 @@ TEST(EventScript, ReadsLinesSkipsCommentsAndReportsUnknownTokens) {
                             "snare 0:0:1\n"
                             "quit 0:2:00,000"); // no final line end
     EXPECT_EQ(p.events, (Events{{16, 1000}, {3, 65250}, {32, 120000}}));
-    EXPECT_EQ(p.err,
-              "# warning, unknown token s13 in cEventQueue_factory::eventtoken_parse\n"
-              "# warning, unknown token  s01 in cEventQueue_factory::eventtoken_parse\n"
-              "# warning, unknown token \ts02 in cEventQueue_factory::eventtoken_parse\n"
-              "# warning, bad time \"0:0:1\" after snare in cEventQueue_factory::loadFile, "
-              "line skipped\n");
+    EXPECT_EQ(p.err, "# warning, unknown token s13 in cEventQueue_factory::eventtoken_parse\n"
+                     "# warning, unknown token  s01 in cEventQueue_factory::eventtoken_parse\n"
+                     "# warning, unknown token \ts02 in cEventQueue_factory::eventtoken_parse\n"
+                     "# warning, bad time \"0:0:1\" after snare in cEventQueue_factory::loadFile, "
+                     "line skipped\n");
 }
 
 TEST(EventScript, ALineLongerThan511CharactersEndsTheReading) {

@@ -1,4 +1,4 @@
-#include "FormatTime.h"
+#include "base/FormatTime.h"
 
 #include <gtest/gtest.h>
 

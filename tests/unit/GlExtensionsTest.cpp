@@ -1,4 +1,4 @@
-#include "GlExtensions.h"
+#include "render/GlExtensions.h"
 #include "support/Capture.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "MainLoop.h"
+#include "frame/MainLoop.h"
 #include "support/Capture.h"
 
 #include <gtest/gtest.h>

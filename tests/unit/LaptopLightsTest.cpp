@@ -1,6 +1,6 @@
-#include "cLaptopLights.h"
 #include "support/Capture.h"
 #include "support/TestAudio.h"
+#include "timeline/cLaptopLights.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -58,9 +58,8 @@ TEST_F(LaptopLightsTest, AFlashFadesInSevenStepsOnA50MsGrid) {
         if (requests().size() > before)
             step_times.push_back(t);
     }
-    EXPECT_EQ(requests(),
-              (Requests{"7/2/2/2", "6/2/2/2", "5/2/2/2", "4/2/2/2", "3/2/2/2", "2/2/2/2",
-                        "1/2/2/2", "0/0/0/0"}));
+    EXPECT_EQ(requests(), (Requests{"7/2/2/2", "6/2/2/2", "5/2/2/2", "4/2/2/2", "3/2/2/2",
+                                    "2/2/2/2", "1/2/2/2", "0/0/0/0"}));
     // Step i is taken in the first frame after i x 50 ms.
     ASSERT_EQ(step_times.size(), 7u);
     for (int i = 0; i < 7; ++i) {
@@ -71,10 +70,10 @@ TEST_F(LaptopLightsTest, AFlashFadesInSevenStepsOnA50MsGrid) {
 
 TEST_F(LaptopLightsTest, AFlashWhileFadingRestartsAtTheTopWithoutMovingTheSteps) {
     lights_.flash();
-    lights_.fade_step(10);  // step due: 6; next step after 50
-    lights_.fade_step(30);  // not yet
-    lights_.flash();        // back to 7
-    lights_.fade_step(51);  // 6
+    lights_.fade_step(10); // step due: 6; next step after 50
+    lights_.fade_step(30); // not yet
+    lights_.flash();       // back to 7
+    lights_.fade_step(51); // 6
     EXPECT_EQ(requests(), (Requests{"7/2/2/2", "6/2/2/2", "7/2/2/2", "6/2/2/2"}));
 }
 

@@ -1,8 +1,8 @@
-#include "cMECtrlChange.h"
-#include "cMETrigger.h"
-#include "cMidiReader.h"
 #include "support/Capture.h"
 #include "support/MidiBuilder.h"
+#include "timeline/cMECtrlChange.h"
+#include "timeline/cMETrigger.h"
+#include "timeline/cMidiReader.h"
 
 #include <gtest/gtest.h>
 
@@ -52,8 +52,8 @@ TEST(MidiReader, KeepsChannelOneNotesAndControllersOnly) {
         .event(0, {0xB0, 72, 33})   // controller
         .event(0, {74, 10})         // running status controller
         .event(0, {0xB0, 72, 34})
-        .event(0, {0xC0, 5})        // program change: one data byte, dropped
-        .event(0, {0xE0, 0, 64})    // pitch bend: dropped
+        .event(0, {0xC0, 5})                // program change: one data byte, dropped
+        .event(0, {0xE0, 0, 64})            // pitch bend: dropped
         .event(0, {0xF0, 0x02, 0x01, 0xF7}) // system exclusive skipped
         .end();
     const sRead r = read(midi_file(0, 480, {track}));
@@ -67,7 +67,7 @@ TEST(MidiReader, KeepsChannelOneNotesAndControllersOnly) {
 
 TEST(MidiReader, BeatsFollowTheDivisionUpToTheLongestTrack) {
     cMidiTrack conductor, notes;
-    conductor.name(0, "song").end(480); // 500 ms
+    conductor.name(0, "song").end(480);                             // 500 ms
     notes.event(0, {0x90, 60, 1}).event(1200, {0x80, 60, 0}).end(); // ends at 1250 ms
     const sRead r = read(midi_file(1, 480, {conductor, notes}));
     EXPECT_EQ(r.beats, (std::vector<int>{0, 500, 1000, 1500})); // the first at or after the end
@@ -116,8 +116,7 @@ TEST(MidiReader, BrokenTracksEndWithAWarningAndKeepWhatWasRead) {
         {"long delta", cMidiTrack(good).raw({0xFF, 0xFF, 0xFF, 0xFF, 0x7F}), "broken delta time",
          1},
         {"no event", cMidiTrack(good).raw({0x00}), "event cut short", 1},
-        {"channel data", cMidiTrack(good).raw({0x00, 0x90, 0x3C}), "channel message cut short",
-         1},
+        {"channel data", cMidiTrack(good).raw({0x00, 0x90, 0x3C}), "channel message cut short", 1},
         {"meta length", cMidiTrack(good).raw({0x00, 0xFF, 0x03, 0x20, 'a'}),
          "length beyond the end of the track", 1},
         {"meta type", cMidiTrack(good).raw({0x00, 0xFF}), "meta event cut short", 1},
@@ -162,7 +161,8 @@ TEST(MidiReader, FilesThatAreNotMidiEndTheProgram) {
         std::vector<uint8_t> file;
         const char* message;
     } cases[] = {
-        {"magic", {'R', 'I', 'F', 'F', 0, 0, 0, 6, 0, 0, 0, 1, 1, 0xE0},
+        {"magic",
+         {'R', 'I', 'F', 'F', 0, 0, 0, 6, 0, 0, 0, 1, 1, 0xE0},
          "This is not a valid MIDI file!"},
         {"short", {'M', 'T', 'h', 'd', 0, 0}, "This is not a valid MIDI file!"},
         {"division 0", midi_file(0, 0, {track}), "Illegal SMPTE frame code"},

@@ -1,4 +1,4 @@
-#include "cResourcePath.h"
+#include "base/cResourcePath.h"
 #include "platform/PathFunctions.h"
 #include "support/Capture.h"
 #include "support/TestAudio.h"

@@ -1,6 +1,6 @@
 // The scene list keeps the timeline's numbering: seven scenes, the end scene at 6, and the
 // places of the scenes still to come held by the grey fallback, which a switch reaches.
-#include "SceneList.h"
+#include "frame/SceneList.h"
 #include "support/Capture.h"
 
 #include <gtest/gtest.h>

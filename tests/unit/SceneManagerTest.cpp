@@ -1,6 +1,6 @@
-#include "cSceneManager.h"
 #include "platform/PerfCounter.h"
 #include "support/Capture.h"
+#include "timeline/cSceneManager.h"
 
 #include <gtest/gtest.h>
 

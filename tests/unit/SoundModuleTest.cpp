@@ -1,5 +1,5 @@
-#include "Messages.h"
-#include "cSoundModule_fmod.h"
+#include "base/Messages.h"
+#include "sound/cSoundModule_fmod.h"
 #include "support/TestAudio.h"
 
 #include <SDL.h>

@@ -1,5 +1,5 @@
-#include "cInputState.h"
-#include "cScene.h"
+#include "frame/cInputState.h"
+#include "timeline/cScene.h"
 #include "toolkit/FontAtlas.h"
 #include "toolkit/TweakVars.h"
 #include "toolkit/cGuiVec3Slider.h"

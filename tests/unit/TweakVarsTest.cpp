@@ -1,5 +1,5 @@
 #include "toolkit/TweakVars.h"
-#include "MainLoop.h"
+#include "frame/MainLoop.h"
 #include "support/Capture.h"
 #include "toolkit/cGuiVec3Slider.h"
 #include "toolkit/cVar.h"

@@ -3,7 +3,7 @@
 // vertex; triangles are counter-clockwise seen from outside; group 0 starts at 0.
 #pragma once
 
-#include "Vec3.h"
+#include "geometry/Vec3.h"
 #include "mesh_files/cMaterial.h"
 
 #include <array>

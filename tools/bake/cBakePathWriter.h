@@ -3,7 +3,7 @@
 // digits that reading the file back gives the very same floats.
 #pragma once
 
-#include "Vec3.h"
+#include "geometry/Vec3.h"
 
 #include <string>
 #include <vector>

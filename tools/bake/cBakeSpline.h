@@ -3,7 +3,7 @@
 // control point; parameter u runs 0..1 with an equal share for each span.
 #pragma once
 
-#include "Vec3.h"
+#include "geometry/Vec3.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 // linear part and come back unit length.
 #pragma once
 
-#include "Vec3.h"
+#include "geometry/Vec3.h"
 
 class cBakeTransform {
 public:

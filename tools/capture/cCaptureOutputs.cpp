@@ -1,6 +1,6 @@
 #include "cCaptureOutputs.h"
 
-#include "FormatTime.h"
+#include "base/FormatTime.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,11 +1,11 @@
 #include "cCaptureRun.h"
 
-#include "AppSetup.h"
-#include "FormatTime.h"
-#include "MainLoop.h"
-#include "Startup.h"
-#include "cRenderTargetManager.h"
-#include "cSceneManager.h"
+#include "base/FormatTime.h"
+#include "frame/AppSetup.h"
+#include "frame/MainLoop.h"
+#include "frame/Startup.h"
+#include "render/cRenderTargetManager.h"
+#include "timeline/cSceneManager.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,6 +1,6 @@
 #include "cProgressLine.h"
 
-#include "FormatTime.h"
+#include "base/FormatTime.h"
 
 #include <cstdio>
 #include <unistd.h>

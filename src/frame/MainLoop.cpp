@@ -1,0 +1,79 @@
+#include "MainLoop.h"
+
+#include "base/FormatTime.h"
+#include "base/Messages.h"
+#include "base/cDisplaySettings.h"
+#include "timeline/cSceneManager.h"
+
+#include <GL/gl.h>
+#include <cstdlib>
+
+namespace {
+
+void dump_state(const cDemoTime& time, cDemo& demo) {
+    msg_err() << "-" << std::endl;
+    msg_err() << format_time(time.demo_time()) << std::endl;
+    demo.gui().dump();
+}
+
+} // namespace
+
+bool pump_events(cInputState& input) {
+    const cDisplaySettings& settings = display_settings();
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        if (!input.apply(event, settings.width, settings.height))
+            return false;
+    return true;
+}
+
+bool handle_keys(cInputState& input, cDemo& demo, const cDemoTime& time) {
+    for (auto key = input.pressed_keys.begin(); key != input.pressed_keys.end();) {
+        if (*key == SDLK_ESCAPE || *key == SDLK_q)
+            return false;
+        if (*key == SDLK_TAB) {
+            demo.toggle_gui();
+            key = input.pressed_keys.erase(key);
+        } else if (*key == SDLK_SPACE) {
+            dump_state(time, demo);
+            key = input.pressed_keys.erase(key);
+        } else {
+            ++key;
+        }
+    }
+    return true;
+}
+
+bool update_frame(cDemo& demo) {
+    cSceneManager& manager = scene_manager();
+    if (!pump_events(input_state()) || !handle_keys(input_state(), demo, manager.demo_time()))
+        return false;
+    if (manager.frame_update())
+        demo.gui().refill(manager.current_scene());
+    if (demo.gui_visible())
+        demo.gui().handle_pointer(input_state(), manager.current_scene());
+    return true;
+}
+
+void draw_frame(cDemo& demo) {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    scene_manager().draw_current();
+    if (demo.gui_visible())
+        demo.gui().draw();
+}
+
+bool run_frame(cDemo& demo) {
+    if (!update_frame(demo))
+        return false;
+    draw_frame(demo);
+    SDL_GL_SwapBuffers();
+    return true;
+}
+
+void run_main_loop(cDemo& demo) {
+    scene_manager().start_playback();
+    while (run_frame(demo)) {
+    }
+    std::exit(0);
+}

@@ -1,0 +1,14 @@
+#include "SceneList.h"
+
+#include "scenes/cSceneDummy.h"
+#include "scenes/end/cSceneEnd.h"
+
+void add_scenes(cSceneManager& manager) {
+    cDemoTime* time = &manager.demo_time();
+    for (int number = 0; number < kSceneCount; ++number) {
+        if (number == kEndScene)
+            manager.add_scene(new cSceneEnd(time));
+        else
+            manager.add_scene(new cSceneDummy(time));
+    }
+}

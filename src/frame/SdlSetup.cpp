@@ -1,0 +1,90 @@
+#include "AppSetup.h"
+#include "base/Messages.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kOldestGoodSdl = 1211; // 1.2.11
+
+const SDL_GLattr kAttributes[9] = {
+    SDL_GL_RED_SIZE,           SDL_GL_GREEN_SIZE,         SDL_GL_BLUE_SIZE,
+    SDL_GL_ALPHA_SIZE,         SDL_GL_DEPTH_SIZE,         SDL_GL_DOUBLEBUFFER,
+    SDL_GL_MULTISAMPLEBUFFERS, SDL_GL_MULTISAMPLESAMPLES, SDL_GL_STEREO};
+
+void requested_attributes(const cDisplaySettings& s, int* values) {
+    const int requested[9] = {
+        s.red_size,      s.green_size,          s.blue_size,           s.alpha_size, s.depth_size,
+        s.double_buffer, s.multisample_buffers, s.multisample_samples, s.stereo};
+    for (int i = 0; i < 9; ++i)
+        values[i] = requested[i];
+}
+
+void print_attributes(const char* label, const char* gap, const int* v) {
+    msg_err() << label << v[0] << "x" << v[1] << "x" << v[2] << "x" << v[3] << "x" << v[4] << gap
+              << (v[5] ? " doublebuffered " : " singlebuffered ") << (v[6] ? "multisample " : " ")
+              << v[7] << std::endl;
+}
+
+// Drivers may give more than asked (a 32-bit depth buffer for 24): worth a
+// warning, not a refusal.
+void report_attribute_mismatch(const cDisplaySettings& settings) {
+    int requested[9], received[9];
+    requested_attributes(settings, requested);
+    for (int i = 0; i < 9; ++i)
+        SDL_GL_GetAttribute(kAttributes[i], &received[i]);
+    for (int i = 0; i < 9; ++i) {
+        if (requested[i] == received[i])
+            continue;
+        msg_err() << "# warning: init_sdl: SDL display attribute " << i << " failed" << std::endl;
+        print_attributes("requested: ", " ", requested);
+        print_attributes("recieved: ", "", received);
+        msg_err() << "---------------------" << std::endl;
+        return;
+    }
+}
+
+void set_attributes(const cDisplaySettings& settings) {
+    int values[9];
+    requested_attributes(settings, values);
+    for (int i = 0; i < 9; ++i)
+        SDL_GL_SetAttribute(kAttributes[i], values[i]);
+}
+
+SDL_Surface* set_video_mode(const cDisplaySettings& s) {
+    return SDL_SetVideoMode(static_cast<int>(s.width), static_cast<int>(s.height),
+                            static_cast<int>(s.bpp), s.video_flags);
+}
+
+} // namespace
+
+void init_sdl(cDisplaySettings& settings) {
+    const SDL_version* v = SDL_Linked_Version();
+    if (v->major * 1000 + v->minor * 100 + v->patch < kOldestGoodSdl)
+        msg_err() << "# WARNING: init_sdl(): Old SDL-version detected. Get an upgrade from "
+                     "http://www.libsdl.org/"
+                  << std::endl;
+    if (SDL_Init(0xFFFF) < 0) {
+        msg_err() << "## ERROR: whoops, SDL failed to init: " << SDL_GetError() << " exiting!"
+                  << std::endl;
+        std::exit(0);
+    }
+    set_attributes(settings);
+    settings.screen = set_video_mode(settings);
+    if (!settings.screen && settings.multisample_buffers != 0) {
+        msg_err() << "## ERROR: Failed to get FSAA-buffer!" << std::endl;
+        settings.multisample_buffers = 0;
+        settings.multisample_samples = 0;
+        SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
+        SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
+        settings.screen = set_video_mode(settings);
+    }
+    if (!settings.screen) {
+        msg_err() << "## ERROR: whoops, SDL didn't get screen - exiting" << std::endl;
+        std::exit(-1);
+    }
+    report_attribute_mismatch(settings);
+    SDL_WM_SetCaption("mirrel OpenGL", nullptr);
+    SDL_ShowCursor((settings.video_flags & cDisplaySettings::kFullScreen) ? SDL_DISABLE
+                                                                          : SDL_ENABLE);
+}

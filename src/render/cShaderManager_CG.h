@@ -1,0 +1,58 @@
+// The process-wide shader manager: owns the runtime context and every registered shader, binds
+// shaders by registry name and keeps a stack of bound names so effects nest. Both profiles are
+// enabled exactly while a shader is bound; "null_shader" means the fixed-function pipeline.
+#pragma once
+
+#include "base/Messages.h"
+#include "base/Singleton.h"
+#include "cShader_CG.h"
+
+#include <deque>
+#include <map>
+#include <string>
+
+class cShaderManager_CG {
+public:
+    static cShaderManager_CG* get_instance() { return &cSingleton<cShaderManager_CG>::get(); }
+
+    // Reports the runtime version and the chosen profiles, creates the context, unbinds.
+    void init();
+
+    // Compiles T under `name` unless the name is taken; the first registration stays.
+    template <class T> void register_shader(const std::string& name) {
+        if (registry_.count(name)) {
+            msg_err() << "# warning: shader \"" << name << "\" already exists! Skipping..."
+                      << std::endl;
+            return;
+        }
+        registry_[name] = new T(vertex_profile_, this, fragment_profile_);
+    }
+
+    void bind(const std::string& name);
+    void unbind();
+    void push_shader();
+    void pop_shader();
+    // Stores the value in the named (registered) shader; the bound shader sends it at once.
+    void set_parameter(const std::string& name, int index, cShaderParameterBase* parameter);
+
+    CGcontext context() const { return context_; }
+    const std::string& current() const { return current_; }
+    cShader* find(const std::string& name) const;
+
+    ~cShaderManager_CG();
+
+private:
+    static void error_callback();
+    void choose_profiles();
+
+    CGcontext context_ = nullptr;
+    CGprofile vertex_profile_ = CG_PROFILE_UNKNOWN;
+    CGprofile fragment_profile_ = CG_PROFILE_UNKNOWN;
+    std::string current_ = "null_shader";
+    std::map<std::string, cShader*> registry_;
+    std::deque<std::string> saved_;
+};
+
+inline cShaderManager_CG& shader_manager() {
+    return *cShaderManager_CG::get_instance();
+}

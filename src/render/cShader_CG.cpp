@@ -1,0 +1,63 @@
+#include "cShader_CG.h"
+
+#include "base/Messages.h"
+#include "base/cResourcePath.h"
+#include "cShaderManager_CG.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace {
+
+// A name the search paths cannot resolve still goes to the runtime, so its read error names
+// the file instead of an empty path.
+std::string resolve(const std::string& name) {
+    const std::string full = resource_path().get_fullpath(name);
+    return full.empty() ? name : full;
+}
+
+} // namespace
+
+cShader_CG::cShader_CG(CGprofile vertex_profile, cShaderManager_CG* manager,
+                       CGprofile fragment_profile)
+    : manager_(manager), vertex_profile_(vertex_profile), fragment_profile_(fragment_profile) {}
+
+bool cShader_CG::load_from_files(const std::string& vertex_file, const std::string& fragment_file) {
+    const std::string vertex_path = resolve(vertex_file);
+    const std::string fragment_path = resolve(fragment_file);
+    vertex_program_ = cgCreateProgramFromFile(manager_->context(), CG_SOURCE, vertex_path.c_str(),
+                                              vertex_profile_, nullptr, nullptr);
+    fragment_program_ = cgCreateProgramFromFile(
+        manager_->context(), CG_SOURCE, fragment_path.c_str(), fragment_profile_, nullptr, nullptr);
+    for (const auto& [program, file] : {std::make_pair(vertex_program_, vertex_file),
+                                        std::make_pair(fragment_program_, fragment_file)}) {
+        if (!program) {
+            msg_err() << "## ERROR: cShader_CG::load_from_files() failed on " << file << std::endl;
+            std::exit(0);
+        }
+    }
+    cgGLLoadProgram(vertex_program_);
+    cgGLLoadProgram(fragment_program_);
+    init_parameters();
+    return true;
+}
+
+void cShader_CG::bind() {
+    if (vertex_program_) {
+        cgGLBindProgram(vertex_program_);
+        if (fragment_program_)
+            cgGLBindProgram(fragment_program_);
+    }
+    upload_parameters();
+}
+
+void cShader_CG::set_parameter(int, cShaderParameterBase*) {
+    throw std::runtime_error("set_parameter not implemented for this shader");
+}
+
+cShader_CG::~cShader_CG() {
+    if (vertex_program_)
+        cgDestroyProgram(vertex_program_);
+    if (fragment_program_)
+        cgDestroyProgram(fragment_program_);
+}

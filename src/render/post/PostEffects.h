@@ -1,0 +1,48 @@
+// The image effects that finish a frame: each reads render targets on texture units 0 and 1,
+// draws with the screen helpers and returns with the caller's shader, blend factors, depth
+// write mask, matrices and unit 0 active, its pooled temporaries given back.
+#pragma once
+
+#include "PostParams.h"
+#include "render/cTmpRenderTarget.h"
+#include "render/iRenderTarget.h"
+
+// The spill's cut levels shared by the whole demo, created with the default cuts on first
+// request; creating it registers the shaders of the two-image combine.
+cCutLevels& cut_levels();
+// Registers "levels_shader" once; the levels records' owners call it before drawing.
+void register_levels_shader();
+// Registers the programs of the two-image combine once.
+void register_combine_shaders();
+
+// The source through a levels curve (points on 0..255) into the current framebuffer.
+void levels(iRenderTarget& source, float in_black, float in_white, float gamma, float out_black,
+            float out_white);
+// The source with hue turned, saturation and brightness changed, into the framebuffer.
+void hsb(const cHsbParams& params, iRenderTarget& source);
+// A separable blur of the source into the destination, which may be the source itself.
+void blur(iRenderTarget& source, iRenderTarget& destination);
+
+enum eCombineMode { COMBINE_SPILL = 1, COMBINE_DODGE = 2 };
+// A (unit 0) and B (unit 1) combined into the framebuffer; another mode uses the shader
+// already bound.
+void combine(iRenderTarget& a, iRenderTarget& b, int mode);
+
+// The source with the glow of its parts above pre_cut added; bright receives the blurred
+// bright pass, the glow scaled from post_cut up goes through a temporary of `type`.
+void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type);
+// spill into the framebuffer, and the source with the blurred bright pass into destination.
+void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
+                iRenderTarget& destination);
+// spill at half size.
+void spill_half(const cCutLevels& cut, iRenderTarget& source);
+
+// The framebuffer cleared to black, then the source added in `layers` copies zoomed about
+// the centre, each fainter than the one before.
+void glow_layers(iRenderTarget& source, const cGlowParams& params);
+// glow_layers of a blurred quarter-size copy of the source, drawn into destination.
+void glow(iRenderTarget& destination, iRenderTarget& source, const cGlowParams& params);
+
+// Every row of the destination becomes the average colour of that row of the source. The
+// destination is a full, half or quarter pool target.
+void row_resample(iRenderTarget& source, iRenderTarget& destination);

@@ -1,0 +1,48 @@
+// levels and hsb: one pass each through a colour program.
+#include "PostEffects.h"
+
+#include "cPostState.h"
+#include "render/GlExtensions.h"
+#include "render/ScreenHelpers.h"
+#include "render/ShaderRegistry.h"
+#include "shaders/cShdLevels.h"
+#include "shaders/cShdPostHSB.h"
+
+void register_levels_shader() {
+    ensure_shader<cShdLevels>("levels_shader");
+}
+
+void levels(iRenderTarget& source, float in_black, float in_white, float gamma, float out_black,
+            float out_white) {
+    // Drawing through an unregistered name would silently draw the source unchanged.
+    register_levels_shader();
+    cPostState state;
+    cShaderManager_CG& shaders = shader_manager();
+    shaders.push_shader();
+    float values[5] = {in_black, in_white, gamma, out_black, out_white};
+    cShaderParameter<float*> parameter(values);
+    shaders.set_parameter("levels_shader", 1, &parameter);
+    shaders.bind("levels_shader");
+    ext::glActiveTexture(GL_TEXTURE0);
+    source.bind_texture();
+    source.enable_texture();
+    quad_texel(static_cast<float>(source.width()), static_cast<float>(source.height()));
+    source.unbind_texture();
+    source.disable_texture();
+    shaders.pop_shader();
+}
+
+void hsb(const cHsbParams& params, iRenderTarget& source) {
+    ensure_shader<cShdPostHSB>("hsb_shader");
+    cShaderManager_CG& shaders = shader_manager();
+    shaders.push_shader();
+    float values[3] = {params.hue, params.saturation, params.brightness};
+    cShaderParameter<float*> parameter(values);
+    shaders.set_parameter("hsb_shader", 1, &parameter);
+    shaders.bind("hsb_shader");
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_BLEND);
+    draw_target(source);
+    glPopAttrib();
+    shaders.pop_shader();
+}

@@ -1,0 +1,37 @@
+// The interface of everything that fills the screen for a stretch of the
+// tune. The scene manager owns every scene; a scene reads demo time from the
+// manager's time block and never owns the events it is handed.
+#pragma once
+
+#include "base/cDemoTime.h"
+#include "cEvent.h"
+#include "geometry/cCamera.h"
+
+#include <string>
+
+class cGuiVarList;
+
+class cScene {
+public:
+    explicit cScene(cDemoTime* time) : time_(time) { reset_camera(camera_); }
+    cScene(const cScene&) = delete;
+    cScene& operator=(const cScene&) = delete;
+    virtual ~cScene() = default;
+
+    virtual std::string get_name() = 0;
+    virtual void load() = 0;
+    virtual void init() = 0;
+    virtual void deinit() = 0;
+    virtual void draw() = 0;
+    virtual void handle_event(cEvent* event) = 0;
+    virtual void update() = 0;
+    // Adds the scene's tweakable variables to the GUI's list; most have none.
+    virtual void register_vars(cGuiVarList& /*vars*/) {}
+
+protected:
+    int32_t demo_time() const { return time_->demo_time(); }
+
+    cCamera camera_;
+    cDemoTime* time_;   // the scene manager's, not owned
+    bool flag_ = false; // left to each scene
+};

@@ -1,0 +1,71 @@
+// Owns the scenes, the timeline, the sound module and the demo clock. Each
+// frame it advances the clock, pops the events that fell due, switches the
+// current scene or forwards the event to it, and updates and draws it.
+#pragma once
+
+#include "base/Singleton.h"
+#include "base/cDemoTime.h"
+#include "cEventQueue.h"
+#include "cScene.h"
+#include "sound/cSoundModule_fmod.h"
+
+#include <cstdint>
+#include <vector>
+
+class cSceneDummy;
+
+class cSceneManager {
+public:
+    // The music's start is heard this long after it is requested; demo time
+    // 0 is put there.
+    static constexpr int32_t kAudioLatencyMs = 200;
+    // The note-ons of this MIDI track (the kick) flash the case lights.
+    static constexpr int kLightsTrack = 1;
+    static constexpr const char* kEventScript = "../data/script/markers.txt";
+
+    cSceneManager();
+    cSceneManager(const cSceneManager&) = delete;
+    cSceneManager& operator=(const cSceneManager&) = delete;
+    ~cSceneManager();
+
+    // The timeline, the sound library with the music stream, and the clock.
+    void start();
+    // Reads the counter's frequency and puts start, now and prev at now.
+    void start_clock();
+    // Takes ownership; the scene's index becomes its number on the timeline.
+    void add_scene(cScene* scene);
+    // Takes ownership of the timeline, replacing (and deleting) any earlier.
+    void set_event_queue(cEventQueue* queue);
+
+    void switch_scene(const cEvent& event);
+    void draw_current();
+    // Pops and handles every due event; true if the current scene changed.
+    bool dispatch();
+    // One frame: clock, dispatch, the current scene's update, one step of the
+    // lights' fade. Returns dispatch's result.
+    bool frame_update();
+    // Starts the music and puts demo time 0 where it is heard.
+    void start_playback();
+    void advance_clock() { time_.advance(frequency_); }
+
+    cDemoTime& demo_time() { return time_; }
+    cEventQueue* event_queue() { return queue_; }
+    cScene* current_scene() { return current_; }
+    const std::vector<cScene*>& scenes() const { return scenes_; }
+    cSoundModule_fmod& sound() { return sound_; }
+
+private:
+    void handle(cEvent* event, bool* switched);
+
+    cEventQueue* queue_ = nullptr;
+    std::vector<cScene*> scenes_;
+    cScene* current_ = nullptr;
+    cSoundModule_fmod sound_;
+    cDemoTime time_;
+    uint64_t frequency_ = 1000;
+    cSceneDummy* fallback_ = nullptr;
+};
+
+inline cSceneManager& scene_manager() {
+    return cSingleton<cSceneManager>::get();
+}
