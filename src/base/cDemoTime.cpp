@@ -2,16 +2,23 @@
 
 #include "platform/PerfCounter.h"
 
-void cDemoTime::advance(uint64_t frequency) {
+void cDemoTime::start() {
+    frequency = perf_frequency();
+    now_ms = read_ms();
     prev_ms = now_ms;
-    now_ms = clock_now(frequency);
+    start_ms = now_ms;
+}
+
+void cDemoTime::advance() {
+    prev_ms = now_ms;
+    now_ms = read_ms();
+}
+
+int32_t cDemoTime::read_ms() const {
+    return clock_ms(perf_counter(), frequency);
 }
 
 int32_t cDemoTime::clock_ms(uint64_t counter, uint64_t frequency) {
     return static_cast<int32_t>(static_cast<double>(counter) / static_cast<double>(frequency) *
                                 1000.0);
-}
-
-int32_t cDemoTime::clock_now(uint64_t frequency) {
-    return clock_ms(perf_counter(), frequency);
 }

@@ -9,13 +9,17 @@ struct cDemoTime {
     int32_t start_ms = 0;
     int32_t now_ms = 0;
     int32_t prev_ms = 0;
+    uint64_t frequency = 1000; // counter counts per second, read at start
 
     int32_t demo_time() const { return now_ms - start_ms; }
     int32_t frame_ms() const { return now_ms - prev_ms; }
 
+    // Reads the counter's frequency and puts start, now and prev at now.
+    void start();
     // prev = now; now = the clock's current value.
-    void advance(uint64_t frequency);
+    void advance();
+    // The clock's current value, leaving the block as it is.
+    int32_t read_ms() const;
     // The counter converted to milliseconds in double precision, truncated.
     static int32_t clock_ms(uint64_t counter, uint64_t frequency);
-    static int32_t clock_now(uint64_t frequency);
 };

@@ -53,7 +53,9 @@ void register_search_paths() {
 
 void teardown() {
     laptop_lights().off();
-    cSingleton<cSceneManager>::destroy(); // closes the sound library first
+    if (cSingleton<cRenderTargetManager>::exists())
+        render_target_manager().set_clock(nullptr); // the clock goes with the scene manager
+    cSingleton<cSceneManager>::destroy();           // closes the sound library first
     if (cSingleton<cShaderManager_CG>::exists())
         cSingleton<cShaderManager_CG>::destroy();
     if (cSingleton<cTextureManager>::exists())

@@ -11,9 +11,6 @@
 void apply_widescreen_answer(eAnswer answer, cDisplaySettings& settings);
 void init_sdl(cDisplaySettings& settings);
 void init_gl(const cDisplaySettings& settings);
-// The picture's viewport: the window's full height when stretched, else
-// letterboxed in the middle of the window.
-void set_picture_viewport(const cDisplaySettings& settings);
 void init_image_library();
 void register_search_paths();
 // Registered with atexit: every way out of the program passes through it.

@@ -1,6 +1,7 @@
 #include "AppSetup.h"
 #include "render/GlErrors.h"
 #include "render/GlExtensions.h"
+#include "render/ScreenHelpers.h"
 
 namespace {
 
@@ -42,15 +43,6 @@ void set_fixed_state() {
 }
 
 } // namespace
-
-void set_picture_viewport(const cDisplaySettings& s) {
-    const GLsizei w = static_cast<GLsizei>(s.view_width);
-    if (s.stretch)
-        glViewport(0, 0, w, static_cast<GLsizei>(s.height));
-    else
-        glViewport(0, static_cast<GLint>((s.height - s.view_height) / 2), w,
-                   static_cast<GLsizei>(s.view_height));
-}
 
 void init_gl(const cDisplaySettings& s) {
     load_gl_extensions();

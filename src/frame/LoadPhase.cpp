@@ -3,6 +3,7 @@
 #include "SceneList.h"
 #include "platform/PerfCounter.h"
 #include "render/ScreenHelpers.h"
+#include "render/cRenderTargetManager.h"
 #include "render/cShaderManager_CG.h"
 #include "scenes/loader/cLoadScreen_MM.h"
 #include "timeline/cMidiReader.h"
@@ -83,8 +84,9 @@ void draw_black(float alpha) {
 void load_phase(cDemo& demo) {
     cSceneManager& manager = scene_manager();
     manager.start();
+    render_target_manager().set_clock(&manager.demo_time());
     add_scenes(manager);
-    cLoadScreen_MM screen;
+    cLoadScreen_MM screen(manager.demo_time());
     screen.show_progress(0.0f, true);
     load_scenes(manager, screen);
     hold_load_screen(manager, screen);

@@ -50,8 +50,11 @@ bool update_frame(cDemo& demo) {
         return false;
     if (manager.frame_update())
         demo.gui().refill(manager.current_scene());
-    if (demo.gui_visible())
-        demo.gui().handle_pointer(input_state(), manager.current_scene());
+    if (demo.gui_visible()) {
+        const cInputState& input = input_state();
+        demo.gui().handle_pointer({input.mouse[0], input.mouse[1], input.button_held()},
+                                  manager.current_scene());
+    }
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 void add_scenes(cSceneManager& manager) {
     cDemoTime* time = &manager.demo_time();
+    manager.set_fallback(new cSceneDummy(time));
     for (int number = 0; number < kSceneCount; ++number) {
         if (number == kEndScene)
             manager.add_scene(new cSceneEnd(time));

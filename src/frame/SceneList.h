@@ -8,5 +8,6 @@
 constexpr int kSceneCount = 7;
 constexpr int kEndScene = 6;
 
-// Constructs the seven scenes and hands them to the manager in timeline order.
+// Constructs the seven scenes and hands them to the manager in timeline order,
+// with the grey fallback for scene numbers beyond the list.
 void add_scenes(cSceneManager& manager);

@@ -16,6 +16,10 @@ struct cInputState {
     float click[3] = {0, 0, 0};
     bool buttons[kButtons] = {};
 
+    // The wheel's flags stay set once turned, so only the three real buttons
+    // count as held; otherwise one turn of the wheel would end hovering for good.
+    bool button_held() const { return buttons[1] || buttons[2] || buttons[3]; }
+
     // Records one event. False when it ends the program at once: Escape
     // pressed or the window closed.
     bool apply(const SDL_Event& event, unsigned width, unsigned height);

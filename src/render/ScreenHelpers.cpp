@@ -173,3 +173,12 @@ void draw_masked(const cTextureDesc& mask, iRenderTarget& image) {
     glBlendFunc(static_cast<GLenum>(source), static_cast<GLenum>(destination));
     glPopAttrib();
 }
+
+void set_picture_viewport(const cDisplaySettings& s) {
+    const GLsizei w = static_cast<GLsizei>(s.view_width);
+    if (s.stretch)
+        glViewport(0, 0, w, static_cast<GLsizei>(s.height));
+    else
+        glViewport(0, static_cast<GLint>((s.height - s.view_height) / 2), w,
+                   static_cast<GLsizei>(s.view_height));
+}

@@ -3,6 +3,7 @@
 // texture unit 0 active (except draw_texture and the bare quads) and restores what it saves.
 #pragma once
 
+#include "base/cDisplaySettings.h"
 #include "cTextureDesc.h"
 #include "iRenderTarget.h"
 
@@ -34,3 +35,7 @@ void draw_partial(iRenderTarget& target, float a, float b);
 void quad_two_units(iRenderTarget& a, iRenderTarget& b);
 // The image blended over the frame with the mask's brightness as its alpha.
 void draw_masked(const cTextureDesc& mask, iRenderTarget& image);
+
+// The picture's viewport: the window's full height when stretched, else letterboxed in the
+// middle of the window.
+void set_picture_viewport(const cDisplaySettings& settings);

@@ -3,7 +3,6 @@
 #include "base/Messages.h"
 #include "base/cDisplaySettings.h"
 #include "cRenderTarget_fbo.h"
-#include "timeline/cSceneManager.h"
 
 #include <algorithm>
 
@@ -28,10 +27,6 @@ cSize size_of(eRTType type) {
         return {0, 0};
     const unsigned divisor = static_cast<unsigned>(type);
     return {view.view_width / divisor, view.view_height / divisor};
-}
-
-int32_t current_demo_time() {
-    return cSingleton<cSceneManager>::exists() ? scene_manager().demo_time().demo_time() : 0;
 }
 
 } // namespace
@@ -92,7 +87,7 @@ iRenderTarget* cRenderTargetManager::take_free(eRTType type) {
 
 iRenderTarget* cRenderTargetManager::create_target(eRTType type) {
     if (warmed_up_)
-        msg_out() << "# performance-warning at " << current_demo_time()
+        msg_out() << "# performance-warning at " << (clock_ ? clock_->demo_time() : 0)
                   << "ms: allocated rendertarget runtime: " << type_name(type) << std::endl;
     const cSize size = size_of(type);
     iRenderTarget* target = new cRenderTarget_fbo(size.width, size.height);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/Singleton.h"
+#include "base/cDemoTime.h"
 #include "cTmpRenderTarget.h"
 
 #include <cstddef>
@@ -24,6 +25,9 @@ public:
     // Gives the handle's target back and empties it; nothing if empty.
     void release(cTmpRenderTarget& handle);
 
+    // The clock whose demo time stamps the pool's warnings (none: 0). Not owned.
+    void set_clock(const cDemoTime* clock) { clock_ = clock; }
+
     static const char* type_name(int32_t type);
     // The size type whose view-width divisor gives the target's width.
     static eRTType type_of(const iRenderTarget& target);
@@ -43,6 +47,7 @@ private:
     int in_use_ = 0;
     int peak_ = 0;
     bool warmed_up_ = false;
+    const cDemoTime* clock_ = nullptr;
 };
 
 inline cRenderTargetManager& render_target_manager() {

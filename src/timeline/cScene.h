@@ -6,19 +6,18 @@
 #include "base/cDemoTime.h"
 #include "cEvent.h"
 #include "geometry/cCamera.h"
+#include "toolkit/iTweakable.h"
 
 #include <string>
 
-class cGuiVarList;
-
-class cScene {
+class cScene : public iTweakable {
 public:
     explicit cScene(cDemoTime* time) : time_(time) { reset_camera(camera_); }
     cScene(const cScene&) = delete;
     cScene& operator=(const cScene&) = delete;
     virtual ~cScene() = default;
 
-    virtual std::string get_name() = 0;
+    std::string get_name() override = 0;
     virtual void load() = 0;
     virtual void init() = 0;
     virtual void deinit() = 0;
@@ -26,7 +25,7 @@ public:
     virtual void handle_event(cEvent* event) = 0;
     virtual void update() = 0;
     // Adds the scene's tweakable variables to the GUI's list; most have none.
-    virtual void register_vars(cGuiVarList& /*vars*/) {}
+    void register_vars(cGuiVarList& /*vars*/) override {}
 
 protected:
     int32_t demo_time() const { return time_->demo_time(); }

@@ -4,8 +4,6 @@
 #include "cEventQueue_factory.h"
 #include "cLaptopLights.h"
 #include "cMETrigger.h"
-#include "platform/PerfCounter.h"
-#include "scenes/cSceneDummy.h"
 
 #include <cstdlib>
 
@@ -28,14 +26,12 @@ void cSceneManager::start() {
     set_event_queue(script ? script : new cEventQueue());
     sound_.start();
     sound_.load();
-    start_clock();
+    time_.start();
 }
 
-void cSceneManager::start_clock() {
-    frequency_ = perf_frequency();
-    time_.now_ms = cDemoTime::clock_now(frequency_);
-    time_.prev_ms = time_.now_ms;
-    time_.start_ms = time_.now_ms;
+void cSceneManager::set_fallback(cScene* scene) {
+    delete fallback_;
+    fallback_ = scene;
 }
 
 void cSceneManager::add_scene(cScene* scene) {
@@ -57,9 +53,7 @@ void cSceneManager::switch_scene(const cEvent& event) {
     }
     msg_err() << "## ERROR: tried to switch to scene" << event.type
               << ", but it's not added. In cSceneManager::switch_scene" << std::endl;
-    if (!fallback_)
-        fallback_ = new cSceneDummy(&time_);
-    current_ = fallback_;
+    current_ = fallback_; // shown without init, as a stand-in
 }
 
 void cSceneManager::draw_current() {
@@ -97,7 +91,7 @@ void cSceneManager::handle(cEvent* event, bool* switched) {
 }
 
 bool cSceneManager::frame_update() {
-    advance_clock();
+    time_.advance();
     const bool switched = dispatch();
     if (current_)
         current_->update();
@@ -108,6 +102,6 @@ bool cSceneManager::frame_update() {
 void cSceneManager::start_playback() {
     msg_out() << "# corrected for audio-latency: " << kAudioLatencyMs << "ms" << std::endl;
     sound_.play();
-    advance_clock();
+    time_.advance();
     time_.start_ms = time_.now_ms + kAudioLatencyMs;
 }

@@ -12,8 +12,6 @@
 #include <cstdint>
 #include <vector>
 
-class cSceneDummy;
-
 class cSceneManager {
 public:
     // The music's start is heard this long after it is requested; demo time
@@ -30,10 +28,11 @@ public:
 
     // The timeline, the sound library with the music stream, and the clock.
     void start();
-    // Reads the counter's frequency and puts start, now and prev at now.
-    void start_clock();
     // Takes ownership; the scene's index becomes its number on the timeline.
     void add_scene(cScene* scene);
+    // Takes ownership of the scene shown when the timeline names a scene
+    // number that is not in the list (none: nothing is drawn).
+    void set_fallback(cScene* scene);
     // Takes ownership of the timeline, replacing (and deleting) any earlier.
     void set_event_queue(cEventQueue* queue);
 
@@ -46,7 +45,7 @@ public:
     bool frame_update();
     // Starts the music and puts demo time 0 where it is heard.
     void start_playback();
-    void advance_clock() { time_.advance(frequency_); }
+    void advance_clock() { time_.advance(); }
 
     cDemoTime& demo_time() { return time_; }
     cEventQueue* event_queue() { return queue_; }
@@ -62,8 +61,7 @@ private:
     cScene* current_ = nullptr;
     cSoundModule_fmod sound_;
     cDemoTime time_;
-    uint64_t frequency_ = 1000;
-    cSceneDummy* fallback_ = nullptr;
+    cScene* fallback_ = nullptr;
 };
 
 inline cSceneManager& scene_manager() {

@@ -1,7 +1,6 @@
 #include "toolkit/cGuiVarList.h"
 
 #include "base/Messages.h"
-#include "frame/cInputState.h"
 #include "toolkit/ValueText.h"
 #include "toolkit/cGuiVec3Slider.h"
 
@@ -47,15 +46,8 @@ void cGuiVarList::dump() const {
         msg_err() << e.var->get_name() << " " << e.var->get_value_text() << std::endl;
 }
 
-// The wheel's flags stay set once turned, so only the three real buttons
-// count as held; otherwise one turn of the wheel would end hovering for good.
-bool cGuiVarList::button_held() {
-    const cInputState& input = input_state();
-    return input.buttons[1] || input.buttons[2] || input.buttons[3];
-}
-
 bool cGuiVarList::handle_input(int code, float x, float y) {
-    const bool held = button_held();
+    const bool held = button_held_;
     if (!held)
         hover(x, y);
     if (code == GUI_DRAG && held)

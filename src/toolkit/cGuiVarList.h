@@ -20,6 +20,8 @@ public:
     // Hover grabs the slider under the pointer while no button is held; a
     // drag with a button held moves the grabbed slider and writes it back.
     bool handle_input(int code, float x, float y) override;
+    // Whether a mouse button is held, for the next handle_input calls.
+    void set_button_held(bool held) { button_held_ = held; }
     void draw() override;
     bool is_active() const override { return false; }
 
@@ -45,7 +47,6 @@ private:
         std::unique_ptr<iGuiNode> widget;
     };
 
-    static bool button_held();
     void hover(float x, float y);
     bool drag(float x, float y);
     static void push(const cEntry& entry);
@@ -54,5 +55,6 @@ private:
 
     std::vector<cEntry> entries_;
     bool relayout_ = false;
+    bool button_held_ = false;
     cGuiTxtLabel label_; // prints the names and values
 };

@@ -3,8 +3,6 @@
 #include "render/ScreenHelpers.h"
 
 #include "base/cDisplaySettings.h"
-#include "frame/cInputState.h"
-#include "timeline/cScene.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -17,22 +15,23 @@ void cTweakGui::layout() {
     second_label_.set_position(0.83f, 0.7f);
 }
 
-void cTweakGui::refill(cScene* scene) {
+void cTweakGui::refill(iTweakable* owner) {
     list_.clear();
     list_.request_layout();
-    owner_ = scene;
-    if (!scene) {
+    owner_ = owner;
+    if (!owner) {
         scene_label_.text.clear();
         return;
     }
-    scene->register_vars(list_);
-    scene_label_.text = scene->get_name();
+    owner->register_vars(list_);
+    scene_label_.text = owner->get_name();
 }
 
-void cTweakGui::handle_pointer(const cInputState& input, cScene* current) {
+void cTweakGui::handle_pointer(const cPointer& pointer, iTweakable* current) {
     if (current != owner_)
         refill(current);
-    list_.handle_input(GUI_DRAG, input.mouse[0], input.mouse[1]);
+    list_.set_button_held(pointer.held);
+    list_.handle_input(GUI_DRAG, pointer.x, pointer.y);
 }
 
 void cTweakGui::draw() {

@@ -6,19 +6,25 @@
 #include "toolkit/cGuiTxtLabel.h"
 #include "toolkit/cGuiVarList.h"
 
-class cScene;
-struct cInputState;
+#include "toolkit/iTweakable.h"
+
+// The pointer as the GUI sees it: in GUI units, and whether one of the three
+// real mouse buttons is held (the wheel's flags do not count).
+struct cPointer {
+    float x = 0, y = 0;
+    bool held = false;
+};
 
 class cTweakGui {
 public:
     // Places the list and the labels; once, at the end of loading.
     void layout();
-    // Fills the list from `scene` (none: empty) and names it in the label.
-    void refill(cScene* scene);
+    // Fills the list from `owner` (none: empty) and names it in the label.
+    void refill(iTweakable* owner);
     // Feeds the pointer to the list as a drag. A list filled for another
-    // scene than `current` is refilled first, so no write reaches a scene
+    // owner than `current` is refilled first, so no write reaches a scene
     // that is not on screen.
-    void handle_pointer(const cInputState& input, cScene* current);
+    void handle_pointer(const cPointer& pointer, iTweakable* current);
     // Draws the list and both labels over the frame, leaving GL state as found.
     void draw();
     // The list's "name value" lines on the error stream.
@@ -26,7 +32,7 @@ public:
 
     cGuiVarList& list() { return list_; }
     cGuiTxtLabel& scene_label() { return scene_label_; }
-    const cScene* owner() const { return owner_; }
+    const iTweakable* owner() const { return owner_; }
 
 private:
     static void begin_overlay();
@@ -34,6 +40,6 @@ private:
 
     cGuiVarList list_;
     cGuiTxtLabel scene_label_;
-    cGuiTxtLabel second_label_; // its text stays empty
-    cScene* owner_ = nullptr;   // the scene the list was filled from
+    cGuiTxtLabel second_label_;   // its text stays empty
+    iTweakable* owner_ = nullptr; // what the list was filled from
 };

@@ -47,7 +47,8 @@ protected:
 } // namespace
 
 TEST_F(LoadScreenTest, ProgressTurnsTheKnobAndLightsTheMeter) {
-    cLoadScreen_MM screen;
+    cDemoTime clock;
+    cLoadScreen_MM screen(clock);
     const std::vector<uint8_t> empty = frame(screen, 0.0f, "load_screen_0.png");
     const std::vector<uint8_t> full = frame(screen, 1.0f, "load_screen_1.png");
     EXPECT_GT(changed(empty, full, 640, 0, 1024, 320), 300);  // the knob, lower right

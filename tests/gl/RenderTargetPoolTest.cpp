@@ -7,7 +7,6 @@
 #include "render/cRenderTarget_fbo.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"
-#include "timeline/cSceneManager.h"
 
 #include <GL/glext.h>
 #include <gtest/gtest.h>
@@ -29,7 +28,6 @@ protected:
     void TearDown() override {
         cCapture statistics;
         pool_.reset();
-        cSingleton<cSceneManager>::destroy();
         cGlWindow::TearDown();
     }
     cRenderTargetManager& warm_up() {
@@ -97,7 +95,8 @@ TEST_F(RenderTargetPoolTest, SizesFollowTheViewAtWarmUp) {
 
 TEST_F(RenderTargetPoolTest, RunTimeCreationsAreAnnouncedOnceAndPooled) {
     cRenderTargetManager& pool = warm_up();
-    scene_manager().demo_time().now_ms = 65250;
+    cDemoTime clock{0, 65250, 65250};
+    pool.set_clock(&clock);
     cCapture capture;
     {
         cTmpRenderTarget a, b, c, twice;

@@ -55,6 +55,7 @@ TEST(Input, MouseIsNormalisedFromTheBottomLeftAndWheelFlagsStick) {
     input.apply(button(SDL_MOUSEBUTTONUP, 4, 0, 0), 1024, 768);
     EXPECT_FALSE(input.buttons[1]);
     EXPECT_TRUE(input.buttons[4]);
+    EXPECT_FALSE(input.button_held()); // a stuck wheel flag must not end hovering
 }
 
 TEST(Input, KeyHandlingTogglesDumpsAndQuits) {

@@ -20,4 +20,9 @@ TEST(SceneListTest, SevenScenesInTimelineOrderWithTheEndSceneLast) {
         EXPECT_EQ(manager.current_scene(), manager.scenes()[size_t(number)]);
     }
     EXPECT_EQ(capture.err(), "") << "every number of the list is a scene";
+    cEvent beyond(9, 0), trigger(16, 0);
+    manager.switch_scene(beyond);
+    manager.current_scene()->handle_event(&trigger);
+    EXPECT_EQ(manager.current_scene()->get_name(), "dummy");
+    EXPECT_NE(capture.err().find("dummy-scene recieved event: 16\n"), std::string::npos);
 }

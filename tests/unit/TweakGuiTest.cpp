@@ -1,6 +1,3 @@
-#include "frame/cInputState.h"
-#include "timeline/cScene.h"
-#include "toolkit/FontAtlas.h"
 #include "toolkit/TweakVars.h"
 #include "toolkit/cGuiVec3Slider.h"
 #include "toolkit/cTweakGui.h"
@@ -19,40 +16,21 @@ cGuiSlider placed_slider(float min, float max) {
     return s;
 }
 
-// Holds mouse buttons for the length of a test.
-struct cButtons {
-    cButtons() { release(); }
-    ~cButtons() { release(); }
-    static void press(int b) { input_state().buttons[b] = true; }
-    static void release() {
-        for (bool& b : input_state().buttons)
-            b = false;
-    }
-};
-
-// A scene with one tweakable member.
-class cTestScene : public cScene {
+// Something with one tweakable member, or none.
+class cTestTweakable : public iTweakable {
 public:
-    explicit cTestScene(const char* name) : cScene(nullptr), name_(name) {}
+    explicit cTestTweakable(const char* name, bool bare = false) : name_(name), bare_(bare) {}
     std::string get_name() override { return name_; }
-    void load() override {}
-    void init() override {}
-    void deinit() override {}
-    void draw() override {}
-    void handle_event(cEvent*) override {}
-    void update() override {}
-    void register_vars(cGuiVarList& vars) override { add_var(vars, "angle", &angle, 0, 10); }
+    void register_vars(cGuiVarList& vars) override {
+        if (!bare_)
+            add_var(vars, "angle", &angle, 0, 10);
+    }
 
     float angle = 5;
 
 private:
     const char* name_;
-};
-
-class cBareScene : public cTestScene {
-public:
-    using cTestScene::cTestScene;
-    void register_vars(cGuiVarList&) override {}
+    bool bare_;
 };
 
 } // namespace
@@ -129,26 +107,7 @@ TEST(GuiVec3Slider, LaysOutThreeEqualSlidersWithTwoGaps) {
     EXPECT_FALSE(v.is_active());
 }
 
-TEST(GuiVarList, PlacesRowsDownwardFromTheTop) {
-    cGuiVarList list;
-    list.set_position(0.05f, 0.05f);
-    list.set_size(0.9f, 0.65f);
-    float a = 0, b = 0;
-    add_var(list, "a", &a, 0, 1);
-    add_watch(list, "b", &b);
-    list.layout();
-    const float rows[2][2] = {{0.25f, 0.67f}, {0.25f, 0.64f}};
-    for (size_t i = 0; i < 2; ++i) {
-        float x = 0, y = 0;
-        list.widget(i).get_position(x, y);
-        EXPECT_FLOAT_EQ(x, rows[i][0]);
-        EXPECT_FLOAT_EQ(y, rows[i][1]);
-    }
-    EXPECT_FALSE(list.layout_pending());
-}
-
 TEST(GuiVarList, HoverGrabsButtonDragsAndOnlyTheGrabbedRowIsWritten) {
-    cButtons buttons;
     cGuiVarList list;
     list.set_position(0.05f, 0.05f);
     list.set_size(0.9f, 0.65f);
@@ -165,19 +124,18 @@ TEST(GuiVarList, HoverGrabsButtonDragsAndOnlyTheGrabbedRowIsWritten) {
     EXPECT_FALSE(list.widget(1).is_active());
     EXPECT_TRUE(list.widget(0).is_active());
 
-    cButtons::press(1);
+    list.set_button_held(true);
     EXPECT_TRUE(list.handle_input(GUI_DRAG, 0.575f, 0.2f)); // outside, still following
     EXPECT_FLOAT_EQ(first, 0.5f);
     EXPECT_TRUE(list.handle_input(GUI_DRAG, 2, 0.65f));
     EXPECT_FLOAT_EQ(first, 1);
     EXPECT_EQ(second, 0);
 
-    cButtons::release();
-    cButtons::press(4); // the wheel's flag stays set, but it is no held button
+    list.set_button_held(false);
     list.handle_input(GUI_DRAG, 0.5f, 0.62f);
     EXPECT_TRUE(list.widget(2).is_active());
     EXPECT_EQ(first, 1);
-    cButtons::press(3);
+    list.set_button_held(true);
     list.handle_input(GUI_DRAG, 0.6f, 0.62f); // the middle slider of the three
     EXPECT_EQ(third.x, 0);
     EXPECT_NEAR(third.y, 0.2385f, 1e-3f); // 0.6 lies 62% along the middle slider
@@ -195,22 +153,15 @@ TEST(GuiVarList, DrawingPullsTheMemberIntoItsSlider) {
 }
 
 TEST(TweakGui, RefillsForTheCurrentSceneBeforeAnyWrite) {
-    cButtons buttons;
-    cTestScene a("alpha"), b("beta");
-    cBareScene bare("bare");
+    cTestTweakable a("alpha"), b("beta"), bare("bare", true);
     cTweakGui gui;
     gui.layout();
     gui.refill(&a);
     EXPECT_EQ(gui.scene_label().text, "alpha");
     gui.list().layout();
-    cInputState input;
-    input.mouse[0] = 0.3f;
-    input.mouse[1] = 0.68f;
-    gui.handle_pointer(input, &a); // hover grabs a's slider
+    gui.handle_pointer({0.3f, 0.68f, false}, &a); // hover grabs a's slider
     EXPECT_TRUE(gui.list().widget(0).is_active());
-    cButtons::press(1);
-    input.mouse[0] = 0.9f;
-    gui.handle_pointer(input, &b); // b is current now: a is never written
+    gui.handle_pointer({0.9f, 0.68f, true}, &b); // b is current now: a is never written
     EXPECT_EQ(a.angle, 5);
     EXPECT_EQ(gui.owner(), &b);
     EXPECT_EQ(gui.scene_label().text, "beta");
@@ -221,23 +172,4 @@ TEST(TweakGui, RefillsForTheCurrentSceneBeforeAnyWrite) {
     EXPECT_EQ(gui.scene_label().text, "bare");
     gui.refill(nullptr);
     EXPECT_EQ(gui.scene_label().text, "");
-}
-
-TEST(FontAtlas, EveryCharacterOfATextHasItsCellOrNone) {
-    const struct {
-        char c;
-        int u, v;
-    } cells[] = {{'Q', 520, 0},  {'2', 40, 20},  {'.', 80, 0},  {'5', 100, 20}, {'-', 60, 0},
-                 {'(', 160, 0},  {'x', 660, 20}, {')', 180, 0}, {'A', 200, 0},  {'Z', 700, 0},
-                 {'a', 200, 20}, {'0', 0, 20},   {',', 120, 0}};
-    for (const auto& c : cells) {
-        int u = -1, v = -1;
-        ASSERT_TRUE(glyph_cell(c.c, u, v)) << c.c;
-        EXPECT_EQ(u, c.u) << c.c;
-        EXPECT_EQ(v, c.v) << c.c;
-        EXPECT_LE(u + kGlyphCell, kAtlasWidth);
-    }
-    int u = 0, v = 0;
-    for (char blank : {' ', '_', '@', '[', '{', '`', '/', '\0', '\xe9'})
-        EXPECT_FALSE(glyph_cell(blank, u, v)) << int(blank);
 }

@@ -3,9 +3,7 @@
 #include "base/cDemoTime.h"
 #include "base/cDisplaySettings.h"
 #include "base/cResourcePath.h"
-#include "frame/AppSetup.h"
 #include "mesh_files/BzObjLoader.h"
-#include "platform/PerfCounter.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
 #include "render/cTextureManager.h"
@@ -54,7 +52,7 @@ std::unique_ptr<cMeshObj> cLoadScreen_MM::load_mesh(const char* file) {
     return mesh;
 }
 
-cLoadScreen_MM::cLoadScreen_MM() {
+cLoadScreen_MM::cLoadScreen_MM(const cDemoTime& clock) : clock_(clock) {
     resource_path().push_searchpath("../data/models/loader");
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
     glGetIntegerv(GL_VIEWPORT, saved_viewport_);
@@ -99,15 +97,14 @@ cLoadScreen_MM::~cLoadScreen_MM() {
 
 void cLoadScreen_MM::show_progress(float progress, bool animate) {
     const float from = shown_;
-    const uint64_t frequency = perf_frequency();
-    const int32_t t0 = cDemoTime::clock_now(frequency);
+    const int32_t t0 = clock_.read_ms();
     for (int32_t elapsed = 0;;) {
         const float s = std::clamp(static_cast<float>(elapsed) / kAnimationMs, 0.0f, 1.0f);
         draw_frame(from + (3 - 2 * s) * s * s * (progress - from));
         if (!animate)
             break;
         SDL_GL_SwapBuffers();
-        elapsed = cDemoTime::clock_now(frequency) - t0;
+        elapsed = clock_.read_ms() - t0;
         if (elapsed >= kAnimationMs)
             break;
     }

@@ -3,6 +3,7 @@
 // graded blue, given a glow, with an overlay on top. Restores what it changed.
 #pragma once
 
+#include "base/cDemoTime.h"
 #include "iLoadScreen.h"
 #include "mesh_files/cMeshObj.h"
 #include "render/post/cColorCorrection.h"
@@ -13,7 +14,8 @@ class cLoadScreen_MM : public iLoadScreen {
 public:
     static constexpr int32_t kAnimationMs = 200;
 
-    cLoadScreen_MM();
+    // Animations are timed on `clock`, the demo's clock, read without advancing it.
+    explicit cLoadScreen_MM(const cDemoTime& clock);
     ~cLoadScreen_MM();
     cLoadScreen_MM(const cLoadScreen_MM&) = delete;
     cLoadScreen_MM& operator=(const cLoadScreen_MM&) = delete;
@@ -31,6 +33,7 @@ private:
     void draw_overlay();
     static std::unique_ptr<cMeshObj> load_mesh(const char* file);
 
+    const cDemoTime& clock_;
     int saved_viewport_[4] = {0, 0, 0, 0};
     float saved_clear_[4] = {0, 0, 0, 0};
     std::unique_ptr<cMeshObj> knob_, sort_, indicator_, led_, panel_;

@@ -1,0 +1,133 @@
+// The rooms of the source tree and the arrows between them: every quoted
+// #include of src/ and tools/ is resolved to the file it names, and an include
+// that reaches a room its own room may not import is reported with file and line.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kRoot = fs::path(DEMO_BINARY).parent_path().parent_path();
+
+// Which rooms each room may import besides itself. The frame may import every
+// room; the fallback scene ("scenes") is the frame's alone. A scene's own folder
+// is the room "scenes/NAME": scenes never import each other, except that the
+// credits sun draws the solar flare's sun object.
+const std::map<std::string, std::set<std::string>> kMayImport = {
+    {"platform", {}},
+    {"base", {"platform"}},
+    {"sound", {"base", "platform"}},
+    {"geometry", {"base", "platform"}},
+    {"render", {"base", "platform", "render/post", "shaders"}},
+    {"render/post", {"base", "platform", "render", "shaders"}},
+    {"shaders", {"base", "platform", "render"}},
+    {"mesh_files", {"base", "platform", "render", "shaders", "geometry"}},
+    {"toolkit", {"base", "platform", "render", "render/post", "shaders", "geometry", "mesh_files"}},
+    {"timeline", {"base", "platform", "sound", "geometry", "toolkit"}},
+    {"scenes",
+     {"base", "platform", "sound", "geometry", "render", "render/post", "shaders", "mesh_files",
+      "toolkit", "timeline"}},
+};
+const char* const kSolarFlare = "scenes/solarflare";
+const char* const kCreditsSun = "scenes/creditssun";
+
+// The room of a file under src/, or "" for the top of src/.
+std::string room_of(const fs::path& relative) {
+    const std::string p = relative.generic_string();
+    for (const char* nested : {"render/post/", "scenes/"}) {
+        if (p.rfind(nested, 0) != 0)
+            continue;
+        const std::string rest = p.substr(std::string(nested).size());
+        const size_t slash = rest.find('/');
+        if (std::string(nested) == "scenes/")
+            return slash == std::string::npos ? "scenes" : "scenes/" + rest.substr(0, slash);
+        return "render/post";
+    }
+    const size_t slash = p.find('/');
+    return slash == std::string::npos ? "" : p.substr(0, slash);
+}
+
+bool may_import(const std::string& from, const std::string& to) {
+    if (from == to || from == "frame")
+        return true;
+    if (to.rfind("scenes/", 0) == 0)
+        return from == kCreditsSun && to == kSolarFlare;
+    const std::string rule = from.rfind("scenes/", 0) == 0 ? "scenes" : from;
+    const auto allowed = kMayImport.find(rule);
+    return allowed != kMayImport.end() && allowed->second.count(to) > 0;
+}
+
+// The file an include names: beside the includer first, then from src/.
+fs::path resolve(const fs::path& includer, const std::string& name) {
+    for (const fs::path& base : {includer.parent_path(), kRoot / "src"}) {
+        const fs::path candidate = base / name;
+        if (fs::is_regular_file(candidate))
+            return fs::canonical(candidate);
+    }
+    return {};
+}
+
+// Every broken arrow of one file, as "file:line: includes X (room a -> room b)".
+void check_file(const fs::path& file, std::vector<std::string>& faults) {
+    const fs::path src = fs::canonical(kRoot / "src");
+    const bool in_src = file.generic_string().rfind(src.generic_string() + "/", 0) == 0;
+    const std::string from = in_src ? room_of(fs::relative(file, src)) : "tools";
+    static const std::regex include_line(R"(^\s*#\s*include\s*"([^"]+)\")");
+    std::ifstream in(file);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        std::smatch m;
+        if (!std::regex_search(line, m, include_line))
+            continue;
+        const fs::path target = resolve(file, m[1]);
+        if (target.empty())
+            continue; // a tool's own include folders
+        const std::string t = target.generic_string();
+        const bool to_src = t.rfind(src.generic_string() + "/", 0) == 0;
+        const std::string to = to_src ? room_of(fs::relative(target, src)) : "tools";
+        if (in_src && !(to_src && may_import(from, to))) // tools may import anything
+            faults.push_back(fs::relative(file, kRoot).generic_string() + ":" +
+                             std::to_string(number) + ": includes \"" + m[1].str() + "\" (" + from +
+                             " -> " + to + ")");
+    }
+}
+
+} // namespace
+
+TEST(Layering, NoIncludeBreaksTheArrowsBetweenRooms) {
+    std::vector<std::string> faults;
+    size_t files = 0;
+    for (const char* top : {"src", "tools"})
+        for (const auto& entry : fs::recursive_directory_iterator(kRoot / top)) {
+            const fs::path p = entry.path();
+            if (p.extension() != ".cpp" && p.extension() != ".h")
+                continue;
+            ++files;
+            check_file(fs::canonical(p), faults);
+        }
+    EXPECT_GT(files, 100u) << "the source tree was not found under " << kRoot;
+    std::string report;
+    for (const std::string& f : faults)
+        report += f + "\n";
+    EXPECT_TRUE(faults.empty()) << report;
+}
+
+TEST(Layering, TheRulesCatchAWrongArrow) {
+    EXPECT_TRUE(may_import("frame", "scenes/end"));
+    EXPECT_TRUE(may_import(kCreditsSun, kSolarFlare));
+    EXPECT_FALSE(may_import(kSolarFlare, kCreditsSun));
+    EXPECT_FALSE(may_import("scenes/end", "scenes"));
+    EXPECT_FALSE(may_import("render", "timeline"));
+    EXPECT_FALSE(may_import("render", "geometry"));
+    EXPECT_FALSE(may_import("platform", "base"));
+    EXPECT_FALSE(may_import("timeline", "scenes"));
+    EXPECT_FALSE(may_import("toolkit", "timeline"));
+    EXPECT_FALSE(may_import("scenes/end", "frame"));
+}
