@@ -1,16 +1,20 @@
 #include "CgLayer.h"
 
 #include "GlslUniforms.h"
-#include "render/GlExtensions.h"
 
+#include <GL/gl.h>
+#include <GL/glext.h>
 #include <SDL.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
+#include <string>
+#include <vector>
 
 struct _CGparameter {
     CGprogram program;
@@ -114,6 +118,29 @@ int glsl_version() {
     if (!text || std::sscanf(reinterpret_cast<const char*>(text), "%d.%d", &major, &minor) != 2)
         return 0;
     return major * 100 + minor;
+}
+
+// Contexts of GL 3 and later list their extensions one by one; older ones in one string of
+// blank-separated names.
+bool context_has_extension(const char* name) {
+    const auto get_stringi =
+        reinterpret_cast<PFNGLGETSTRINGIPROC>(SDL_GL_GetProcAddress("glGetStringi"));
+    GLint count = 0;
+    if (get_stringi)
+        glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+    for (GLint i = 0; i < count; ++i) {
+        const GLubyte* each = get_stringi(GL_EXTENSIONS, GLuint(i));
+        if (each && std::strcmp(reinterpret_cast<const char*>(each), name) == 0)
+            return true;
+    }
+    if (count > 0)
+        return false;
+    const GLubyte* all = glGetString(GL_EXTENSIONS);
+    std::istringstream words(all ? reinterpret_cast<const char*>(all) : "");
+    for (std::string word; words >> word;)
+        if (word == name)
+            return true;
+    return false;
 }
 
 bool read_text(const char* path, std::string& text) {
@@ -294,7 +321,7 @@ CGbool cgGLIsProfileSupported(CGprofile profile) {
         return CG_FALSE;
     if (!entries_loaded() || glsl_version() < 120)
         return CG_FALSE;
-    if (profile == CG_PROFILE_FP40 && !extension_present("GL_ARB_texture_rectangle"))
+    if (profile == CG_PROFILE_FP40 && !context_has_extension("GL_ARB_texture_rectangle"))
         return CG_FALSE;
     return CG_TRUE;
 }
