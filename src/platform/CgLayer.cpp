@@ -84,6 +84,12 @@ bool entries_loaded() {
 }
 
 CGerrorCallbackFunc g_callback = nullptr;
+sCgCounters g_counters;
+
+void use_program(GLuint linked) {
+    ++g_counters.program_switches;
+    gl2::UseProgram(linked);
+}
 CGerror g_error = CG_NO_ERROR;
 
 // What is bound and enabled, and the linked pair GL draws with because of it.
@@ -180,6 +186,7 @@ void upload(_CGparameter& parameter, GLuint program) {
     const GLint location = found->second;
     if (location < 0)
         return; // declared but unused: the compiler dropped it
+    ++g_counters.uniform_uploads;
     switch (parameter.count) {
     case 1:
         gl2::Uniform1fv(location, 1, parameter.value);
@@ -233,7 +240,7 @@ GLuint link_pair(CGprogram vertex, CGprogram fragment) {
         raise(CG_LINK_ERROR);
         return 0;
     }
-    gl2::UseProgram(linked);
+    use_program(linked);
     assign_samplers(vertex, linked);
     assign_samplers(fragment, linked);
     context->pairs[key] = linked;
@@ -251,7 +258,7 @@ void sync() {
     if (!linked)
         vertex = fragment = nullptr;
     if (linked != g_bound.used)
-        gl2::UseProgram(linked);
+        use_program(linked);
     g_bound.used = linked;
     g_bound.used_vertex = vertex;
     g_bound.used_fragment = fragment;
@@ -274,7 +281,7 @@ void release(CGprogram program) {
     for (auto it = context->pairs.begin(); it != context->pairs.end();) {
         if (it->first.first == program || it->first.second == program) {
             if (g_bound.used == it->second) {
-                gl2::UseProgram(0);
+                use_program(0);
                 g_bound.used = 0;
                 g_bound.used_vertex = g_bound.used_fragment = nullptr;
             }
@@ -303,6 +310,10 @@ void set_values(CGparameter parameter, const float* values, int count) {
 }
 
 } // namespace
+
+const sCgCounters& cg_counters() {
+    return g_counters;
+}
 
 CGcontext cgCreateContext() {
     return new _CGcontext();
