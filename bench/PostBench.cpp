@@ -1,8 +1,13 @@
-// post_bench: times each post effect on a full-size picture at the default 1024 x 640 view
-// and prints the median milliseconds per call (the GL pipeline finished after each call).
+// post_bench: times each post effect on a full-size picture at the default 1024 x 640 view and
+// prints the median milliseconds per call (the GL pipeline finished after each call), and the
+// same as a ratio to a plain textured copy of the size the effect writes, timed in the same
+// run; then the shader binds and uniform uploads each effect costs. Ratios carry from machine
+// to machine where milliseconds do not.
 // Run from bin/ under a display, e.g. xvfb-run -a -s "-screen 0 1024x768x24" ./post_bench.
 #include "cBakeImage.h"
 #include "frame/AppSetup.h"
+#include "platform/CgLayer.h"
+#include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
@@ -15,6 +20,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -48,6 +54,49 @@ std::string identity_table() {
     return path;
 }
 
+// The unit: a target of each pool size filled by a plain textured copy of one as large.
+std::map<eRTType, double> copy_ms() {
+    std::map<eRTType, double> ms;
+    for (eRTType type : {RTT_FULL, RTT_HALF, RTT_QUATER, RTT_EIGHTH}) {
+        cTmpRenderTarget from, into;
+        render_target_manager().acquire(from, type);
+        render_target_manager().acquire(into, type);
+        ms[type] = median_ms([&] {
+            into->begin();
+            draw_target(*from.get());
+            into->end();
+        });
+        std::printf("%-20s %10.2f %8s   (%u x %u)\n",
+                    (std::string("copy ") + cRenderTargetManager::type_name(type)).c_str(),
+                    ms[type], "1.0", from->width(), from->height());
+        render_target_manager().release(from);
+        render_target_manager().release(into);
+    }
+    return ms;
+}
+
+struct sBindFigures {
+    long binds = 0, uploads = 0;
+    double seconds = 0;
+};
+
+// One call's shader traffic.
+void count_one_call(const std::function<void()>& effect, sBindFigures& total, const char* name) {
+    const sCgCounters before = cg_counters();
+    const auto start = std::chrono::steady_clock::now();
+    effect();
+    glFinish();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const long binds = cg_counters().program_switches - before.program_switches;
+    const long uploads = cg_counters().uniform_uploads - before.uniform_uploads;
+    std::printf("%-20s %10ld %10ld %12.2f\n", name, binds, uploads,
+                binds ? double(uploads) / double(binds) : 0.0);
+    total.binds += binds;
+    total.uploads += uploads;
+    total.seconds += seconds;
+}
+
 void run() {
     cRenderTargetManager& pool = render_target_manager();
     cTmpRenderTarget source, destination;
@@ -58,6 +107,7 @@ void run() {
     const cColorCorrection correction(identity_table());
     const cHsbParams hsb_params{30, 10, 5};
     const cGlowParams glow_params{105, 1.5f, 0.6f};
+    // Every effect writes a full-size picture: the window's view or a full target.
     const struct {
         const char* name;
         std::function<void()> effect;
@@ -71,9 +121,19 @@ void run() {
         {"color_correction", [&] { correction.apply(a); }},
         {"row_resample", [&] { row_resample(a, b); }},
     };
-    std::printf("%-20s %10s\n", "effect", "ms/call");
+    std::printf("%-20s %10s %8s\n", "effect", "ms/call", "x copy");
+    const std::map<eRTType, double> copy = copy_ms();
+    for (const auto& e : effects) {
+        const double ms = median_ms(e.effect);
+        std::printf("%-20s %10.2f %8.1f\n", e.name, ms, ms / copy.at(RTT_FULL));
+    }
+    std::printf("\n%-20s %10s %10s %12s\n", "shader traffic", "binds", "uploads", "uploads/bind");
+    sBindFigures total;
     for (const auto& e : effects)
-        std::printf("%-20s %10.2f\n", e.name, median_ms(e.effect));
+        count_one_call(e.effect, total, e.name);
+    std::printf("%-20s %10ld %10ld %12.2f   (%.0f binds/s over the chain)\n", "all", total.binds,
+                total.uploads, total.binds ? double(total.uploads) / double(total.binds) : 0.0,
+                double(total.binds) / total.seconds);
     pool.release(source);
     pool.release(destination);
 }

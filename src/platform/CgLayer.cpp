@@ -1,16 +1,20 @@
 #include "CgLayer.h"
 
 #include "GlslUniforms.h"
-#include "render/GlExtensions.h"
 
+#include <GL/gl.h>
+#include <GL/glext.h>
 #include <SDL.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
+#include <string>
+#include <vector>
 
 struct _CGparameter {
     CGprogram program;
@@ -80,6 +84,12 @@ bool entries_loaded() {
 }
 
 CGerrorCallbackFunc g_callback = nullptr;
+sCgCounters g_counters;
+
+void use_program(GLuint linked) {
+    ++g_counters.program_switches;
+    gl2::UseProgram(linked);
+}
 CGerror g_error = CG_NO_ERROR;
 
 // What is bound and enabled, and the linked pair GL draws with because of it.
@@ -114,6 +124,29 @@ int glsl_version() {
     if (!text || std::sscanf(reinterpret_cast<const char*>(text), "%d.%d", &major, &minor) != 2)
         return 0;
     return major * 100 + minor;
+}
+
+// Contexts of GL 3 and later list their extensions one by one; older ones in one string of
+// blank-separated names.
+bool context_has_extension(const char* name) {
+    const auto get_stringi =
+        reinterpret_cast<PFNGLGETSTRINGIPROC>(SDL_GL_GetProcAddress("glGetStringi"));
+    GLint count = 0;
+    if (get_stringi)
+        glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+    for (GLint i = 0; i < count; ++i) {
+        const GLubyte* each = get_stringi(GL_EXTENSIONS, GLuint(i));
+        if (each && std::strcmp(reinterpret_cast<const char*>(each), name) == 0)
+            return true;
+    }
+    if (count > 0)
+        return false;
+    const GLubyte* all = glGetString(GL_EXTENSIONS);
+    std::istringstream words(all ? reinterpret_cast<const char*>(all) : "");
+    for (std::string word; words >> word;)
+        if (word == name)
+            return true;
+    return false;
 }
 
 bool read_text(const char* path, std::string& text) {
@@ -153,6 +186,7 @@ void upload(_CGparameter& parameter, GLuint program) {
     const GLint location = found->second;
     if (location < 0)
         return; // declared but unused: the compiler dropped it
+    ++g_counters.uniform_uploads;
     switch (parameter.count) {
     case 1:
         gl2::Uniform1fv(location, 1, parameter.value);
@@ -206,7 +240,7 @@ GLuint link_pair(CGprogram vertex, CGprogram fragment) {
         raise(CG_LINK_ERROR);
         return 0;
     }
-    gl2::UseProgram(linked);
+    use_program(linked);
     assign_samplers(vertex, linked);
     assign_samplers(fragment, linked);
     context->pairs[key] = linked;
@@ -224,7 +258,7 @@ void sync() {
     if (!linked)
         vertex = fragment = nullptr;
     if (linked != g_bound.used)
-        gl2::UseProgram(linked);
+        use_program(linked);
     g_bound.used = linked;
     g_bound.used_vertex = vertex;
     g_bound.used_fragment = fragment;
@@ -247,7 +281,7 @@ void release(CGprogram program) {
     for (auto it = context->pairs.begin(); it != context->pairs.end();) {
         if (it->first.first == program || it->first.second == program) {
             if (g_bound.used == it->second) {
-                gl2::UseProgram(0);
+                use_program(0);
                 g_bound.used = 0;
                 g_bound.used_vertex = g_bound.used_fragment = nullptr;
             }
@@ -277,6 +311,10 @@ void set_values(CGparameter parameter, const float* values, int count) {
 
 } // namespace
 
+const sCgCounters& cg_counters() {
+    return g_counters;
+}
+
 CGcontext cgCreateContext() {
     return new _CGcontext();
 }
@@ -294,7 +332,7 @@ CGbool cgGLIsProfileSupported(CGprofile profile) {
         return CG_FALSE;
     if (!entries_loaded() || glsl_version() < 120)
         return CG_FALSE;
-    if (profile == CG_PROFILE_FP40 && !extension_present("GL_ARB_texture_rectangle"))
+    if (profile == CG_PROFILE_FP40 && !context_has_extension("GL_ARB_texture_rectangle"))
         return CG_FALSE;
     return CG_TRUE;
 }

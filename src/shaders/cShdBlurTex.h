@@ -1,20 +1,16 @@
 // One pass of the separable blur of the image on unit 0 along `sampledir`, in texels: (1, 0)
-// blurs rows, (0, 1) columns. Only index 1 sets the direction, from two floats; other indices
-// leave it as it was.
+// blurs rows, (0, 1) columns. The record at index 1 is the direction, two floats.
+// Constructing it compiles its program pair.
 #pragma once
 
-#include "render/cShader_CG.h"
+#include "cShdBase.h"
 
-class cShdBlurTex : public cShader_CG {
+class cShdBlurTex : public cShdBase {
 public:
     cShdBlurTex(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
 
-    void init_parameters() override;
-    void set_parameter(int index, cShaderParameterBase* parameter) override;
-    void upload_parameters() override;
-    void unbind() override {}
-
 private:
+    bool take(cShaderParameterBase* parameter) override { return copy(parameter, direction_, 2); }
+
     float direction_[2] = {1.0f, 0.0f};
-    CGparameter sampledir_ = nullptr;
 };

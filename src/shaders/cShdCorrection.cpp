@@ -2,6 +2,6 @@
 
 cShdCorrection::cShdCorrection(CGprofile vertex_profile, cShaderManager_CG* manager,
                                CGprofile fragment_profile)
-    : cShader_CG(vertex_profile, manager, fragment_profile) {
+    : cShdBase(vertex_profile, manager, fragment_profile) {
     load_from_files("cg_post_correction_vert.cg", "cg_post_correction_frag.cg");
 }

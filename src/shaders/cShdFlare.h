@@ -1,20 +1,16 @@
 // A flare sheet: the gas image on unit 0 slides along the sheet by `uvshift` (-1 at birth,
-// 0 at mid-life, 1 at death) and is coloured by the gradient on unit 1. Any index sets
-// `uvshift` from one float; other parameter types are ignored.
+// 0 at mid-life, 1 at death) and is coloured by the gradient on unit 1. The record at
+// index 1 is `uvshift`, one float.
 #pragma once
 
-#include "render/cShader_CG.h"
+#include "cShdBase.h"
 
-class cShdFlare : public cShader_CG {
+class cShdFlare : public cShdBase {
 public:
     cShdFlare(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
 
-    void init_parameters() override;
-    void set_parameter(int index, cShaderParameterBase* parameter) override;
-    void upload_parameters() override;
-    void unbind() override {}
-
 private:
+    bool take(cShaderParameterBase* parameter) override { return copy(parameter, value_); }
+
     float value_ = 0.0f;
-    CGparameter uvshift_ = nullptr;
 };

@@ -3,14 +3,10 @@
 // Constructing it compiles its program pair.
 #pragma once
 
-#include "render/cShader_CG.h"
+#include "cShdBase.h"
 
-class cShdHorzResampleQuater : public cShader_CG {
+class cShdHorzResampleQuater : public cShdBase {
 public:
     cShdHorzResampleQuater(CGprofile vertex_profile, cShaderManager_CG* manager,
                            CGprofile fragment_profile);
-
-    void init_parameters() override {}
-    void upload_parameters() override {}
-    void unbind() override {}
 };

@@ -3,13 +3,9 @@
 // Constructing it compiles its program pair.
 #pragma once
 
-#include "render/cShader_CG.h"
+#include "cShdBase.h"
 
-class cShdNotex : public cShader_CG {
+class cShdNotex : public cShdBase {
 public:
     cShdNotex(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
-
-    void init_parameters() override {}
-    void upload_parameters() override {}
-    void unbind() override {}
 };

@@ -2,6 +2,6 @@
 
 cShdPostColDodge::cShdPostColDodge(CGprofile vertex_profile, cShaderManager_CG* manager,
                                    CGprofile fragment_profile)
-    : cShader_CG(vertex_profile, manager, fragment_profile) {
+    : cShdBase(vertex_profile, manager, fragment_profile) {
     load_from_files("cg_post_col_dodge_vert.cg", "cg_post_col_dodge_frag.cg");
 }

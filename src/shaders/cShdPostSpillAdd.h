@@ -3,14 +3,10 @@
 // Constructing it compiles its program pair.
 #pragma once
 
-#include "render/cShader_CG.h"
+#include "cShdBase.h"
 
-class cShdPostSpillAdd : public cShader_CG {
+class cShdPostSpillAdd : public cShdBase {
 public:
     cShdPostSpillAdd(CGprofile vertex_profile, cShaderManager_CG* manager,
                      CGprofile fragment_profile);
-
-    void init_parameters() override {}
-    void upload_parameters() override {}
-    void unbind() override {}
 };

@@ -1,20 +1,16 @@
 // X-ray look from the angle between surface and view: `inv` 0 gives a bright, transparent-
-// cored rim (for blended glows), 1 the inverse, an opaque body with dark outlines. Only index 1
-// with one float sets it; anything else is a caller's mistake and throws.
+// cored rim (for blended glows), 1 the inverse, an opaque body with dark outlines. The record
+// at index 1 is `inv`, one float.
 #pragma once
 
-#include "render/cShader_CG.h"
+#include "cShdBase.h"
 
-class cShdXray : public cShader_CG {
+class cShdXray : public cShdBase {
 public:
     cShdXray(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
 
-    void init_parameters() override;
-    void set_parameter(int index, cShaderParameterBase* parameter) override;
-    void upload_parameters() override;
-    void unbind() override {}
-
 private:
+    bool take(cShaderParameterBase* parameter) override { return copy(parameter, value_); }
+
     float value_ = 0.0f;
-    CGparameter inv_ = nullptr;
 };

@@ -7,8 +7,8 @@
 #include "render/cTmpRenderTarget.h"
 #include "render/iRenderTarget.h"
 
-// The spill's cut levels shared by the whole demo, created with the default cuts on first
-// request; creating it registers the shaders of the two-image combine.
+// The spill's cut levels shared by the whole demo, with the default cuts until a scene sets
+// them.
 cCutLevels& cut_levels();
 // Registers "levels_shader" once; the levels records' owners call it before drawing.
 void register_levels_shader();

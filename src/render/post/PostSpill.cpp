@@ -14,15 +14,14 @@ constexpr int kSpillBlurs = 3;
 } // namespace
 
 cCutLevels& cut_levels() {
-    static cCutLevels levels = [] {
-        register_combine_shaders();
-        return cCutLevels();
-    }();
+    static cCutLevels levels;
     return levels;
 }
 
+// The first spill compiles every program it draws with, before its first pass.
 void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type) {
     register_levels_shader();
+    register_combine_shaders();
     bright.begin();
     levels(source, cut.pre_cut, 255, 1, 0, 255);
     bright.end();
