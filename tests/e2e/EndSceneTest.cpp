@@ -40,14 +40,7 @@ std::vector<uint8_t> decoded_logo() {
 TEST(EndSceneTest, ScriptSwitchToSceneSixShowsTheLogoOverTheWholePicture) {
     ASSERT_TRUE(fs::exists(kLogo)) << kLogo << " is made by the bake_data target";
     TempDir dir;
-    fs::create_directories(dir.path("bin"));
-    fs::create_directories(dir.path("data/music"));
-    fs::create_directories(dir.path("data/script"));
-    // The project's shaders, baked pictures and models; the music and the script are ours.
-    fs::create_directory_symlink(kProjectRoot / "src", dir.path("src"));
-    for (const char* shared : {"data/textures", "data/models"})
-        if (fs::exists(kProjectRoot / shared))
-            fs::create_directory_symlink(kProjectRoot / shared, dir.path(shared));
+    make_demo_tree(dir.path(""), kProjectRoot.string());
     write_test_mp3(dir, "data/music/pulse55.mp3", 20 * kTestRate);
     write_bytes(dir.path("data/script/markers.txt"), "s06 0:0:0,100\nquit 0:0:8,000\n");
 

@@ -1,6 +1,8 @@
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
+#include "mesh_files/cMeshMorph.h"
 #include "render/GlExtensions.h"
+#include "render/cShaderManager_CG.h"
 #include "support/BzObjBlock.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"
@@ -24,20 +26,40 @@ cBzObjBlock two_colour_square(uint8_t flags = 0x10) {
     return b;
 }
 
+// A lit square with normals toward the viewer, spanning x0..x1 over the
+// picture's full height.
+cBzObjBlock square(float x0, float x1) {
+    cBzObjBlock b;
+    b.header(0x02, 4, 2, 0).values({x0, -1, 0, x1, -1, 0, x1, 1, 0, x0, 1, 0});
+    b.values({0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1});
+    b.ints({0, 0, 1, 1, 2, 1}).ints({0, 0});
+    return b;
+}
+
 class MeshTest : public cGlWindow {
 protected:
     void SetUp() override {
         cGlWindow::SetUp();
         resource_path().push_searchpath(dir_.path(""));
     }
-    std::unique_ptr<cMeshObj> load(const cBzObjBlock& block, int64_t raw_size = -1) {
-        write_bzobj(dir_.path("square.bzobj"), block, raw_size);
+    std::unique_ptr<cMeshObj> load(const cBzObjBlock& block) {
+        write_bzobj(dir_.path("square.bzobj"), block);
         return std::unique_ptr<cMeshObj>(BzObjLoader::create("square.bzobj"));
     }
-    void draw(cMeshObj& mesh) {
+    template <class tMesh> void draw(tMesh& mesh) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         flat_projection();
         mesh.draw();
+    }
+    // The morph's shader, and squares right and left of the centre.
+    void morph_files() {
+        start_shaders();
+        write_bzobj(dir_.path("right.bzobj"), square(0, 1));
+        write_bzobj(dir_.path("left.bzobj"), square(-1, 0));
+    }
+    static bool lit(int x, int y) {
+        const auto p = pixel(x, y);
+        return p[0] + p[1] + p[2] > 60;
     }
 
     TempDir dir_;
@@ -74,8 +96,7 @@ TEST_F(MeshTest, WithoutMaterialsOneDrawUsesTheCallersMaterial) {
 
 TEST_F(MeshTest, AnUnknownBufferKindEndsTheProgram) {
     auto mesh = load(two_colour_square());
-    EXPECT_EXIT(mesh->get_vbo(4), ::testing::ExitedWithCode(255),
-                "# ERROR in ..\\\\src\\\\mesh_files\\\\cMeshObj line 152: Unknown vbo. Exiting...");
+    EXPECT_EXIT(mesh->get_vbo(4), ::testing::ExitedWithCode(255), "Unknown vbo\\. Exiting");
 }
 
 TEST_F(MeshTest, RefilledBuffersAreDynamicAndWrittenThroughAMapping) {
@@ -101,4 +122,36 @@ TEST_F(MeshTest, RefilledBuffersAreDynamicAndWrittenThroughAMapping) {
     get_parameter(GL_ARRAY_BUFFER, GL_BUFFER_USAGE, &usage);
     EXPECT_EQ(usage, GL_DYNAMIC_DRAW);
     ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
+}
+
+TEST_F(MeshTest, MorphWeightMovesTheBaseShapeOntoTheTarget) {
+    morph_files();
+    glEnable(GL_LIGHT0);
+    cMeshMorph morph;
+    morph.load("right.bzobj", "left.bzobj");
+    morph.upload(true);
+    morph.set_weight(0.0f);
+    draw(morph);
+    EXPECT_TRUE(lit(900, 320));
+    EXPECT_FALSE(lit(100, 320));
+    morph.set_weight(1.0f);
+    draw(morph);
+    EXPECT_FALSE(lit(900, 320));
+    EXPECT_TRUE(lit(100, 320));
+    morph.set_weight(0.5f); // halfway: the square spans -0.5..0.5
+    draw(morph);
+    EXPECT_TRUE(lit(512, 320));
+    EXPECT_FALSE(lit(100, 320));
+    EXPECT_FALSE(lit(900, 320));
+    EXPECT_EQ(shader_manager().current(), "null_shader"); // the shader stack is restored
+}
+
+TEST_F(MeshTest, MorphLoadedAgainKeepsTheFirstShader) {
+    morph_files();
+    cMeshMorph morph;
+    morph.load("right.bzobj", "left.bzobj");
+    cCapture capture;
+    morph.load("left.bzobj", "right.bzobj");
+    EXPECT_EQ(capture.err(), "# warning: shader \"morph_shader\" already exists! Skipping...\n");
+    EXPECT_EQ(morph.base()->positions[0], -1.0f);
 }

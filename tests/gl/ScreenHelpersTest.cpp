@@ -1,10 +1,9 @@
-// The screen helpers' pictures and the end scene built on them: a texture covers the whole
-// view whatever its size and target, texel (0, 0) at the lower left; a 1D texture draws
-// nothing; the end scene shows its logo texel for texel over the whole frame.
+// The screen helpers' pictures: a texture covers the whole view whatever its size and target,
+// texel (0, 0) at the lower left; a 1D texture draws nothing. The end scene built on them is
+// checked texel for texel on the real demo's screen (e2e/EndSceneTest).
 #include "PostFixture.h"
 
 #include "render/ScreenHelpers.h"
-#include "scenes/end/cSceneEnd.h"
 
 namespace {
 
@@ -74,33 +73,4 @@ TEST_F(ScreenHelpersTest, OneDimensionalTextureDrawsNothingAndIsPutAway) {
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_1D));
     drawn(cTextureDesc{}); // a failed load draws nothing and raises no GL error
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-}
-
-TEST_F(ScreenHelpersTest, EndSceneShowsTheLogoOverTheWholeFrame) {
-    {
-        cCapture quiet;
-        init_image_library();
-    }
-    cDemoTime time;
-    cSceneEnd scene(&time);
-    EXPECT_EQ(scene.get_name(), "endscene");
-    scene.load();
-    ASSERT_EQ(scene.logo().width, kViewWidth) << "the logo is made at the picture's size";
-    ASSERT_EQ(scene.logo().height, kViewHeight);
-    glClearColor(1, 0, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    scene.draw();
-    const tPixels out = read_view();
-    save_png(::testing::TempDir() + "end_scene.png", out, kViewWidth, kViewHeight);
-    // Texel for texel: the picture read back is the decoded file itself.
-    const tPixels logo = decoded_rgba(resource_path().get_fullpath(cSceneEnd::kLogoFile));
-    ASSERT_EQ(logo.size(), out.size());
-    long magenta = 0, differing = 0;
-    for (size_t i = 0; i < out.size(); i += 4) {
-        magenta += out[i] == 255 && out[i + 1] == 0 && out[i + 2] == 255;
-        for (int c = 0; c < 3; ++c)
-            differing += std::abs(int(out[i + c]) - int(logo[i + c])) > 1;
-    }
-    EXPECT_EQ(magenta, 0) << "nothing of the frame below shows";
-    EXPECT_EQ(differing, 0);
 }

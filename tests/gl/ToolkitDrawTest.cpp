@@ -2,7 +2,7 @@
 #include "render/cTextureManager.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"
-#include "timeline/cScene.h"
+#include "support/StubScene.h"
 #include "toolkit/TweakVars.h"
 #include "toolkit/cPSRenderIMM.h"
 #include "toolkit/cPSRenderPoints.h"
@@ -35,27 +35,6 @@ template <class F> GLuint primitives_generated(F draw) {
     result(query, GL_QUERY_RESULT, &count);
     return count;
 }
-
-class cOverlayScene : public cScene {
-public:
-    cOverlayScene() : cScene(nullptr) {}
-    std::string get_name() override { return "overlay (test)"; }
-    void load() override {}
-    void init() override {}
-    void deinit() override {}
-    void draw() override {}
-    void handle_event(cEvent*) override {}
-    void update() override {}
-    void register_vars(cGuiVarList& vars) override {
-        add_var(vars, "angle", &angle, -1, 1);
-        add_var(vars, "cam-eye", &eye, -10, 10);
-        add_watch(vars, "frames", &frames);
-    }
-
-    float angle = 0.5f;
-    Vec3f eye{1, 2.5f, -5};
-    int frames = 1234;
-};
 
 class ToolkitDrawTest : public cGlWindow {
 protected:
@@ -127,7 +106,14 @@ TEST_F(ToolkitDrawTest, GuiOverAFrameShowsSlidersNamesAndValues) {
     resource_path().push_searchpath((root / "data" / "textures").string());
     glClearColor(0.1f, 0.2f, 0.4f, 1);
     glClear(GL_COLOR_BUFFER_BIT);
-    cOverlayScene scene;
+    float angle = 0.5f;
+    Vec3f eye{1, 2.5f, -5};
+    int frames = 1234;
+    cStubScene scene("overlay (test)", [&](cGuiVarList& vars) {
+        add_var(vars, "angle", &angle, -1, 1);
+        add_var(vars, "cam-eye", &eye, -10, 10);
+        add_watch(vars, "frames", &frames);
+    });
     cTweakGui gui;
     cCapture quiet;
     gui.layout();

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -100,4 +101,14 @@ std::string cChildProcess::out() const {
 std::string cChildProcess::err() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return err_;
+}
+
+void make_demo_tree(const std::string& root, const std::string& project_root) {
+    namespace fs = std::filesystem;
+    for (const char* dir : {"bin", "data/music", "data/script"})
+        fs::create_directories(fs::path(root) / dir);
+    fs::create_directory_symlink(fs::path(project_root) / "src", fs::path(root) / "src");
+    for (const char* shared : {"data/textures", "data/models"})
+        if (fs::exists(fs::path(project_root) / shared))
+            fs::create_directory_symlink(fs::path(project_root) / shared, fs::path(root) / shared);
 }

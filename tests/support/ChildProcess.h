@@ -37,3 +37,8 @@ private:
     std::thread out_reader_;
     std::thread err_reader_;
 };
+
+// A tree to run a program of the project in: bin/ as its working directory, data/music and
+// data/script for the test's own files, and the project's shader sources, baked pictures and
+// models linked in from `project_root`.
+void make_demo_tree(const std::string& root, const std::string& project_root);

@@ -1,5 +1,9 @@
 #include "support/MidiBuilder.h"
 
+#include "support/Capture.h"
+#include "timeline/cMidiReader.h"
+#include "timeline/iMidiEvent.h"
+
 std::vector<uint8_t> vlq(uint32_t value) {
     std::vector<uint8_t> out{static_cast<uint8_t>(value & 0x7F)};
     while (value >>= 7)
@@ -66,4 +70,22 @@ std::vector<uint8_t> midi_file(int format, int16_t division,
         out.insert(out.end(), chunk.begin(), chunk.end());
     }
     return out;
+}
+
+sMidiRead read_midi(const std::vector<uint8_t>& file) {
+    cEventQueue queue;
+    cCapture capture;
+    cMidiReader::read_bytes(file, queue);
+    sMidiRead r{{}, {}, queue.track_names, queue.controllers, capture.out(), capture.err()};
+    static const char* const kKinds[] = {"", "on", "off", "cc"};
+    for (size_t i = 0; i < queue.size(); ++i) {
+        if (queue.at(i)->type == cEvent::kBeat) {
+            r.beats.push_back(queue.at(i)->time);
+        } else if (const auto* m = dynamic_cast<const iMidiEvent*>(queue.at(i))) {
+            r.events.push_back(std::to_string(m->time) + ":" + std::to_string(m->track) + ":" +
+                               kKinds[m->kind] + ":" + std::to_string(m->data1) + ":" +
+                               std::to_string(m->data2));
+        }
+    }
+    return r;
 }

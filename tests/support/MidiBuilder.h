@@ -28,3 +28,15 @@ std::vector<uint8_t> midi_header(int format, int tracks, int16_t division);
 std::vector<uint8_t> midi_chunk(const cMidiTrack& track, int64_t length = -1);
 // A whole file from a header and tracks.
 std::vector<uint8_t> midi_file(int format, int16_t division, const std::vector<cMidiTrack>& tracks);
+
+// What the demo's reader makes of a file: its MIDI events as
+// "time:track:kind:data1:data2" (kind on, off or cc) and its beat times, in
+// timeline order; the track names, the controllers and the lines it printed.
+struct sMidiRead {
+    std::vector<std::string> events;
+    std::vector<int> beats;
+    std::vector<std::string> names;
+    std::vector<int> controllers;
+    std::string out, err;
+};
+sMidiRead read_midi(const std::vector<uint8_t>& file);

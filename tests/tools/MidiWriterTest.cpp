@@ -2,14 +2,13 @@
 // times survive, every message is on channel 1, a repeated pitch ends before
 // it starts again, and the beats run to the piece's end.
 #include "cMidiWriter.h"
-#include "support/Capture.h"
-#include "timeline/cMECtrlChange.h"
-#include "timeline/cMETrigger.h"
-#include "timeline/cMidiReader.h"
+#include "support/MidiBuilder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using Strings = std::vector<std::string>;
 
 Score small_score() {
     Score score;
@@ -19,40 +18,13 @@ Score small_score() {
     return score;
 }
 
-struct Read {
-    std::vector<const iMidiEvent*> midi; // in timeline order
-    std::vector<int32_t> beats;
-    std::vector<std::string> names;
-    std::vector<int> controllers;
-    std::string out;
-};
-
-// Keeps the queue alive for the events' lifetime.
-Read read(const Score& score, cEventQueue& queue) {
-    cCapture capture;
-    cMidiReader::read_bytes(cMidiWriter::bytes(score), queue);
-    Read r;
-    for (size_t i = 0; i < queue.size(); ++i) {
-        if (const auto* m = dynamic_cast<const iMidiEvent*>(queue.at(i)))
-            r.midi.push_back(m);
-        else if (queue.at(i)->type == cEvent::kBeat)
-            r.beats.push_back(queue.at(i)->time);
-    }
-    r.names = queue.track_names;
-    r.controllers = queue.controllers;
-    r.out = capture.out();
-    return r;
-}
-
 } // namespace
 
 TEST(MidiWriter, HeaderIsFormatOneWithTheConductorFirst) {
     const std::vector<uint8_t> bytes = cMidiWriter::bytes(small_score());
-    const std::vector<uint8_t> header(bytes.begin(), bytes.begin() + 14);
-    EXPECT_EQ(header, (std::vector<uint8_t>{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 3, 1, 0xE0}));
-    cEventQueue queue;
-    const Read r = read(small_score(), queue);
-    EXPECT_EQ(r.names, (std::vector<std::string>{"tune", "kick", "lights"}));
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 14), midi_header(1, 3, 480));
+    const sMidiRead r = read_midi(bytes);
+    EXPECT_EQ(r.names, (Strings{"tune", "kick", "lights"}));
     EXPECT_NE(r.out.find("# mid: bpm: 117.99"), std::string::npos) << r.out;
 }
 
@@ -63,26 +35,10 @@ TEST(MidiWriter, NotesAndControllersKeepTrackAndTime) {
     score.notes = {{1, 0, 120, 36, 120}, {1, 480 * 100, 120, 36, 90}, {2, 960, 480, 60, 1}};
     score.controls = {{2, 960, 72, 127}};
     score.end_tick = 480 * 101;
-    cEventQueue queue;
-    const Read r = read(score, queue);
-    const struct {
-        int kind, track, data1, data2;
-        int32_t time;
-    } expected[] = {
-        {iMidiEvent::kNoteOn, 1, 36, 120, 0},     {iMidiEvent::kNoteOff, 1, 36, 64, 127},
-        {iMidiEvent::kControl, 2, 72, 127, 1016}, {iMidiEvent::kNoteOn, 2, 60, 1, 1016},
-        {iMidiEvent::kNoteOff, 2, 60, 64, 1525},  {iMidiEvent::kNoteOn, 1, 36, 90, 50847},
-        {iMidiEvent::kNoteOff, 1, 36, 64, 50974},
-    };
-    ASSERT_EQ(r.midi.size(), std::size(expected));
-    for (size_t i = 0; i < r.midi.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(r.midi[i]->kind, expected[i].kind);
-        EXPECT_EQ(r.midi[i]->track, expected[i].track);
-        EXPECT_EQ(r.midi[i]->data1, expected[i].data1);
-        EXPECT_EQ(r.midi[i]->data2, expected[i].data2);
-        EXPECT_EQ(r.midi[i]->time, expected[i].time);
-    }
+    const sMidiRead r = read_midi(cMidiWriter::bytes(score));
+    EXPECT_EQ(r.events,
+              (Strings{"0:1:on:36:120", "127:1:off:36:64", "1016:2:cc:72:127", "1016:2:on:60:1",
+                       "1525:2:off:60:64", "50847:1:on:36:90", "50974:1:off:36:64"}));
     EXPECT_EQ(r.controllers, std::vector<int>{72});
 }
 
@@ -91,20 +47,15 @@ TEST(MidiWriter, NotesAndControllersKeepTrackAndTime) {
 TEST(MidiWriter, RepeatedPitchEndsBeforeItStartsAgain) {
     Score score = small_score();
     score.notes = {{1, 480, 480, 36, 100}, {1, 0, 480, 36, 100}};
-    cEventQueue queue;
-    const Read r = read(score, queue);
-    ASSERT_EQ(r.midi.size(), 4u);
-    EXPECT_EQ(r.midi[1]->kind, iMidiEvent::kNoteOff);
-    EXPECT_EQ(r.midi[2]->kind, iMidiEvent::kNoteOn);
-    EXPECT_EQ(r.midi[1]->time, r.midi[2]->time);
+    EXPECT_EQ(read_midi(cMidiWriter::bytes(score)).events,
+              (Strings{"0:1:on:36:100", "508:1:off:36:64", "508:1:on:36:100", "1016:1:off:36:64"}));
 }
 
 // The tracks end at the piece's end, not at their last note.
 TEST(MidiWriter, BeatsRunToTheEndOfThePiece) {
     Score score = small_score();
     score.notes = {{1, 0, 120, 36, 100}};
-    cEventQueue queue;
-    const Read r = read(score, queue);
+    const sMidiRead r = read_midi(cMidiWriter::bytes(score));
     ASSERT_EQ(r.beats.size(), 9u);
     EXPECT_EQ(r.beats.back(), 4067);
 }

@@ -26,17 +26,15 @@ using Events = std::vector<std::pair<int, int>>;
 
 } // namespace
 
+// The instrument and scene words are the file format; the cases sit at its edges.
 TEST(EventScript, KeywordsMatchExactlyAndCaseSensitively) {
     const struct {
         const char* keyword;
         int type; // -1 ignored silently, -2 unknown
     } cases[] = {
-        {"beat", 16},      {"snare", 17},    {"rumble", 18},    {"fadein", 19}, {"bwab1", 20},
-        {"bwab2", 21},     {"technofx", 22}, {"technofx2", 23}, {"melody", 24}, {"lead", 25},
-        {"hihatc", 26},    {"hihato", 27},   {"sinus_in", 28},  {"s00", 0},     {"s09", 9},
-        {"s12", 12},       {"s100", 13},     {"quit", 32},      {"#", -1},      {"#s03", -1},
-        {"3beat", -1},     {"s13", -2},      {"s1", -2},        {"s3", -2},     {"Beat", -2},
-        {"technofx3", -2}, {"QUIT", -2},     {"s010", -2},      {"", -2},
+        {"beat", 16}, {"technofx2", 23}, {"sinus_in", 28}, {"s00", 0},        {"s12", 12},
+        {"s100", 13}, {"quit", 32},      {"#s03", -1},     {"3beat", -1},     {"s13", -2},
+        {"s1", -2},   {"s010", -2},      {"Beat", -2},     {"technofx3", -2}, {"", -2},
     };
     for (const auto& c : cases)
         EXPECT_EQ(cEventQueue_factory::keyword_type(c.keyword), c.type) << c.keyword;
@@ -48,17 +46,11 @@ TEST(EventScript, TimesAreFourNumbersInAnyMixOfSeparators) {
         bool ok;
         int32_t ms;
     } cases[] = {
-        {"0:1:05,250", true, 65250},
-        {"1,2,3,4", true, 3723004},
-        {"0:0:0:7", true, 7},
+        {"0:1:05,250", true, 65250}, {"1,2,3,4", true, 3723004},
         {"0::1,,5,2", true, 65002}, // empty fields are skipped, as strtok does
-        {"0:0:1,5x", true, 1005},
-        {"+0:-0:2,-1", true, 1999},
-        {"0:1:05", false, 0},
-        {"", false, 0},
-        {"596:31:23,647", true, 2147483647},
-        {"596:31:23,648", false, 0},
-        {"99999999999999999999:0:0,0", false, 0},
+        {"0:0:1,5x", true, 1005},    {"+0:-0:2,-1", true, 1999},
+        {"0:1:05", false, 0},        {"596:31:23,647", true, 2147483647},
+        {"596:31:23,648", false, 0}, {"99999999999999999999:0:0,0", false, 0},
     };
     for (const auto& c : cases) {
         int32_t ms = -1;

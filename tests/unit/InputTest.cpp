@@ -1,5 +1,6 @@
 #include "frame/MainLoop.h"
 #include "support/Capture.h"
+#include "toolkit/TweakVars.h"
 
 #include <gtest/gtest.h>
 
@@ -58,18 +59,26 @@ TEST(Input, MouseIsNormalisedFromTheBottomLeftAndWheelFlagsStick) {
     EXPECT_FALSE(input.button_held()); // a stuck wheel flag must not end hovering
 }
 
-TEST(Input, KeyHandlingTogglesDumpsAndQuits) {
+// Tab toggles the GUI; Space prints "-", the time, then one row per variable.
+TEST(Input, KeyHandlingTogglesDumpsOncePerPressAndQuits) {
     cDemo demo;
+    int layers = 12;
+    float gamma = 1.5f;
+    Vec3f eye(1, 2.5f, -0.125f);
+    add_var(demo.gui().list(), "layers", &layers, 1, 500);
+    add_watch(demo.gui().list(), "gamma", &gamma);
+    add_var(demo.gui().list(), "cam-eye", &eye, -10, 10);
     cDemoTime time{1000, 76004, 76000};
     cInputState input;
     input.pressed_keys = {SDLK_TAB, SDLK_SPACE, 'x'};
     cCapture capture;
     EXPECT_TRUE(handle_keys(input, demo, time));
     EXPECT_TRUE(demo.gui_visible());
-    EXPECT_EQ(capture.err(), "-\n00:01:15,004\n");
+    const std::string dump = "-\n00:01:15,004\nlayers 12\ngamma 1.5\ncam-eye (1,2.50,-0.12)\n";
+    EXPECT_EQ(capture.err(), dump);
     EXPECT_EQ(input.pressed_keys, (std::set<int>{'x'})); // held until released
     EXPECT_TRUE(handle_keys(input, demo, time));
-    EXPECT_EQ(capture.err(), "-\n00:01:15,004\n"); // Space handled once per press
+    EXPECT_EQ(capture.err(), dump);
     input.pressed_keys.insert('q');
     EXPECT_FALSE(handle_keys(input, demo, time));
 }

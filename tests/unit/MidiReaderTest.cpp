@@ -1,45 +1,11 @@
 #include "support/Capture.h"
 #include "support/MidiBuilder.h"
-#include "timeline/cMECtrlChange.h"
-#include "timeline/cMETrigger.h"
 #include "timeline/cMidiReader.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// The queue's MIDI events as "time:track:kind:data1:data2" (kind on, off or
-// cc), and its beat times, in time order.
-struct sRead {
-    std::vector<std::string> notes;
-    std::vector<int> beats;
-    std::vector<std::string> names;
-    std::vector<int> controllers;
-    std::string out, err;
-};
-
-sRead read(const std::vector<uint8_t>& file) {
-    cEventQueue queue;
-    cCapture capture;
-    cMidiReader::read_bytes(file, queue);
-    sRead result{{}, {}, queue.track_names, queue.controllers, capture.out(), capture.err()};
-    static const char* const kKinds[] = {"", "on", "off", "cc"};
-    for (size_t i = 0; i < queue.size(); ++i) {
-        const cEvent* e = queue.at(i);
-        if (e->type == cEvent::kBeat) {
-            result.beats.push_back(e->time);
-            continue;
-        }
-        const auto* m = dynamic_cast<const iMidiEvent*>(e);
-        result.notes.push_back(std::to_string(m->time) + ":" + std::to_string(m->track) + ":" +
-                               kKinds[m->kind] + ":" + std::to_string(m->data1) + ":" +
-                               std::to_string(m->data2));
-    }
-    return result;
-}
-
 using Strings = std::vector<std::string>;
-
 } // namespace
 
 TEST(MidiReader, KeepsChannelOneNotesAndControllersOnly) {
@@ -56,9 +22,9 @@ TEST(MidiReader, KeepsChannelOneNotesAndControllersOnly) {
         .event(0, {0xE0, 0, 64})            // pitch bend: dropped
         .event(0, {0xF0, 0x02, 0x01, 0xF7}) // system exclusive skipped
         .end();
-    const sRead r = read(midi_file(0, 480, {track}));
-    EXPECT_EQ(r.notes, (Strings{"0:0:on:36:100", "500:0:off:36:64", "500:0:cc:72:33",
-                                "500:0:cc:74:10", "500:0:cc:72:34"}));
+    const sMidiRead r = read_midi(midi_file(0, 480, {track}));
+    EXPECT_EQ(r.events, (Strings{"0:0:on:36:100", "500:0:off:36:64", "500:0:cc:72:33",
+                                 "500:0:cc:74:10", "500:0:cc:72:34"}));
     EXPECT_EQ(r.controllers, (std::vector<int>{72, 74}));
     EXPECT_EQ(r.names, (Strings{"kick"}));
     EXPECT_EQ(r.out, "# mid: Num tracks: 1\n# mid: Reading tracks from MIDI file...\n");
@@ -69,18 +35,18 @@ TEST(MidiReader, BeatsFollowTheDivisionUpToTheLongestTrack) {
     cMidiTrack conductor, notes;
     conductor.name(0, "song").end(480);                             // 500 ms
     notes.event(0, {0x90, 60, 1}).event(1200, {0x80, 60, 0}).end(); // ends at 1250 ms
-    const sRead r = read(midi_file(1, 480, {conductor, notes}));
+    const sMidiRead r = read_midi(midi_file(1, 480, {conductor, notes}));
     EXPECT_EQ(r.beats, (std::vector<int>{0, 500, 1000, 1500})); // the first at or after the end
     EXPECT_EQ(r.names, (Strings{"song", ""}));
-    EXPECT_EQ(r.notes, (Strings{"0:1:on:60:1", "1250:1:off:60:0"}));
+    EXPECT_EQ(r.events, (Strings{"0:1:on:60:1", "1250:1:off:60:0"}));
 }
 
 TEST(MidiReader, TheLastTempoReadConvertsEveryTrack) {
     cMidiTrack conductor, notes;
     conductor.tempo(0, 1000000).tempo(960, 250000).end(); // 60 bpm, then 240 bpm
     notes.event(960, {0x90, 60, 1}).end();
-    const sRead r = read(midi_file(1, 480, {conductor, notes}));
-    EXPECT_EQ(r.notes, (Strings{"500:1:on:60:1"})); // 2 quarters at 240 bpm
+    const sMidiRead r = read_midi(midi_file(1, 480, {conductor, notes}));
+    EXPECT_EQ(r.events, (Strings{"500:1:on:60:1"})); // 2 quarters at 240 bpm
     EXPECT_EQ(r.beats, (std::vector<int>{0, 250, 500}));
     EXPECT_NE(r.out.find("# mid: bpm: 60.000000\n# mid: bpm: 240.000000\n"), std::string::npos);
 }
@@ -89,8 +55,8 @@ TEST(MidiReader, TimeCodeDivisionHasFixedTicksAndNoBeats) {
     cMidiTrack track;
     track.tempo(0, 1000000).event(250, {0x90, 60, 1}).end();
     // 25 frames per second, 40 ticks per frame: one tick per millisecond.
-    const sRead r = read(midi_file(0, static_cast<int16_t>(0xE728), {track}));
-    EXPECT_EQ(r.notes, (Strings{"250:0:on:60:1"}));
+    const sMidiRead r = read_midi(midi_file(0, static_cast<int16_t>(0xE728), {track}));
+    EXPECT_EQ(r.events, (Strings{"250:0:on:60:1"}));
     EXPECT_TRUE(r.beats.empty());
 }
 
@@ -98,9 +64,9 @@ TEST(MidiReader, NamesOfAnyLengthAndTempoZeroAreSafe) {
     cMidiTrack track;
     const std::string long_name(200, 'n');
     track.name(0, long_name).tempo(0, 0).event(480, {0x90, 1, 1}).end();
-    const sRead r = read(midi_file(0, 480, {track}));
+    const sMidiRead r = read_midi(midi_file(0, 480, {track}));
     EXPECT_EQ(r.names, (Strings{long_name}));
-    EXPECT_EQ(r.notes, (Strings{"500:0:on:1:1"})); // the tempo of 0 was ignored
+    EXPECT_EQ(r.events, (Strings{"500:0:on:1:1"})); // the tempo of 0 was ignored
     EXPECT_NE(r.err.find("# mid: tempo 0 ignored"), std::string::npos);
 }
 
@@ -127,10 +93,10 @@ TEST(MidiReader, BrokenTracksEndWithAWarningAndKeepWhatWasRead) {
         {"empty", cMidiTrack(), "no data", 0},
     };
     for (const auto& c : cases) {
-        const sRead r = read(midi_file(0, 480, {c.track}));
+        const sMidiRead r = read_midi(midi_file(0, 480, {c.track}));
         EXPECT_NE(r.err.find(std::string("# mid: track 0: ") + c.warning), std::string::npos)
             << c.what << ": " << r.err;
-        EXPECT_EQ(r.notes.size(), c.kept) << c.what;
+        EXPECT_EQ(r.events.size(), c.kept) << c.what;
     }
 }
 
@@ -140,15 +106,15 @@ TEST(MidiReader, ChunksReachingPastTheFileAreCut) {
     std::vector<uint8_t> file = midi_header(0, 1, 480);
     const std::vector<uint8_t> chunk = midi_chunk(track, 1000000); // longer than the file
     file.insert(file.end(), chunk.begin(), chunk.end());
-    const sRead r = read(file);
-    EXPECT_EQ(r.notes.size(), 2u);
+    const sMidiRead r = read_midi(file);
+    EXPECT_EQ(r.events.size(), 2u);
     EXPECT_NE(r.err.find("chunk length beyond the end of the file"), std::string::npos);
     std::vector<uint8_t> cut = midi_header(0, 2, 480);
     const std::vector<uint8_t> whole = midi_chunk(track);
     cut.insert(cut.end(), whole.begin(), whole.end());
     cut.insert(cut.end(), {'M', 'T', 'r'}); // a second chunk header cut short
-    const sRead r2 = read(cut);
-    EXPECT_EQ(r2.notes.size(), 2u);
+    const sMidiRead r2 = read_midi(cut);
+    EXPECT_EQ(r2.events.size(), 2u);
     EXPECT_NE(r2.err.find("# mid: track 1: chunk header cut short"), std::string::npos);
 }
 
