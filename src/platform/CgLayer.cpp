@@ -21,7 +21,14 @@ struct _CGparameter {
     std::string name;
     int count; // floats the uniform holds
     float value[4] = {0.0f, 0.0f, 0.0f, 0.0f};
-    std::map<GLuint, GLint> locations; // per linked pair
+    // Per linked pair: where the value goes, and what that program holds now. A GL program
+    // keeps its uniforms while others are in use, so an unchanged value is never sent again.
+    struct sSlot {
+        GLint location;
+        bool sent;
+        float held[4];
+    };
+    std::map<GLuint, sSlot> slots;
 };
 
 struct _CGprogram {
@@ -178,27 +185,31 @@ GLuint compile(CGcontext context, GLenum stage, const std::string& source,
 }
 
 void upload(_CGparameter& parameter, GLuint program) {
-    auto found = parameter.locations.find(program);
-    if (found == parameter.locations.end())
-        found = parameter.locations
-                    .emplace(program, gl2::GetUniformLocation(program, parameter.name.c_str()))
-                    .first;
-    const GLint location = found->second;
-    if (location < 0)
+    auto found = parameter.slots.find(program);
+    if (found == parameter.slots.end()) {
+        const GLint location = gl2::GetUniformLocation(program, parameter.name.c_str());
+        found = parameter.slots.emplace(program, _CGparameter::sSlot{location, false, {}}).first;
+    }
+    _CGparameter::sSlot& slot = found->second;
+    if (slot.location < 0)
         return; // declared but unused: the compiler dropped it
+    if (slot.sent && std::equal(parameter.value, parameter.value + parameter.count, slot.held))
+        return;
+    std::copy(parameter.value, parameter.value + parameter.count, slot.held);
+    slot.sent = true;
     ++g_counters.uniform_uploads;
     switch (parameter.count) {
     case 1:
-        gl2::Uniform1fv(location, 1, parameter.value);
+        gl2::Uniform1fv(slot.location, 1, parameter.value);
         break;
     case 2:
-        gl2::Uniform2fv(location, 1, parameter.value);
+        gl2::Uniform2fv(slot.location, 1, parameter.value);
         break;
     case 3:
-        gl2::Uniform3fv(location, 1, parameter.value);
+        gl2::Uniform3fv(slot.location, 1, parameter.value);
         break;
     case 4:
-        gl2::Uniform4fv(location, 1, parameter.value);
+        gl2::Uniform4fv(slot.location, 1, parameter.value);
         break;
     default:
         break;
@@ -268,11 +279,11 @@ void sync() {
     }
 }
 
-// GL may hand a deleted program's name to a later pair: cached locations must not outlive it.
+// GL may hand a deleted program's name to a later pair: cached slots must not outlive it.
 void forget_locations(CGcontext context, GLuint linked) {
     for (auto& program : context->programs)
         for (auto& parameter : program->parameters)
-            parameter->locations.erase(linked);
+            parameter->slots.erase(linked);
 }
 
 // Forgets every trace of a program about to be released.

@@ -84,15 +84,18 @@ void cShaderManager_CG::bind(const std::string& name) {
                   << ": trying to bind unknown shader: \"" << name << "\"" << std::endl;
         return;
     }
-    if (current_ != kNullShader) {
+    // From one shader to another the profiles stay on and only the programs change, so GL
+    // switches once; from the fixed-function pipeline the programs are bound before the
+    // profiles come on, so the pair bound last never reaches GL on the way.
+    const bool profiles_on = current_ != kNullShader;
+    if (profiles_on)
         registry_[current_]->unbind();
-        cgGLDisableProfile(vertex_profile_);
-        cgGLDisableProfile(fragment_profile_);
-    }
-    cgGLEnableProfile(vertex_profile_);
-    cgGLEnableProfile(fragment_profile_);
     current_ = name;
     found->second->bind();
+    if (!profiles_on) {
+        cgGLEnableProfile(vertex_profile_);
+        cgGLEnableProfile(fragment_profile_);
+    }
 }
 
 void cShaderManager_CG::unbind() {

@@ -36,7 +36,6 @@ void blur_pass(iRenderTarget& from, iRenderTarget& into, float dx, float dy) {
     float direction[2] = {dx, dy};
     cShaderParameter<float*> parameter(direction);
     shaders.set_parameter("blur_shader", 1, &parameter);
-    shaders.unbind();
     shaders.bind("blur_shader");
     quad_texel(static_cast<float>(from.width()), static_cast<float>(from.height()));
     into.end();
