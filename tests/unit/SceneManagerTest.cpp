@@ -103,17 +103,13 @@ TEST_F(SceneManagerTest, AMissingSceneNumberShowsTheFallbackWithoutInit) {
     EXPECT_EQ(log, (Log{"update99", "deinit99", "init3", "deinit3", "event1699", "update99"}));
 }
 
-TEST_F(SceneManagerTest, ReportsEventTypesNobodyHandles) {
+TEST_F(SceneManagerTest, ReportsEventsNobodyHandlesAndFramesWithoutAScene) {
     timeline({{13, 0}, {29, 0}, {40, 0}});
     cCapture capture;
     frame_at(1); // 29 reaches no scene: there is none yet
-    EXPECT_EQ(capture.err(), "unhandled demo_event: 13\nunhandled demo_event: 40\n");
-}
-
-TEST_F(SceneManagerTest, DrawWithoutASceneWarns) {
-    cCapture capture;
     manager.draw_current();
-    EXPECT_EQ(capture.err(), "# warning, no scene selected in cSceneManager::draw_current\n");
+    EXPECT_EQ(capture.err(), "unhandled demo_event: 13\nunhandled demo_event: 40\n"
+                             "# warning, no scene selected in cSceneManager::draw_current\n");
 }
 
 TEST_F(SceneManagerTest, QuitEndsTheProcessBeforeTheFramesUpdate) {

@@ -1,3 +1,4 @@
+#include "support/StubScene.h"
 #include "toolkit/TweakVars.h"
 #include "toolkit/cGuiVec3Slider.h"
 #include "toolkit/cTweakGui.h"
@@ -15,23 +16,6 @@ cGuiSlider placed_slider(float min, float max) {
     s.set_range(min, max);
     return s;
 }
-
-// Something with one tweakable member, or none.
-class cTestTweakable : public iTweakable {
-public:
-    explicit cTestTweakable(const char* name, bool bare = false) : name_(name), bare_(bare) {}
-    std::string get_name() override { return name_; }
-    void register_vars(cGuiVarList& vars) override {
-        if (!bare_)
-            add_var(vars, "angle", &angle, 0, 10);
-    }
-
-    float angle = 5;
-
-private:
-    const char* name_;
-    bool bare_;
-};
 
 } // namespace
 
@@ -153,7 +137,10 @@ TEST(GuiVarList, DrawingPullsTheMemberIntoItsSlider) {
 }
 
 TEST(TweakGui, RefillsForTheCurrentSceneBeforeAnyWrite) {
-    cTestTweakable a("alpha"), b("beta"), bare("bare", true);
+    float angle_a = 5, angle_b = 5;
+    cStubScene a("alpha", [&](cGuiVarList& v) { add_var(v, "angle", &angle_a, 0, 10); });
+    cStubScene b("beta", [&](cGuiVarList& v) { add_var(v, "angle", &angle_b, 0, 10); });
+    cStubScene bare("bare");
     cTweakGui gui;
     gui.layout();
     gui.refill(&a);
@@ -162,7 +149,7 @@ TEST(TweakGui, RefillsForTheCurrentSceneBeforeAnyWrite) {
     gui.handle_pointer({0.3f, 0.68f, false}, &a); // hover grabs a's slider
     EXPECT_TRUE(gui.list().widget(0).is_active());
     gui.handle_pointer({0.9f, 0.68f, true}, &b); // b is current now: a is never written
-    EXPECT_EQ(a.angle, 5);
+    EXPECT_EQ(angle_a, 5);
     EXPECT_EQ(gui.owner(), &b);
     EXPECT_EQ(gui.scene_label().text, "beta");
     ASSERT_EQ(gui.list().size(), 1u);
