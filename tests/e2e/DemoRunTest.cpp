@@ -147,17 +147,25 @@ TEST_F(DemoRunTest, ReportsTheMusicLengthInWholeMilliseconds) {
     EXPECT_NE(demo->out().find("[length: 20000ms]\n"), std::string::npos) << demo->out();
 }
 
-TEST_F(DemoRunTest, MusicThatIsMissingOrNotMpegEndsTheLoadPhase) {
+TEST_F(DemoRunTest, MusicThatCannotPlayEndsTheLoadPhase) {
     {
         auto demo = start("n\n");
         EXPECT_EQ(demo->wait_exit(60), 1);
         EXPECT_NE(demo->err().find("## ERROR: File not found"), std::string::npos);
         EXPECT_EQ(demo->out().find("# fmod loaded stream"), std::string::npos);
     }
-    write_bytes(dir_.path("data/music/pulse55.mp3"), "ID3 but not really\nplain text\n");
-    auto demo = start("n\n");
+    {
+        write_bytes(dir_.path("data/music/pulse55.mp3"), "ID3 but not really\nplain text\n");
+        auto demo = start("n\n");
+        EXPECT_EQ(demo->wait_exit(60), 1);
+        EXPECT_NE(demo->err().find("## ERROR: Unknown file format"), std::string::npos);
+    }
+    // An audio driver SDL does not know is a sound device that is not there.
+    add_music();
+    auto demo = start("n\n", eChildInput::script, {"SDL_AUDIODRIVER=no-such-driver"});
     EXPECT_EQ(demo->wait_exit(60), 1);
-    EXPECT_NE(demo->err().find("## ERROR: Unknown file format"), std::string::npos);
+    EXPECT_NE(demo->err().find("Error initializing output device."), std::string::npos)
+        << demo->err();
 }
 
 TEST_F(DemoRunTest, TheTimelineSwitchesScenesReportsAndQuits) {
