@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsdl1.2-compat-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libdevil-dev zlib1g-dev libmpg123-dev
+  libdevil-dev zlib1g-dev libmpg123-dev libx11-dev libxft-dev
   libmp3lame-dev libfreetype-dev fonts-dejavu-core
-  googletest libgtest-dev xvfb xauth libx11-dev libxtst-dev
+  googletest libgtest-dev xvfb xauth libxtst-dev
   ffmpeg
 )
 

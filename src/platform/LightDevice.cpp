@@ -1,6 +1,8 @@
 #include "platform/LightDevice.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
@@ -12,9 +14,22 @@ namespace {
 
 const char* const kLedClass = "/sys/class/leds";
 constexpr int kMaxLevel = 7; // request byte 7: brightness step 0..7
+// Signals that end the process without exit handlers; one a program has
+// taken over (SDL turns an interrupt into a quit event) is left to it.
+const int kEndingSignals[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGTERM, SIGPIPE,
+                              SIGABRT, SIGSEGV, SIGBUS,  SIGFPE,  SIGILL};
 
 std::string g_override;
 int g_max_brightness = 0; // of the LED device opened last; 0 for a raw file
+
+// The user's brightness, kept in plain buffers so a signal handler can write it.
+struct SavedBrightness {
+    char file[4096];
+    char value[32];
+    size_t length;
+    volatile sig_atomic_t valid;
+};
+SavedBrightness g_saved{};
 
 bool is_directory(const std::string& path) {
     struct stat st;
@@ -46,9 +61,49 @@ int read_max_brightness(const std::string& led) {
     return value;
 }
 
+void restore_and_end(int signal) {
+    light_device_restore();
+    raise(signal); // the handler was reset: the signal now ends the process
+}
+
+void restore_on_ending_signals() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    for (int signal : kEndingSignals) {
+        struct sigaction old {};
+        if (sigaction(signal, nullptr, &old) != 0 || old.sa_handler != SIG_DFL)
+            continue;
+        struct sigaction action {};
+        action.sa_handler = restore_and_end;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+void save_brightness(const std::string& led) {
+    if (g_saved.valid)
+        return;
+    const std::string file = led + "/brightness";
+    std::string value;
+    if (!(std::ifstream(file) >> value) || file.size() >= sizeof g_saved.file ||
+        value.size() >= sizeof g_saved.value)
+        return;
+    std::memcpy(g_saved.file, file.c_str(), file.size() + 1);
+    std::memcpy(g_saved.value, value.data(), value.size());
+    g_saved.length = value.size();
+    g_saved.valid = 1;
+    restore_on_ending_signals();
+}
+
 } // namespace
 
-void set_light_device_path(const std::string& path) { g_override = path; }
+void set_light_device_path(const std::string& path) {
+    g_override = path;
+    g_saved.valid = 0;
+}
 
 int light_device_open() {
     const std::string path = g_override.empty() ? find_backlight() : g_override;
@@ -58,8 +113,9 @@ int light_device_open() {
         g_max_brightness = 0;
         return open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     }
+    save_brightness(path);
     g_max_brightness = read_max_brightness(path);
-    return open((path + "/brightness").c_str(), O_WRONLY | O_CLOEXEC);
+    return open((path + "/brightness").c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
 }
 
 bool light_device_control(int device, const tLightRequest& request, int* error) {
@@ -75,4 +131,18 @@ bool light_device_control(int device, const tLightRequest& request, int* error) 
     return false;
 }
 
-void light_device_close(int device) { close(device); }
+void light_device_close(int device) {
+    close(device);
+}
+
+// Only calls that are safe inside a signal handler.
+void light_device_restore() {
+    if (!g_saved.valid)
+        return;
+    g_saved.valid = 0;
+    const int fd = open(g_saved.file, O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    [[maybe_unused]] const ssize_t written = write(fd, g_saved.value, g_saved.length);
+    close(fd);
+}

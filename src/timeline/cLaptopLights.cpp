@@ -34,6 +34,11 @@ void cLaptopLights::set_lights(int level, int c1, int c2, int c3) {
     light_device_close(device);
 }
 
+void cLaptopLights::off() {
+    set_lights(0, 0, 0, 0);
+    light_device_restore();
+}
+
 void cLaptopLights::flash() {
     colour_ = kFlashColour;
     level_ = kFlashLevel;

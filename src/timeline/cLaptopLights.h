@@ -1,6 +1,6 @@
 // The machine's case lights, flashed on the kick of the tune and faded out in
-// 50 ms steps. On a machine without them the first request fails, says so
-// once, and the lights stay off for the rest of the run.
+// 50 ms steps, and left as the user had them at the end. On a machine without
+// them the first request fails, says so once, and the lights stay off.
 #pragma once
 
 #include "base/Singleton.h"
@@ -19,7 +19,9 @@ public:
     void flash();
     // At most one step down per frame, each at least kStepMs after the last.
     void fade_step(int32_t demo_time);
-    void off() { set_lights(0, 0, 0, 0); }
+    // The last request, level 0; then the device gets back what it showed
+    // before the first one (a keyboard backlight its own brightness).
+    void off();
 
     // The request bytes set_lights sends.
     static tLightRequest make_request(int level, int colour1, int colour2, int colour3);

@@ -8,9 +8,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <regex>
 #include <thread>
-#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
@@ -34,8 +34,10 @@ protected:
     void add_music(int seconds = 20) {
         write_test_mp3(dir_, "data/music/pulse55.mp3", seconds * kTestRate);
     }
-    std::unique_ptr<cChildProcess> start(const std::string& answer) {
-        return std::make_unique<cChildProcess>(DEMO_BINARY, dir_.path("bin"), answer);
+    std::unique_ptr<cChildProcess> start(const std::string& answer,
+                                         eChildInput how = eChildInput::script,
+                                         const std::vector<std::string>& env = {}) {
+        return std::make_unique<cChildProcess>(DEMO_BINARY, dir_.path("bin"), answer, env, how);
     }
     // Starts the demo and waits until its frame loop runs.
     std::unique_ptr<cChildProcess> start_running(const std::string& answer) {
@@ -58,9 +60,10 @@ protected:
     void expect_clean_end(cChildProcess& demo, int32_t seconds = 30) {
         ASSERT_EQ(demo.wait_exit(seconds), 0) << demo.err();
         const std::vector<std::string> out = lines(demo.out());
-        const char* const expected[] = {"# fmod loaded stream \"../data/music/pulse55.mp3\" [length: ",
-                                        "# corrected for audio-latency: 200ms",
-                                        "# fmod starting playback...", "requested exit"};
+        const char* const expected[] = {
+            "# fmod loaded stream \"../data/music/pulse55.mp3\" [length: ",
+            "# corrected for audio-latency: 200ms", "# fmod starting playback...",
+            "requested exit"};
         size_t next = 0;
         for (const std::string& line : out)
             if (next < std::size(expected) && line.rfind(expected[next], 0) == 0)
@@ -82,6 +85,33 @@ TEST_F(DemoRunTest, CancelEndsAtOnceAndSilently) {
     EXPECT_EQ(demo->wait_exit(10), 0);
     EXPECT_EQ(demo->out(), "");
     EXPECT_EQ(demo->err(), "");
+}
+
+// A desktop launch (no input) and a tool that keeps the input open without a
+// word both get the dialog: nothing answers for the user.
+TEST_F(DemoRunTest, WithoutAnAnswerOnItsInputTheQuestionIsADialog) {
+    auto silent = start("", eChildInput::silent_pipe);
+    ASSERT_TRUE(x_.find_window("WIDE-screen pleassure?", 10)) << silent->err();
+    x_.tap_key("Escape"); // Cancel
+    EXPECT_EQ(silent->wait_exit(10), 0);
+    EXPECT_EQ(silent->out() + silent->err(), "");
+
+    auto desktop = start("", eChildInput::dev_null);
+    ASSERT_TRUE(x_.find_window("WIDE-screen pleassure?", 10)) << desktop->err();
+    x_.tap_key("Return"); // Yes; without music the load phase then ends
+    EXPECT_EQ(desktop->wait_exit(60), 1);
+    EXPECT_EQ(desktop->err().rfind("widescreen, mmm...\n", 0), 0u) << desktop->err();
+}
+
+// Even a scripted run stops at the box: the user must learn why nothing starts.
+TEST_F(DemoRunTest, AMissingRequiredExtensionIsShownInADialog) {
+    auto demo =
+        start("n\n", eChildInput::script, {"MESA_EXTENSION_OVERRIDE=-GL_ARB_vertex_buffer_object"});
+    ASSERT_TRUE(x_.find_window("missing gl-extension", 30)) << demo->err();
+    x_.tap_key("Return");
+    EXPECT_EQ(demo->wait_exit(10), 0);
+    EXPECT_NE(demo->err().find("# WARNING: GL_ARB_vertex_buffer_object not supported\n"),
+              std::string::npos);
 }
 
 TEST_F(DemoRunTest, EscapeEndsWithTheTearDownLines) {
@@ -117,17 +147,25 @@ TEST_F(DemoRunTest, ReportsTheMusicLengthInWholeMilliseconds) {
     EXPECT_NE(demo->out().find("[length: 20000ms]\n"), std::string::npos) << demo->out();
 }
 
-TEST_F(DemoRunTest, MusicThatIsMissingOrNotMpegEndsTheLoadPhase) {
+TEST_F(DemoRunTest, MusicThatCannotPlayEndsTheLoadPhase) {
     {
         auto demo = start("n\n");
         EXPECT_EQ(demo->wait_exit(60), 1);
         EXPECT_NE(demo->err().find("## ERROR: File not found"), std::string::npos);
         EXPECT_EQ(demo->out().find("# fmod loaded stream"), std::string::npos);
     }
-    write_bytes(dir_.path("data/music/pulse55.mp3"), "ID3 but not really\nplain text\n");
-    auto demo = start("n\n");
+    {
+        write_bytes(dir_.path("data/music/pulse55.mp3"), "ID3 but not really\nplain text\n");
+        auto demo = start("n\n");
+        EXPECT_EQ(demo->wait_exit(60), 1);
+        EXPECT_NE(demo->err().find("## ERROR: Unknown file format"), std::string::npos);
+    }
+    // An audio driver SDL does not know is a sound device that is not there.
+    add_music();
+    auto demo = start("n\n", eChildInput::script, {"SDL_AUDIODRIVER=no-such-driver"});
     EXPECT_EQ(demo->wait_exit(60), 1);
-    EXPECT_NE(demo->err().find("## ERROR: Unknown file format"), std::string::npos);
+    EXPECT_NE(demo->err().find("Error initializing output device."), std::string::npos)
+        << demo->err();
 }
 
 TEST_F(DemoRunTest, TheTimelineSwitchesScenesReportsAndQuits) {

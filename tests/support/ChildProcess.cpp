@@ -3,6 +3,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -32,19 +33,27 @@ void run_child(const std::string& program, const std::string& cwd,
 } // namespace
 
 cChildProcess::cChildProcess(const std::string& program, const std::string& cwd,
-                             const std::string& input, const std::vector<std::string>& env) {
+                             const std::string& input, const std::vector<std::string>& env,
+                             eChildInput how) {
     int in[2], out[2], err[2];
-    if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0)
+    // Close-on-exec: the child keeps only its standard streams, so its input
+    // ends when ours is closed.
+    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
     pid_ = fork();
     if (pid_ == 0)
-        run_child(program, cwd, env, in[0], out[1], err[1]);
+        run_child(program, cwd, env,
+                  how == eChildInput::dev_null ? open("/dev/null", O_RDONLY) : in[0], out[1],
+                  err[1]);
     close(in[0]);
     close(out[1]);
     close(err[1]);
     if (!input.empty() && write(in[1], input.data(), input.size()) < 0)
         throw std::runtime_error("cannot write the child's input");
-    close(in[1]);
+    if (how == eChildInput::silent_pipe)
+        input_ = in[1];
+    else
+        close(in[1]);
     out_reader_ = std::thread(&cChildProcess::read_stream, this, out[0], &out_);
     err_reader_ = std::thread(&cChildProcess::read_stream, this, err[0], &err_);
 }
@@ -54,6 +63,8 @@ cChildProcess::~cChildProcess() {
         kill(pid_, SIGKILL);
         waitpid(pid_, &status_, 0);
     }
+    if (input_ >= 0)
+        close(input_);
     join_readers();
 }
 

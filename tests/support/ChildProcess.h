@@ -1,6 +1,6 @@
 // Runs a program of the project as its own process, the way a user would:
-// a working directory, a line on standard input, both output streams read
-// as they come, and the exit code. A process still running at the end is killed.
+// a working directory, standard input as a script, a silent tool or a desktop
+// gives it, both output streams read as they come, and the exit code.
 #pragma once
 
 #include <mutex>
@@ -8,10 +8,15 @@
 #include <thread>
 #include <vector>
 
+// Standard input: a pipe closed after the input (a script), a pipe that
+// stays open and silent after it, or /dev/null (a desktop launch).
+enum class eChildInput { script, silent_pipe, dev_null };
+
+// A process still running at the end is killed.
 class cChildProcess {
 public:
     cChildProcess(const std::string& program, const std::string& cwd, const std::string& input,
-                  const std::vector<std::string>& env = {});
+                  const std::vector<std::string>& env = {}, eChildInput how = eChildInput::script);
     ~cChildProcess();
     cChildProcess(const cChildProcess&) = delete;
     cChildProcess& operator=(const cChildProcess&) = delete;
@@ -29,6 +34,7 @@ private:
     void join_readers();
 
     int pid_ = -1;
+    int input_ = -1; // the silent pipe's end, held until the child is gone
     int status_ = -1;
     bool exited_ = false;
     mutable std::mutex mutex_;

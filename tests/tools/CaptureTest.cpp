@@ -86,12 +86,10 @@ TEST_F(CaptureTest, TheSameTimesGiveTheSameBytesWhateverWasAskedBefore) {
     ASSERT_EQ(again->wait_exit(0), 0) << again->err();
     for (const char* name : {"frame_0000500.png", "frame_0001500.png", "frame_0002250.png"})
         EXPECT_TRUE(read_bytes(out(name)) == read_bytes(dir_.path("first/") + name)) << name;
-    auto alone = run(kCapture, "--at 2250 --out ../out/alone");
-    EXPECT_NE(alone->wait_exit(0), 0); // the folder does not exist
-    fs::create_directories(out("alone"));
-    alone = run(kCapture, "--at 2250 --out ../out/alone");
+    auto alone = run(kCapture, "--at 2250 --out ../out/new/alone"); // folders made as needed
     ASSERT_EQ(alone->wait_exit(0), 0) << alone->err();
-    EXPECT_TRUE(read_bytes(out("alone/frame_0002250.png")) == read_bytes(out("frame_0002250.png")));
+    EXPECT_TRUE(read_bytes(out("new/alone/frame_0002250.png")) ==
+                read_bytes(out("frame_0002250.png")));
     // The logo differs from the grey fallback: the pictures show their scenes.
     EXPECT_FALSE(read_bytes(out("frame_0001500.png")) == read_bytes(out("frame_0002250.png")));
 }
@@ -130,7 +128,7 @@ TEST_F(CaptureTest, BadInputEndsWithOneLineAndLeavesNothingBehind) {
         const char* says;
     } cases[] = {
         {"--at 500 --bogus 1", {}, "unknown option \"--bogus\""},
-        {"--at 0:0:3,000 --out ../out", {}, "--at 00:00:03,000 lies outside the timeline"},
+        {"--at 0:0:3,000 --out ../out/new/deeper", {}, "--at 00:00:03,000 lies outside"},
         {"--at -5 --out ../out", {}, "bad time \"-5\""},
         {"--sheet ../no/such/dir/sheet.png", {}, "cannot write ../no/such/dir/sheet.png"},
         {"--video ../out/v.mp4", {"PATH=/nonexistent"}, "ffmpeg not found"},
@@ -143,6 +141,6 @@ TEST_F(CaptureTest, BadInputEndsWithOneLineAndLeavesNothingBehind) {
         ASSERT_NE(at, std::string::npos) << c.args << "\n" << err;
         EXPECT_NE(err.find(c.says, at), std::string::npos) << err.substr(at);
         EXPECT_EQ(err.find('\n', at), err.size() - 1) << "one line, the last: " << err.substr(at);
-        EXPECT_TRUE(fs::is_empty(out(""))) << c.args;
+        EXPECT_TRUE(fs::is_empty(out(""))) << c.args; // made folders too are taken away
     }
 }

@@ -46,9 +46,28 @@ void check_ranges(const sCaptureOptions& o) {
 } // namespace
 
 const char* cCaptureOptions::usage() {
-    return "usage: capture [--wide | --letterbox] [--at T1,T2,... [--out DIR]] "
-           "[--sheet FILE [--every MS]] [--video FILE] [--from T] [--to T] [--fps N] "
-           "[--stats FILE]   (T: ms or h:m:s,ms of demo time)";
+    return "usage: capture [options]   (run from bin/, like the demo; under xvfb-run without a "
+           "display)\n"
+           "Plays the demo on a virtual clock, with the sound silent, and writes what the options\n"
+           "ask for: at least one of --at, --sheet, --video and --stats. A time T is milliseconds\n"
+           "of demo time or h:m:s,ms as in the event script.\n"
+           "\n"
+           "  --wide          answer the start-up question Yes: the picture fills the window\n"
+           "  --letterbox     answer it No: the picture is letterboxed (the default)\n"
+           "  --at T1,T2,...  write the frame on screen at each time as DIR/frame_<ms>.png\n"
+           "  --out DIR       the folder of the --at pictures, made if missing (default: .)\n"
+           "  --sheet FILE    write a contact sheet (PNG): a labelled tile every --every ms\n"
+           "  --every T       the time between the sheet's tiles (default: 10000)\n"
+           "  --video FILE    write a video of the range with the music (MP4, needs ffmpeg)\n"
+           "  --from T        where the range of --sheet, --video and --stats begins (default: 0)\n"
+           "  --to T          where it ends (default: the end of the timeline)\n"
+           "  --fps N         frames per second of the virtual clock, 1 to 240 (default: 60)\n"
+           "  --stats FILE    write each scene's frame count, frame times and render-target peak\n"
+           "  --help          print this text\n"
+           "\n"
+           "examples:\n"
+           "  xvfb-run -a ./capture --at 0:1:05,250,90000 --out ../out/stills\n"
+           "  xvfb-run -a ./capture --wide --video ../out/clip.mp4 --from 0:1:00 --to 0:1:10\n";
 }
 
 int32_t cCaptureOptions::parse_number(const std::string& text, const std::string& what) {

@@ -4,12 +4,21 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 const char* const kMusic = "../data/music/pulse55.mp3";
+
+// The folder as a path whose last element is the folder itself, not "".
+fs::path folder_path(const std::string& name) {
+    const fs::path folder = fs::path(name).lexically_normal();
+    return folder.has_filename() ? folder : folder.parent_path();
+}
 
 std::unique_ptr<cOutputFile> output(const std::string& path) {
     return path.empty() ? nullptr : std::make_unique<cOutputFile>(path);
@@ -30,7 +39,21 @@ std::string cCaptureOutputs::picture_path(int32_t ms) const {
     return o_.out_dir + name;
 }
 
-void cCaptureOutputs::check() const {
+void cCaptureOutputs::make_picture_folder() {
+    const fs::path folder = folder_path(o_.out_dir);
+    std::error_code error;
+    if (o_.at.empty() || fs::is_directory(folder, error))
+        return;
+    fs::path outermost = folder;
+    while (outermost.has_parent_path() && !fs::exists(outermost.parent_path(), error))
+        outermost = outermost.parent_path();
+    if (!fs::create_directories(folder, error))
+        throw std::runtime_error("cannot make the folder " + o_.out_dir + ": " + error.message());
+    made_folder_ = outermost.string();
+}
+
+void cCaptureOutputs::check() {
+    make_picture_folder();
     for (const auto* file : {sheet_file_.get(), video_file_.get(), stats_file_.get()})
         if (file)
             file->check_writable();
@@ -113,4 +136,11 @@ void cCaptureOutputs::discard() {
     for (auto* file : {sheet_file_.get(), video_file_.get(), stats_file_.get()})
         if (file)
             file->discard();
+    if (made_folder_.empty())
+        return;
+    // Innermost first; a folder that holds pictures stays, and so do those above it.
+    std::error_code error;
+    for (fs::path folder = folder_path(o_.out_dir);
+         fs::remove(folder, error) && folder != made_folder_;)
+        folder = folder.parent_path();
 }

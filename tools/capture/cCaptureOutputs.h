@@ -15,8 +15,9 @@ class cCaptureOutputs {
 public:
     explicit cCaptureOutputs(const sCaptureOptions& options);
 
-    // Before start-up: every output can be written, ffmpeg is there. Throws.
-    void check() const;
+    // Before start-up: the pictures' folder exists (made if missing), every
+    // output can be written, ffmpeg is there. Throws.
+    void check();
     // Checks the requested times against the timeline's end; throws.
     void fit_timeline(int32_t end_ms);
     // Frames starting at or after this time are needed by no output.
@@ -27,7 +28,8 @@ public:
     void record(const std::string& scene, double wall_ms, int pool_peak);
     // Writes the sheet and the statistics and ends the video; throws.
     void finish();
-    // Stops ffmpeg and removes every unfinished file.
+    // Stops ffmpeg and removes every unfinished file, and the pictures'
+    // folder if this run made it and it holds nothing.
     void discard();
 
     std::string picture_path(int32_t ms) const;
@@ -36,6 +38,7 @@ private:
     bool in_range(int32_t t) const { return t >= o_.from && t < range_end_; }
     bool sheet_time_in(int32_t t, int32_t next) const;
     void write_picture(const cFrame& frame, int32_t ms);
+    void make_picture_folder();
 
     sCaptureOptions o_;
     int32_t range_end_ = 0;
@@ -44,4 +47,5 @@ private:
     cFrameStats stats_;
     std::unique_ptr<cOutputFile> sheet_file_, video_file_, stats_file_;
     std::unique_ptr<cVideoPipe> video_;
+    std::string made_folder_; // the outermost folder make_picture_folder made
 };

@@ -4,6 +4,7 @@
 #include "frame/AppSetup.h"
 #include "frame/MainLoop.h"
 #include "frame/Startup.h"
+#include "platform/LightDevice.h"
 #include "render/cRenderTargetManager.h"
 #include "timeline/cSceneManager.h"
 
@@ -147,5 +148,6 @@ void cCaptureRun::fail(const std::string& what, bool through_exit) {
     if (through_exit)
         std::exit(1);
     std::fflush(nullptr);
-    std::_Exit(1); // already inside exit: its handlers must not run twice
+    light_device_restore(); // the demo's tear-down, which would, is skipped
+    std::_Exit(1);          // already inside exit: its handlers must not run twice
 }

@@ -16,7 +16,7 @@ public:
     explicit cCaptureRun(const sCaptureOptions& options);
 
     // Before anything starts: every output can be written. Throws.
-    void check() const { outputs_.check(); }
+    void check() { outputs_.check(); }
     // Start-up, load phase and the capture frame loop; ends the program.
     [[noreturn]] void run();
 

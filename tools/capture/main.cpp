@@ -11,7 +11,7 @@
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && args[0] == "--help") {
-        std::puts(cCaptureOptions::usage());
+        std::fputs(cCaptureOptions::usage(), stdout);
         return 0;
     }
     try {
