@@ -23,13 +23,7 @@ protected:
     // The tree has the project's shader sources and baked images and models;
     // the music, the MIDI file and the event script are each test's own.
     void SetUp() override {
-        fs::create_directories(dir_.path("bin"));
-        fs::create_directories(dir_.path("data/music"));
-        const fs::path root = fs::path(DEMO_BINARY).parent_path().parent_path();
-        fs::create_directory_symlink(root / "src", dir_.path("src"));
-        for (const char* shared : {"data/textures", "data/models"})
-            if (fs::exists(root / shared))
-                fs::create_directory_symlink(root / shared, dir_.path(shared));
+        make_demo_tree(dir_.path(""), fs::path(DEMO_BINARY).parent_path().parent_path());
     }
     void add_music(int seconds = 20) {
         write_test_mp3(dir_, "data/music/pulse55.mp3", seconds * kTestRate);

@@ -21,12 +21,8 @@ const char* const kTimeline = "s03 0:0:0,000\ns06 0:0:1,000\ns09 0:0:2,000\nquit
 class CaptureTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* dir : {"bin", "data/music", "data/script", "out"})
-            fs::create_directories(dir_.path(dir));
-        fs::create_directory_symlink(kRoot / "src", dir_.path("src"));
-        for (const char* shared : {"data/textures", "data/models"})
-            if (fs::exists(kRoot / shared))
-                fs::create_directory_symlink(kRoot / shared, dir_.path(shared));
+        make_demo_tree(dir_.path(""), kRoot);
+        fs::create_directories(dir_.path("out"));
         write_test_mp3(dir_, "data/music/pulse55.mp3", 5 * kTestRate);
         write_bytes(dir_.path("data/script/markers.txt"), kTimeline);
         cMidiTrack conductor, kick;
