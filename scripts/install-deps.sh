@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs every Debian package the demo, its content pipeline and its tests
 # need, skipping what is already installed. Runs as root or through sudo.
+# clang and its runtime libraries build the readers' fuzz targets (libFuzzer
+# and the sanitizers); llvm-14 brings the symbolizer that names the source
+# lines in a sanitizer report.
 set -euo pipefail
 
 packages=(
@@ -9,6 +12,7 @@ packages=(
   libdevil-dev zlib1g-dev libmpg123-dev libx11-dev libxft-dev
   libmp3lame-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev xvfb xauth libxtst-dev
+  clang libclang-rt-14-dev llvm-14
   ffmpeg
 )
 

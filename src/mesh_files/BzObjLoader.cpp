@@ -1,9 +1,9 @@
 #include "mesh_files/BzObjLoader.h"
 
 #include "base/Messages.h"
+#include "base/ProgramExit.h"
 #include "base/cResourcePath.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <zlib.h>
@@ -13,6 +13,8 @@ namespace {
 // zlib never packs better than about 1:1032, so a larger raw size is a lie
 // that would only make us allocate memory for nothing.
 constexpr uint64_t kMaxInflateRatio = 1032;
+// The raw size and the packed size, four bytes each.
+constexpr size_t kHeaderBytes = 8;
 
 // Reads the inflated block front to back; every read is checked against
 // what is left.
@@ -112,7 +114,33 @@ bool read_material(cBlockReader& in, cMeshObj_data& d, std::string* error) {
 [[noreturn]] void reject(const std::string& path, const std::string& reason) {
     msg_err() << "# ERROR broken mesh file " << path << " (" << reason
               << ") in bobj_load_compressed" << std::endl;
-    std::exit(-1);
+    program_exit(-1);
+}
+
+// The header's two sizes against the bytes the file holds after it, before
+// any buffer is allocated for them.
+void check_sizes(const std::string& path, uint32_t raw_size, uint32_t packed_size,
+                 uint64_t bytes_left) {
+    if (raw_size > uint64_t(packed_size) * kMaxInflateRatio + 64)
+        reject(path, "bad sizes");
+    if (packed_size > bytes_left)
+        reject(path, "compressed data cut short");
+}
+
+std::vector<uint8_t> inflate(const uint8_t* packed, uint32_t packed_size, uint32_t raw_size) {
+    std::vector<uint8_t> block(raw_size);
+    uLongf length = raw_size;
+    const int result = uncompress(block.data(), &length, packed, packed_size);
+    if (result != Z_OK) {
+        msg_err() << "# warning: zlib caused an error: " << result << std::endl;
+        program_exit(1);
+    }
+    block.resize(length);
+    return block;
+}
+
+uint32_t little_endian(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
 } // namespace
@@ -147,28 +175,30 @@ bool bobj_parse(cMeshObj* mesh, const std::vector<uint8_t>& block, std::string* 
 }
 
 std::vector<uint8_t> bobj_inflate_file(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (path.empty() || !file) {
         msg_err() << "# ERROR opening file " << path << " in bobj_load_compressed" << std::endl;
-        std::exit(-1);
+        program_exit(-1);
     }
-    uint32_t raw_size = 0, packed_size = 0;
-    file.read(reinterpret_cast<char*>(&raw_size), 4);
-    file.read(reinterpret_cast<char*>(&packed_size), 4);
-    if (!file || raw_size > uint64_t(packed_size) * kMaxInflateRatio + 64)
+    const uint64_t file_size = static_cast<uint64_t>(file.tellg());
+    uint8_t header[kHeaderBytes];
+    file.seekg(0);
+    if (!file.read(reinterpret_cast<char*>(header), kHeaderBytes))
         reject(path, "bad sizes");
+    const uint32_t raw_size = little_endian(header), packed_size = little_endian(header + 4);
+    check_sizes(path, raw_size, packed_size, file_size - kHeaderBytes);
     std::vector<uint8_t> packed(packed_size);
     if (!file.read(reinterpret_cast<char*>(packed.data()), packed_size))
         reject(path, "compressed data cut short");
-    std::vector<uint8_t> block(raw_size);
-    uLongf length = raw_size;
-    const int result = uncompress(block.data(), &length, packed.data(), packed_size);
-    if (result != Z_OK) {
-        msg_err() << "# warning: zlib caused an error: " << result << std::endl;
-        std::exit(1);
-    }
-    block.resize(length);
-    return block;
+    return inflate(packed.data(), packed_size, raw_size);
+}
+
+std::vector<uint8_t> bobj_inflate(const std::vector<uint8_t>& file, const std::string& path) {
+    if (file.size() < kHeaderBytes)
+        reject(path, "bad sizes");
+    const uint32_t raw_size = little_endian(file.data()), packed_size = little_endian(&file[4]);
+    check_sizes(path, raw_size, packed_size, file.size() - kHeaderBytes);
+    return inflate(file.data() + kHeaderBytes, packed_size, raw_size);
 }
 
 void bobj_load_compressed(cMeshObj* mesh, const std::string& path) {

@@ -19,8 +19,11 @@ public:
 // cannot be opened, inflated or parsed ends the program.
 void bobj_load_compressed(cMeshObj* mesh, const std::string& path);
 // The inflated block of the file at `path`; a file that cannot be opened or
-// inflated ends the program.
+// inflated ends the program. The header's sizes are checked against the
+// file's length before anything is allocated for them.
 std::vector<uint8_t> bobj_inflate_file(const std::string& path);
+// The same for a whole file already in memory; `path` names it in messages.
+std::vector<uint8_t> bobj_inflate(const std::vector<uint8_t>& file, const std::string& path);
 // Fills `mesh` from an inflated block and loads its materials' textures;
 // false (with the reason in `error`) for a broken block.
 bool bobj_parse(cMeshObj* mesh, const std::vector<uint8_t>& block, std::string* error);

@@ -2,16 +2,15 @@
 
 #include "GlErrors.h"
 #include "base/Messages.h"
+#include "base/ProgramExit.h"
 #include "base/cResourcePath.h"
+#include "cImageDecoder.h"
 #include "platform/PathFunctions.h"
 
 #include <GL/glext.h>
 #include <GL/glu.h>
 #include <IL/il.h>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 
 namespace {
 
@@ -21,95 +20,9 @@ bool power_of_two(int n) {
     return n > 0 && (n & (n - 1)) == 0;
 }
 
-bool gl_can_take(ILint format) {
-    return format == IL_RGB || format == IL_RGBA || format == IL_BGR || format == IL_BGRA;
-}
-
-bool has_alpha(ILint format) {
-    const ILint palette = ilGetInteger(IL_PALETTE_TYPE);
-    return format == IL_RGBA || format == IL_BGRA || format == IL_LUMINANCE_ALPHA ||
-           format == IL_ALPHA ||
-           (format == IL_COLOUR_INDEX && (palette == IL_PAL_RGBA32 || palette == IL_PAL_BGRA32));
-}
-
-// JPEG has no alpha: four channels from a JPEG are Adobe-style inverted
-// CMYK, which becomes RGB by weighting each ink with the black channel.
-void cmyk_to_rgb() {
-    ILubyte* px = ilGetData();
-    const ILint count = ilGetInteger(IL_IMAGE_WIDTH) * ilGetInteger(IL_IMAGE_HEIGHT);
-    for (ILint i = 0; i < count; ++i, px += 4)
-        for (int c = 0; c < 3; ++c)
-            px[c] = static_cast<ILubyte>((px[c] * px[3] + 127) / 255);
-    ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE);
-}
-
-// Palette, grey and 16-bit images are not "the image format, unsigned
-// bytes" that GL expects: bring the bound image to 8-bit RGB or RGBA.
-void make_uploadable(const std::string& path) {
-    const ILint format = ilGetInteger(IL_IMAGE_FORMAT);
-    const ILint type = ilGetInteger(IL_IMAGE_TYPE);
-    if (ilDetermineType(path.c_str()) == IL_JPG && format == IL_RGBA && type == IL_UNSIGNED_BYTE)
-        cmyk_to_rgb();
-    else if (!gl_can_take(format) || type != IL_UNSIGNED_BYTE)
-        ilConvertImage(has_alpha(format) ? IL_RGBA : IL_RGB, IL_UNSIGNED_BYTE);
-}
-
-bool decoded_image_usable() {
-    return ilGetData() != nullptr && ilGetInteger(IL_IMAGE_WIDTH) > 0 &&
-           ilGetInteger(IL_IMAGE_HEIGHT) > 0 && gl_can_take(ilGetInteger(IL_IMAGE_FORMAT)) &&
-           ilGetInteger(IL_IMAGE_TYPE) == IL_UNSIGNED_BYTE;
-}
-
-uint32_t big_endian(const unsigned char* p) {
-    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
-}
-
-// DevIL never returns from some PNG files cut off inside their image data,
-// so a PNG must hold whole chunks up to its end chunk before it is decoded.
-bool png_cut_off(const std::string& path) {
-    static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-    std::ifstream in(path, std::ios::binary);
-    unsigned char head[8];
-    if (!in.read(reinterpret_cast<char*>(head), 8) || std::memcmp(head, kSignature, 8) != 0)
-        return false; // not a PNG: DevIL's own checks apply
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    for (std::streamoff at = 8; at + 12 <= size;) {
-        in.seekg(at);
-        if (!in.read(reinterpret_cast<char*>(head), 8))
-            return true;
-        at += 12 + std::streamoff(big_endian(head));
-        if (at <= size && std::memcmp(head + 4, "IEND", 4) == 0)
-            return false;
-    }
-    return true;
-}
-
 [[noreturn]] void fatal(int line, const std::string& what) {
     msg_err() << "## ERROR: in " << kSourceFile << " line " << line << ": " << what << std::endl;
-    std::exit(-1);
-}
-
-// Decodes `path` into a new DevIL image; 0 (after reporting) if it gives
-// no picture GL can take, so nothing is ever uploaded from a null pointer.
-ILuint decode(const std::string& path) {
-    if (png_cut_off(path)) {
-        msg_err() << "## ERROR in cTextureManager::load: truncated image file \"" << path << "\""
-                  << std::endl;
-        return 0;
-    }
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    const bool loaded = ilLoadImage(path.c_str());
-    if (loaded)
-        make_uploadable(path);
-    const bool usable = loaded && decoded_image_usable();
-    check_il_error();
-    if (usable)
-        return image;
-    ilDeleteImages(1, &image);
-    return 0;
+    program_exit(-1);
 }
 
 } // namespace
@@ -131,7 +44,7 @@ bool cTextureManager::load(const std::string& file) {
         fatal(34, "file was not found in path: \"" + file + "\"");
     if (!path_file_readable(path))
         fatal(41, "unable to open file " + path);
-    const ILuint image = decode(path);
+    const ILuint image = cImageDecoder::decode_file(path);
     if (!image)
         return false;
     cache_[file] = cEntry{image, 0};

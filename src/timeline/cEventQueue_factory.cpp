@@ -20,13 +20,16 @@ bool is_separator(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// One line without its line end; false at the end of the input.
+// One line without its line end; false at the end of the input or at a line
+// too long for the script, which is never read further than that.
 bool read_line(std::istream& in, std::string* line) {
-    if (!std::getline(in, *line))
+    char text[cEventQueue_factory::kMaxLine + 2]; // the line, a carriage return, the zero
+    if (!in.getline(text, sizeof text))
         return false;
+    line->assign(text);
     if (!line->empty() && line->back() == '\r')
         line->pop_back();
-    return true;
+    return line->size() <= cEventQueue_factory::kMaxLine;
 }
 
 // The first token and the second; a line that starts with white space keeps
@@ -120,8 +123,6 @@ bool cEventQueue_factory::parse_time(const std::string& text, int32_t* ms) {
 void cEventQueue_factory::parse(std::istream& in, cEventQueue& queue) {
     std::string line;
     while (read_line(in, &line)) {
-        if (line.size() > kMaxLine)
-            break;
         if (!line.empty())
             parse_line(line, queue);
     }

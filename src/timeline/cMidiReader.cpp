@@ -1,12 +1,12 @@
 #include "cMidiReader.h"
 
 #include "base/Messages.h"
+#include "base/ProgramExit.h"
 #include "cMECtrlChange.h"
 #include "cMETrigger.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -16,7 +16,7 @@ namespace {
 
 [[noreturn]] void fatal(const std::string& text) {
     msg_err() << "# mid FATAL ERROR: " << text << std::endl;
-    std::exit(1);
+    program_exit(1);
 }
 
 void warn(int track, const std::string& text) {
