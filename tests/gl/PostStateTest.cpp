@@ -1,65 +1,33 @@
 // Every effect and screen helper returns the GL state it found: the bound shader (so effects
 // nest), blend factors and enable, depth write mask, both matrices, the active unit, the
 // framebuffer and viewport, and every pooled temporary back in the pool.
-#include "PostFixture.h"
+#include "ShaderFixture.h"
 
 #include "render/ScreenHelpers.h"
 #include "render/post/PostEffects.h"
 #include "render/post/cColorCorrection.h"
 #include "shaders/cShdNotex.h"
 
-#include <cstring>
-
 namespace {
 
-struct sState {
-    std::string shader;
-    GLint program, blend_src, blend_dst, active_unit, framebuffer, matrix_mode;
-    GLint viewport[4];
-    GLboolean blend, depth_mask, depth_test;
-    GLfloat projection[16], modelview[16];
-
-    static sState read() {
-        sState s;
-        s.shader = shader_manager().current();
-        glGetIntegerv(GL_CURRENT_PROGRAM, &s.program);
-        glGetIntegerv(GL_BLEND_SRC, &s.blend_src);
-        glGetIntegerv(GL_BLEND_DST, &s.blend_dst);
-        glGetIntegerv(GL_ACTIVE_TEXTURE, &s.active_unit);
-        glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &s.framebuffer);
-        glGetIntegerv(GL_MATRIX_MODE, &s.matrix_mode);
-        glGetIntegerv(GL_VIEWPORT, s.viewport);
-        glGetBooleanv(GL_BLEND, &s.blend);
-        glGetBooleanv(GL_DEPTH_WRITEMASK, &s.depth_mask);
-        glGetBooleanv(GL_DEPTH_TEST, &s.depth_test);
-        glGetFloatv(GL_PROJECTION_MATRIX, s.projection);
-        glGetFloatv(GL_MODELVIEW_MATRIX, s.modelview);
-        return s;
+// The GL state an effect must hand back, each query with up to 16 values.
+std::vector<std::pair<GLenum, std::array<GLfloat, 16>>> gl_state() {
+    std::vector<std::pair<GLenum, std::array<GLfloat, 16>>> state;
+    for (GLenum e :
+         {GL_CURRENT_PROGRAM, GL_BLEND_SRC, GL_BLEND_DST, GL_ACTIVE_TEXTURE,
+          GL_FRAMEBUFFER_BINDING_EXT, GL_MATRIX_MODE, GL_VIEWPORT, GL_BLEND, GL_DEPTH_WRITEMASK,
+          GL_DEPTH_TEST, GL_PROJECTION_MATRIX, GL_MODELVIEW_MATRIX}) {
+        state.push_back({e, {}});
+        glGetFloatv(e, state.back().second.data());
     }
-};
-
-void expect_same(const sState& a, const sState& b, const std::string& what) {
-    EXPECT_EQ(a.shader, b.shader) << what;
-    EXPECT_EQ(a.program, b.program) << what;
-    EXPECT_EQ(a.blend_src, b.blend_src) << what;
-    EXPECT_EQ(a.blend_dst, b.blend_dst) << what;
-    EXPECT_EQ(a.active_unit, b.active_unit) << what;
-    EXPECT_EQ(a.framebuffer, b.framebuffer) << what;
-    EXPECT_EQ(a.matrix_mode, b.matrix_mode) << what;
-    EXPECT_EQ(0, std::memcmp(a.viewport, b.viewport, sizeof a.viewport)) << what;
-    EXPECT_EQ(a.blend, b.blend) << what;
-    EXPECT_EQ(a.depth_mask, b.depth_mask) << what;
-    EXPECT_EQ(a.depth_test, b.depth_test) << what;
-    EXPECT_EQ(0, std::memcmp(a.projection, b.projection, sizeof a.projection)) << what;
-    EXPECT_EQ(0, std::memcmp(a.modelview, b.modelview, sizeof a.modelview)) << what;
+    return state;
 }
 
-std::array<uint8_t, 4> grey(int x, int y) {
-    const uint8_t v = uint8_t((x + y) % 256);
-    return {v, v, v, 255};
+tRgba grey(int x, int y) {
+    return rgb((x + y) % 256, (x + y) % 256, (x + y) % 256);
 }
 
-class PostStateTest : public cPostFixture {
+class PostStateTest : public cShaderFixture {
 protected:
     // A state no effect would choose for itself.
     static void odd_state(bool depth_mask) {
@@ -85,7 +53,7 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
     auto a = full(grey);
     auto b = full(grey);
     auto half = target(kViewWidth / 2, kViewHeight / 2, grey);
-    cColorCorrection correction(lookup_file("state.png", [](int v) { return v; }));
+    cColorCorrection correction(lookup_file("state.png", grey));
     const cTextureDesc mask{GL_TEXTURE_2D,
                             GLint(texture(GL_TEXTURE_2D, 1, 1, {255, 255, 255, 255})), 1, 1};
     const cTextureDesc rect{GL_TEXTURE_RECTANGLE_ARB, GLint(a->texture()), kViewWidth, kViewHeight};
@@ -123,9 +91,11 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
     for (const bool depth_mask : {false, true})
         for (const auto& c : cases) {
             odd_state(depth_mask);
-            const sState before = sState::read();
+            const std::string shader = shader_manager().current();
+            const auto before = gl_state();
             c.run();
-            expect_same(before, sState::read(), c.name);
+            EXPECT_EQ(shader_manager().current(), shader) << c.name;
+            EXPECT_EQ(gl_state(), before) << c.name;
             EXPECT_EQ(render_target_manager().in_use(), 0) << c.name;
             EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << c.name;
         }

@@ -155,22 +155,24 @@ TEST_F(RenderTargetPoolTest, TargetRendersIntoItsTextureAndRestoresTheWindow) {
     cRenderTargetManager& pool = warm_up();
     cTmpRenderTarget target;
     pool.acquire(target, RTT_EIGHTH);
-    GLint before[4], inside[4], after[4], window = -1, bound = -1;
-    glGetIntegerv(GL_VIEWPORT, before);
-    // The SDL 1.2 layer may draw the window through a framebuffer of its own.
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &window);
+    // Viewport and framebuffer: the SDL 1.2 layer may draw the window through one of its own.
+    const auto view = [] {
+        std::vector<GLint> v(5);
+        glGetIntegerv(GL_VIEWPORT, v.data());
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &v[4]);
+        return v;
+    };
+    const std::vector<GLint> window = view();
     target->begin();
-    glGetIntegerv(GL_VIEWPORT, inside);
+    const std::vector<GLint> inside = view();
+    EXPECT_EQ(std::vector<GLint>(inside.begin(), inside.begin() + 4),
+              (std::vector<GLint>{0, 0, 128, 80}));
     EXPECT_EQ(ext::glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT),
               static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE_EXT));
     glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     target->end();
-    glGetIntegerv(GL_VIEWPORT, after);
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &bound);
-    EXPECT_EQ(std::vector<GLint>(inside, inside + 4), (std::vector<GLint>{0, 0, 128, 80}));
-    EXPECT_EQ(std::vector<GLint>(after, after + 4), std::vector<GLint>(before, before + 4));
-    EXPECT_EQ(bound, window);
+    EXPECT_EQ(view(), window);
     std::vector<GLubyte> texels(4 * 128 * 80);
     target->bind_texture();
     glGetTexImage(GL_TEXTURE_RECTANGLE_ARB, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());

@@ -1,33 +1,23 @@
 // The screen helpers' pictures: a texture covers the whole view whatever its size and target,
 // texel (0, 0) at the lower left; a 1D texture draws nothing. The end scene built on them is
 // checked texel for texel on the real demo's screen (e2e/EndSceneTest).
-#include "PostFixture.h"
+#include "ShaderFixture.h"
 
 #include "render/ScreenHelpers.h"
 
 namespace {
 
-// Distinct colours in the four corners of a width x height picture, grey elsewhere.
+// Red, green, blue and yellow in the four corners of a width x height picture, grey elsewhere.
 tPixels corners(int width, int height) {
-    tPixels p;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const bool right = x == width - 1, top = y == height - 1;
-            if (x == 0 && y == 0)
-                p.insert(p.end(), {255, 0, 0, 255});
-            else if (right && y == 0)
-                p.insert(p.end(), {0, 255, 0, 255});
-            else if (x == 0 && top)
-                p.insert(p.end(), {0, 0, 255, 255});
-            else if (right && top)
-                p.insert(p.end(), {255, 255, 0, 255});
-            else
-                p.insert(p.end(), {90, 90, 90, 255});
-        }
-    return p;
+    return picture(width, height, [=](int x, int y) {
+        const bool right = x == width - 1, top = y == height - 1;
+        return (x == 0 || right) && (y == 0 || top)
+                   ? rgb(right == top ? 255 : 0, right ? 255 : 0, top && !right ? 255 : 0)
+                   : rgb(90, 90, 90);
+    });
 }
 
-class ScreenHelpersTest : public cPostFixture {
+class ScreenHelpersTest : public cShaderFixture {
 protected:
     static tPixels drawn(const cTextureDesc& texture) {
         glClearColor(0, 0, 0, 1);

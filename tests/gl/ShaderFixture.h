@@ -1,22 +1,48 @@
-// A window with the demo's GL state and a freshly initialised shader manager, run from one
-// level below the project root so the catalogue's file names resolve as in the demo; plus
-// small helpers that draw a known image through a bound program and read the result back.
+// A window with the demo's GL state and a freshly started shader manager, run from one level
+// below the project root so the catalogue's file names resolve as in the demo; textures and
+// render targets holding known pictures, and the picture read back. Pools go before the context.
 #pragma once
 
 #include "base/cResourcePath.h"
-#include "frame/AppSetup.h"
+#include "cBakeImage.h"
 #include "render/GlExtensions.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cRenderTarget_fbo.h"
 #include "render/cShaderManager_CG.h"
+#include "render/cTextureManager.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-#include <vector>
+#include <functional>
+#include <memory>
 
 using tPixels = std::vector<uint8_t>; // RGBA rows, bottom row first
+using tRgba = std::array<uint8_t, 4>;
+using tPicture = std::function<tRgba(int x, int y)>;
+constexpr int kViewWidth = 1024, kViewHeight = 640;
+
+inline tRgba rgb(int r, int g, int b) {
+    return {uint8_t(r), uint8_t(g), uint8_t(b), 255};
+}
+inline tPixels picture(int width, int height, const tPicture& f) {
+    tPixels p;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const tRgba c = f(x, y);
+            p.insert(p.end(), c.begin(), c.end());
+        }
+    return p;
+}
+
+// What the current viewport shows.
+inline tPixels read_view() {
+    GLint v[4];
+    glGetIntegerv(GL_VIEWPORT, v);
+    tPixels pixels(size_t(v[2]) * v[3] * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(v[0], v[1], v[2], v[3], GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
 
 class cShaderFixture : public cGlWindow {
 protected:
@@ -25,6 +51,14 @@ protected:
         startup_out_ = start_shaders();
         register_search_paths();
     }
+    void TearDown() override {
+        {
+            cCapture statistics;
+            cSingleton<cRenderTargetManager>::destroy();
+            cSingleton<cTextureManager>::destroy();
+        }
+        cGlWindow::TearDown();
+    }
 
     static GLint gl_program() {
         GLint program = -1;
@@ -32,15 +66,14 @@ protected:
         return program;
     }
 
-    // A texture of the given target from RGBA bytes (bottom row first), filtered linearly so
-    // a program that samples between texel centres would blur what it reads.
-    GLuint texture(GLenum target, int width, int height, const tPixels& rgba) {
+    // A texture from RGBA bytes, filtered linearly so a program that samples between texel
+    // centres blurs what it reads; made on unit 7, which leaves units 0 and 1 alone.
+    static GLuint texture(GLenum target, int width, int height, const tPixels& rgba) {
         GLuint name = 0;
         glGenTextures(1, &name);
-        ext::glActiveTexture(GL_TEXTURE7); // leaves the bindings of units 0 and 1 alone
+        ext::glActiveTexture(GL_TEXTURE7);
         glBindTexture(target, name);
         glTexParameteri(target, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(target, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(target, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         glTexParameteri(target, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
         if (target == GL_TEXTURE_1D)
@@ -52,19 +85,19 @@ protected:
         ext::glActiveTexture(GL_TEXTURE0);
         return name; // released with the context
     }
-    GLuint rect(int width, int height, const tPixels& rgba) {
-        return texture(GL_TEXTURE_RECTANGLE_ARB, width, height, rgba);
-    }
-
     static void on_unit(int unit, GLenum target, GLuint name) {
         ext::glActiveTexture(GL_TEXTURE0 + unit);
         glBindTexture(target, name);
         ext::glActiveTexture(GL_TEXTURE0);
     }
+    // A rectangle texture on unit `unit`.
+    static void rect_on(int unit, int width, int height, const tPixels& rgba) {
+        on_unit(unit, GL_TEXTURE_RECTANGLE_ARB,
+                texture(GL_TEXTURE_RECTANGLE_ARB, width, height, rgba));
+    }
 
-    // One quad over a width x height viewport in unit-square space, unit 0 spanning
-    // (s0, t0) texels and unit 1 spanning (s1, t1), over black; depth testing off, blending
-    // (source alpha, one minus source alpha) only when asked for.
+    // One quad over a width x height viewport, unit 0 spanning (s0, t0) texels and unit 1
+    // (s1, t1), over black; no depth test, blending (alpha, one minus alpha) only when asked.
     static tPixels draw(int width, int height, float s0, float t0, float s1 = 1, float t1 = 1,
                         bool blend = false) {
         glViewport(0, 0, width, height);
@@ -72,29 +105,56 @@ protected:
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glDisable(GL_DEPTH_TEST);
         glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glClear(GL_COLOR_BUFFER_BIT);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         glOrtho(0, 1, 0, 1, -1, 1);
         glColor4f(1, 1, 1, 1);
-        const float corners[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
         glBegin(GL_QUADS);
-        for (const auto& c : corners) {
-            ext::glMultiTexCoord2fARB(GL_TEXTURE0, c[0] * s0, c[1] * t0);
-            ext::glMultiTexCoord2fARB(GL_TEXTURE1, c[0] * s1, c[1] * t1);
-            glVertex2f(c[0], c[1]);
+        for (const auto& c : {std::pair(0, 0), std::pair(1, 0), std::pair(1, 1), std::pair(0, 1)}) {
+            ext::glMultiTexCoord2fARB(GL_TEXTURE0, c.first * s0, c.second * t0);
+            ext::glMultiTexCoord2fARB(GL_TEXTURE1, c.first * s1, c.second * t1);
+            glVertex2f(c.first, c.second);
         }
         glEnd();
-        return read(width, height);
+        return read_view();
     }
 
-    static tPixels read(int width, int height) {
-        tPixels pixels(size_t(width) * height * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    // A render target holding the picture f.
+    static std::unique_ptr<cRenderTarget_fbo> target(int width, int height, const tPicture& f) {
+        auto made = std::make_unique<cRenderTarget_fbo>(width, height);
+        made->create();
+        made->bind_texture();
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexSubImage2D(made->texture_target(), 0, 0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+                        picture(width, height, f).data());
+        made->unbind_texture();
+        return made;
+    }
+    static std::unique_ptr<cRenderTarget_fbo> full(const tPicture& f) {
+        return target(kViewWidth, kViewHeight, f);
+    }
+
+    static tPixels read_target(iRenderTarget& t) {
+        t.begin();
+        tPixels pixels = read_view();
+        t.end();
         return pixels;
+    }
+    // A 256 x 1 lookup table as a PNG in the temporary directory.
+    static std::string lookup_file(const char* name, const tPicture& entry) {
+        std::vector<uint8_t> table;
+        for (int i = 0; i < 256; ++i)
+            table.insert(table.end(), {entry(i, 0)[0], entry(i, 0)[1], entry(i, 0)[2]});
+        const std::string path = ::testing::TempDir() + name;
+        cBakeImage::save_png(path, 256, 1, 3, table);
+        return path;
+    }
+    // One channel at (x, y) of a picture as wide as the view.
+    static int at(const tPixels& p, int x, int y, int c = 0, int width = kViewWidth) {
+        return p[(size_t(y) * width + x) * 4 + c];
     }
 
     std::string startup_out_; // what the shader manager printed when it started

@@ -10,7 +10,6 @@
 #include "shaders/cShdXray.h"
 
 #include <SDL.h>
-#include <cmath>
 #include <fstream>
 #include <regex>
 
@@ -43,14 +42,7 @@ public:
     void unbind() override {}
 };
 
-class ShaderManagerTest : public cShaderFixture {
-protected:
-    // Grey 100 drawn through whatever is bound.
-    int grey_through_bound(GLuint source) {
-        on_unit(0, GL_TEXTURE_RECTANGLE_ARB, source);
-        return draw(1, 1, 1, 1)[0];
-    }
-};
+using ShaderManagerTest = cShaderFixture;
 
 // Five levels values a shader keeps by pointer only for the length of the call.
 void send_levels(std::vector<float> values) {
@@ -158,24 +150,6 @@ TEST_F(ShaderManagerTest, AMisplacedRecordWarnsAndLeavesTheProgramsValue) {
     EXPECT_THROW(shader_manager().set_parameter("spill_shader", 1, &one), std::exception);
 }
 
-TEST_F(ShaderManagerTest, HueSaturationBrightnessBecomeTheProgramsUnits) {
-    auto& manager = shader_manager();
-    manager.register_shader<cShdPostHSB>("hsb_shader");
-    const auto* hsb = dynamic_cast<cShdPostHSB*>(manager.find("hsb_shader"));
-    const struct {
-        float in[3];
-        float h, s, b;
-    } cases[] = {{{0, 0, 0}, 0, 1, 0}, {{180, -75, 30}, -float(M_PI), 0.25f, 0.3f}};
-    for (const auto& c : cases) {
-        float values[3] = {c.in[0], c.in[1], c.in[2]};
-        cShaderParameter<float*> parameter(values);
-        manager.set_parameter("hsb_shader", cShdBase::kIndex, &parameter);
-        EXPECT_FLOAT_EQ(hsb->hue(), c.h);
-        EXPECT_FLOAT_EQ(hsb->saturation(), c.s);
-        EXPECT_FLOAT_EQ(hsb->brightness(), c.b);
-    }
-}
-
 TEST_F(ShaderManagerTest, NestedPushAndPopRestoreEachOuterShader) {
     auto& manager = shader_manager();
     manager.register_shader<cShdLevels>("levels_shader");
@@ -185,17 +159,16 @@ TEST_F(ShaderManagerTest, NestedPushAndPopRestoreEachOuterShader) {
     const GLint levels = gl_program();
     manager.push_shader();
     manager.bind("blur_shader");
+    const GLint blur = gl_program();
     manager.push_shader();
     manager.bind("levels_shader");
-    manager.pop_shader();
-    EXPECT_EQ(manager.current(), "blur_shader");
-    EXPECT_NE(gl_program(), levels);
-    manager.pop_shader();
-    EXPECT_EQ(manager.current(), "levels_shader");
-    EXPECT_EQ(gl_program(), levels);
-    manager.pop_shader();
-    EXPECT_EQ(manager.current(), "null_shader");
-    EXPECT_EQ(gl_program(), 0);
+    for (const auto& [name, program] : {std::pair<std::string, GLint>("blur_shader", blur),
+                                        {"levels_shader", levels},
+                                        {"null_shader", 0}}) {
+        manager.pop_shader();
+        EXPECT_EQ(manager.current(), name);
+        EXPECT_EQ(gl_program(), program);
+    }
     manager.unbind(); // a second unbind does nothing
     EXPECT_EQ(gl_program(), 0);
 }
@@ -204,16 +177,16 @@ TEST_F(ShaderManagerTest, ParametersReachTheBoundShaderAtOnceAndAnOtherOnItsNext
     auto& manager = shader_manager();
     manager.register_shader<cShdLevels>("levels_shader");
     manager.register_shader<cShdBlurTex>("blur_shader");
-    const GLuint grey = rect(1, 1, {100, 100, 100, 255});
+    rect_on(0, 1, 1, {100, 100, 100, 255});
     manager.bind("levels_shader");
-    EXPECT_EQ(grey_through_bound(grey), 0) << "the initial cut at 200";
+    EXPECT_EQ(draw(1, 1, 1, 1)[0], 0) << "the initial cut at 200";
     send_levels({0, 255, 1, 0, 255});
-    EXPECT_EQ(grey_through_bound(grey), 100);
+    EXPECT_EQ(draw(1, 1, 1, 1)[0], 100);
     manager.bind("blur_shader");
     send_levels({0, 255, 1, 255, 0});
-    EXPECT_EQ(grey_through_bound(grey), 100) << "blur passes a flat image";
+    EXPECT_EQ(draw(1, 1, 1, 1)[0], 100) << "blur passes a flat image";
     manager.bind("levels_shader");
-    EXPECT_EQ(grey_through_bound(grey), 155);
+    EXPECT_EQ(draw(1, 1, 1, 1)[0], 155);
 }
 
 TEST_F(ShaderManagerTest, UnbindWithoutContextReportsIt) {

@@ -48,42 +48,33 @@ protected:
         ILuint image = 0;
         ilGenImages(1, &image);
         ilBindImage(image);
-        const ILubyte channels = format == IL_RGB               ? 3
-                                 : format == IL_RGBA            ? 4
-                                 : format == IL_LUMINANCE_ALPHA ? 2
-                                                                : 1;
-        const ILubyte size = type == IL_UNSIGNED_SHORT ? 2 : 1;
-        ilTexImage(w, h, 1, channels, format, type, const_cast<void*>(pixels));
+        const int channels = format == IL_RGB ? 3 : format == IL_LUMINANCE_ALPHA ? 2 : 1;
+        ilTexImage(w, h, 1, ILubyte(channels), format, type, const_cast<void*>(pixels));
         ilRegisterOrigin(IL_ORIGIN_LOWER_LEFT);
         if (!palette.empty())
             ilRegisterPal(const_cast<ILubyte*>(palette.data()), palette.size(), IL_PAL_RGB24);
         ilEnable(IL_FILE_OVERWRITE);
-        EXPECT_TRUE(ilSave(IL_PNG, path.c_str())) << name << " " << int(size);
+        EXPECT_TRUE(ilSave(IL_PNG, path.c_str())) << name;
         ilDeleteImages(1, &image);
         return path;
     }
     std::string write_rgb(const std::string& name, int w, int h) {
-        Bytes rgb(static_cast<size_t>(3 * w * h));
+        Bytes rgb(size_t(3 * w * h));
         for (size_t i = 0; i < rgb.size(); ++i)
-            rgb[i] = static_cast<ILubyte>(i * 7);
+            rgb[i] = ILubyte(i * 7);
         return write(name, w, h, IL_RGB, IL_UNSIGNED_BYTE, rgb.data());
     }
-    static GLint level_param(const cTextureDesc& t, GLint level, GLenum name) {
+    // A parameter of the texture, or of one of its levels.
+    static GLint param(const cTextureDesc& t, GLenum name, GLint level = -1) {
         GLint value = -1;
         glBindTexture(t.target, t.id);
-        glGetTexLevelParameteriv(t.target, level, name, &value);
-        glBindTexture(t.target, 0);
-        return value;
-    }
-    static GLint param(const cTextureDesc& t, GLenum name) {
-        GLint value = -1;
-        glBindTexture(t.target, t.id);
-        glGetTexParameteriv(t.target, name, &value);
+        level < 0 ? glGetTexParameteriv(t.target, name, &value)
+                  : glGetTexLevelParameteriv(t.target, level, name, &value);
         glBindTexture(t.target, 0);
         return value;
     }
     static Bytes read_back(const cTextureDesc& t) {
-        Bytes rgba(static_cast<size_t>(4 * t.width * t.height));
+        Bytes rgba(size_t(4 * t.width * t.height));
         glBindTexture(t.target, t.id);
         glGetTexImage(t.target, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
         glBindTexture(t.target, 0);
@@ -121,14 +112,12 @@ TEST_F(TextureManagerTest, ChoosesTargetAndMipmapsByImageSize) {
         GLint bound = -1;
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
         EXPECT_EQ(bound, 0);
-        EXPECT_EQ(t.target, static_cast<int32_t>(c.target));
-        EXPECT_EQ(t.width, c.w);
-        EXPECT_EQ(t.height, c.h);
-        EXPECT_EQ(level_param(t, 0, GL_TEXTURE_WIDTH), c.w);
-        EXPECT_EQ(level_param(t, 0, GL_TEXTURE_INTERNAL_FORMAT), c.internal);
-        EXPECT_EQ(param(t, GL_TEXTURE_MIN_FILTER), c.min_filter);
+        EXPECT_EQ(std::vector<int>({t.target, t.width, t.height, param(t, GL_TEXTURE_WIDTH, 0),
+                                    param(t, GL_TEXTURE_INTERNAL_FORMAT, 0),
+                                    param(t, GL_TEXTURE_MIN_FILTER)}),
+                  std::vector<int>({int(c.target), c.w, c.h, c.w, c.internal, c.min_filter}));
         if (c.level1_width) {
-            EXPECT_EQ(level_param(t, 1, GL_TEXTURE_WIDTH), c.level1_width);
+            EXPECT_EQ(param(t, GL_TEXTURE_WIDTH, 1), c.level1_width);
         }
         EXPECT_EQ(read_back(t)[4], 7 * 3); // second texel's red: the picture arrived
         EXPECT_EQ(capture.err(), "");

@@ -15,18 +15,13 @@
 
 namespace {
 
-using tBeginQuery = void (*)(GLenum, GLuint);
-using tEndQuery = void (*)(GLenum);
-using tGenQueries = void (*)(GLsizei, GLuint*);
-using tGetQueryObjectuiv = void (*)(GLuint, GLenum, GLuint*);
-
 // Counts the points a piece of drawing code sends down the pipeline.
 template <class F> GLuint primitives_generated(F draw) {
-    auto gen = reinterpret_cast<tGenQueries>(SDL_GL_GetProcAddress("glGenQueries"));
-    auto begin = reinterpret_cast<tBeginQuery>(SDL_GL_GetProcAddress("glBeginQuery"));
-    auto end = reinterpret_cast<tEndQuery>(SDL_GL_GetProcAddress("glEndQuery"));
+    auto gen = reinterpret_cast<PFNGLGENQUERIESPROC>(SDL_GL_GetProcAddress("glGenQueries"));
+    auto begin = reinterpret_cast<PFNGLBEGINQUERYPROC>(SDL_GL_GetProcAddress("glBeginQuery"));
+    auto end = reinterpret_cast<PFNGLENDQUERYPROC>(SDL_GL_GetProcAddress("glEndQuery"));
     auto result =
-        reinterpret_cast<tGetQueryObjectuiv>(SDL_GL_GetProcAddress("glGetQueryObjectuiv"));
+        reinterpret_cast<PFNGLGETQUERYOBJECTUIVPROC>(SDL_GL_GetProcAddress("glGetQueryObjectuiv"));
     GLuint query = 0, count = 0;
     gen(1, &query);
     begin(GL_PRIMITIVES_GENERATED, query);

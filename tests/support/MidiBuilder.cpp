@@ -4,7 +4,7 @@
 #include "timeline/cMidiReader.h"
 #include "timeline/iMidiEvent.h"
 
-std::vector<uint8_t> vlq(uint32_t value) {
+static std::vector<uint8_t> vlq(uint32_t value) {
     std::vector<uint8_t> out{static_cast<uint8_t>(value & 0x7F)};
     while (value >>= 7)
         out.insert(out.begin(), static_cast<uint8_t>(0x80 | (value & 0x7F)));

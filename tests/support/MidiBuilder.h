@@ -20,8 +20,6 @@ public:
     std::vector<uint8_t> bytes;
 };
 
-std::vector<uint8_t> vlq(uint32_t value);
-
 // "MThd", length 6, format, the number of tracks and the division.
 std::vector<uint8_t> midi_header(int format, int tracks, int16_t division);
 // "MTrk", the track's length (or `length` if not negative), the track.

@@ -37,6 +37,8 @@ ScopedEnv::~ScopedEnv() {
         unsetenv(name_.c_str());
 }
 
+namespace {
+
 std::vector<int16_t> make_test_signal(int frames) {
     const double pi = 3.14159265358979323846;
     std::vector<int16_t> pcm(2 * static_cast<size_t>(frames));
@@ -48,6 +50,8 @@ std::vector<int16_t> make_test_signal(int frames) {
     }
     return pcm;
 }
+
+} // namespace
 
 std::string write_test_mp3(const TempDir& dir, const std::string& name, int frames) {
     const std::string path = dir.path(name);

@@ -36,11 +36,9 @@ private:
     bool had_old_;
 };
 
-// Interleaved stereo: different tones left and right under a swelling
-// envelope, so a dropped, repeated or swapped sample shows.
-std::vector<int16_t> make_test_signal(int frames);
-
-// Writes `frames` of the test signal as a LAME-encoded MP3; fails the test on error.
+// Writes `frames` of interleaved stereo as a LAME-encoded MP3, different tones left and right
+// under a swelling envelope so a dropped, repeated or swapped sample shows; fails the test on
+// error.
 std::string write_test_mp3(const TempDir& dir, const std::string& name, int frames);
 
 void write_bytes(const std::string& path, const std::string& bytes);

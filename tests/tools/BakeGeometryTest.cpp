@@ -20,20 +20,16 @@
 
 namespace {
 
-uint32_t u32_at(const std::vector<uint8_t>& bytes, size_t at) {
-    uint32_t v = 0;
-    std::memcpy(&v, bytes.data() + at, 4);
-    return v;
-}
-
 // What the demo's loader makes of the file: the container's sizes, zlib's
 // uncompress into exactly raw_size bytes, then the loader's own decoder.
 cMeshObj_data load(const cBakeMesh& mesh) {
     const std::vector<uint8_t> file = cBzObjWriter::file_bytes(mesh);
-    EXPECT_EQ(u32_at(file, 4) + 8u, file.size());
-    std::vector<uint8_t> block(u32_at(file, 0));
+    uint32_t sizes[2];
+    std::memcpy(sizes, file.data(), sizeof sizes);
+    EXPECT_EQ(sizes[1] + 8u, file.size());
+    std::vector<uint8_t> block(sizes[0]);
     uLongf length = block.size();
-    EXPECT_EQ(uncompress(block.data(), &length, file.data() + 8, u32_at(file, 4)), Z_OK);
+    EXPECT_EQ(uncompress(block.data(), &length, file.data() + 8, sizes[1]), Z_OK);
     EXPECT_EQ(length, block.size());
     cMeshObj_data data;
     std::string error;
@@ -192,14 +188,11 @@ TEST(BakeGeometryShapes, ClosedSolidsFaceOutward) {
     }
 }
 
-TEST(BakeGeometryShapes, PlaneFacesUp) {
-    const cBakeMesh m = cBakeShapes::plane(4, 2, 4, 2);
-    EXPECT_EQ(m.triangles.size(), 16u);
-    for (size_t i = 0; i < m.triangles.size(); ++i)
-        EXPECT_GT(m.face_normal(i).y, 0.999f);
-}
-
-TEST(BakeGeometryShapes, FlatShadingPutsFaceNormalsOnOwnVertices) {
+TEST(BakeGeometryShapes, PlaneFacesUpAndFlatShadingPutsFaceNormalsOnOwnVertices) {
+    const cBakeMesh plane = cBakeShapes::plane(4, 2, 4, 2);
+    EXPECT_EQ(plane.triangles.size(), 16u);
+    for (size_t i = 0; i < plane.triangles.size(); ++i)
+        EXPECT_GT(plane.face_normal(i).y, 0.999f);
     const cBakeMesh m = cBakeShapes::torus(2, 0.5, 8, 6).flat_shaded();
     ASSERT_EQ(m.vertex_count(), 3 * m.triangles.size());
     for (size_t i = 0; i < m.triangles.size(); ++i)
@@ -236,29 +229,20 @@ TEST(BakeGeometryFile, EveryShapeWithTwoGroupsReadsBack) {
     }
 }
 
-TEST(BakeGeometryFile, BareMeshReadsBackWithoutNormalsOrTexCoords) {
-    cBakeMesh mesh;
-    for (int i = 0; i < 4; ++i)
-        mesh.add_vertex({float(i), float(i * i), -1.5f});
-    mesh.add_triangle(0, 1, 2);
-    mesh.add_triangle(3, 2, 1);
-    const cMeshObj_data got = load(mesh);
-    EXPECT_EQ(got.flags, 0);
-    expect_same_mesh(got, mesh);
-    EXPECT_EQ(got.group_starts, (std::vector<int32_t>{0, 6}));
-}
-
-// Group marks sit on the first triangle of each group after the first.
-TEST(BakeGeometryFile, GroupsOfOddSizesReadBack) {
-    cBakeMesh one, two;
-    one.add_vertex({0, 0, 0}), one.add_vertex({1, 0, 0}), one.add_vertex({0, 1, 0});
+// A bare mesh keeps no normals or texture coordinates; group marks sit on the first triangle
+// of each group after the first, whatever the groups' sizes.
+TEST(BakeGeometryFile, BareGroupsOfOddSizesReadBack) {
+    cBakeMesh one, two, mesh;
+    one.add_vertex({0, 0, 0}), one.add_vertex({1, 0.5f, 0}), one.add_vertex({0, 1, -1.5f});
     one.add_triangle(0, 1, 2);
     two = one;
     two.add_triangle(2, 1, 0);
-    cBakeMesh mesh;
     for (const cBakeMesh* part : {&two, &two, &one})
         mesh.add_group(*part, material("m", ""));
-    EXPECT_EQ(load(mesh).group_starts, (std::vector<int32_t>{0, 6, 12, 15}));
+    const cMeshObj_data got = load(mesh);
+    EXPECT_EQ(got.flags, 0x10);
+    expect_same_mesh(got, mesh);
+    EXPECT_EQ(got.group_starts, (std::vector<int32_t>{0, 6, 12, 15}));
 }
 
 TEST(BakeGeometryFile, MeshesTheLoaderWouldRejectAreRefused) {
@@ -296,10 +280,9 @@ TEST(BakeGeometryFile, MeshesTheLoaderWouldRejectAreRefused) {
 }
 
 TEST(BakeGeometryFile, PartsWithOtherAttributesDoNotMix) {
-    cBakeMesh bare;
+    cBakeMesh bare, mesh;
     bare.add_vertex({0, 0, 0}), bare.add_vertex({1, 0, 0}), bare.add_vertex({0, 1, 0});
     bare.add_triangle(0, 1, 2);
-    cBakeMesh mesh;
     mesh.add_group(cBakeShapes::box({1, 1, 1}), material("a", ""));
     EXPECT_THROW(mesh.add_group(bare, material("b", "")), std::invalid_argument);
     EXPECT_EQ(mesh.group_count(), 1u); // a refused part leaves the mesh as it was

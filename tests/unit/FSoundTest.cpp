@@ -66,25 +66,15 @@ TEST_F(FSoundTest, PlaysTheWholeStreamInOrderFromItsFirstSample) {
 
 TEST_F(FSoundTest, RefusesFilesThatAreNotMpegAudio) {
     const std::string valid = read_bytes(write_test_mp3(dir, "good.mp3", 4410));
-    struct Case {
-        const char* name;
-        std::string bytes;
-        int error;
-    } cases[] = {
-        {"random.mp3", std::string(), FMOD_ERR_FILE_FORMAT},
-        {"empty.mp3", "", FMOD_ERR_FILE_FORMAT},
-        {"header.mp3", valid.substr(0, 3), FMOD_ERR_FILE_FORMAT},
-        {"cut.mp3", valid.substr(0, 500), FMOD_ERR_FILE_FORMAT},
-        {"junk-first.mp3", std::string(300, '#') + valid, FMOD_ERR_FILE_FORMAT},
-    };
-    unsigned seed = 7;
-    for (int i = 0; i < 8192; ++i)
-        cases[0].bytes += static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+    std::string random;
+    for (unsigned i = 0, seed = 7; i < 8192; ++i)
+        random += static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
     ASSERT_TRUE(init());
-    for (const Case& c : cases) {
-        write_bytes(dir.path(c.name), c.bytes);
-        EXPECT_EQ(open(dir.path(c.name)), nullptr) << c.name;
-        EXPECT_EQ(FSOUND_GetError(), c.error) << c.name;
+    for (const std::string& bytes : {random, std::string(), valid.substr(0, 3),
+                                     valid.substr(0, 500), std::string(300, '#') + valid}) {
+        write_bytes(dir.path("bad.mp3"), bytes);
+        EXPECT_EQ(open(dir.path("bad.mp3")), nullptr) << bytes.size();
+        EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_FORMAT) << bytes.size();
     }
     EXPECT_EQ(open(dir.path("missing.mp3")), nullptr);
     EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_NOTFOUND);

@@ -1,7 +1,6 @@
 #include "render/GlExtensions.h"
 #include "support/Capture.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 TEST(GlExtensions, MatchesWholeWordsOnly) {
@@ -29,7 +28,6 @@ TEST(GlExtensions, WarnsOncePerMissingOptionalExtension) {
         return capture.err();
     };
     const std::string with_ext = warnings("GL_EXT_texture_rectangle GL_ARB_multisample");
-    EXPECT_EQ(std::count(with_ext.begin(), with_ext.end(), '\n'), 10);
     EXPECT_EQ(with_ext.find("GL_ARB_multisample"), std::string::npos);
     EXPECT_NE(with_ext.find("GL_ARB_texture_rectangle not supported\n"
                             "           GL_EXT_texture_rectangle supported though\n"),
@@ -37,9 +35,4 @@ TEST(GlExtensions, WarnsOncePerMissingOptionalExtension) {
     EXPECT_NE(warnings("").find("GL_ARB_texture_rectangle not supported\n"
                                 "# WARNING: GL_EXT_texture_rectangle not supported\n"),
               std::string::npos);
-    EXPECT_EQ(warnings("GL_SGIS_texture_lod GL_SGIS_generate_mipmap GL_ARB_texture_env_add "
-                       "GL_EXT_texture_lod_bias GL_ARB_texture_float GL_ARB_texture_rectangle "
-                       "GL_ARB_multisample GL_ARB_texture_non_power_of_two "
-                       "GL_ARB_pixel_buffer_object GL_ARB_point_sprite"),
-              "");
 }
