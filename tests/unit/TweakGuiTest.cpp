@@ -1,6 +1,6 @@
 #include "support/StubScene.h"
 #include "toolkit/TweakVars.h"
-#include "toolkit/cGuiVec3Slider.h"
+#include "toolkit/cGuiSlider.h"
 #include "toolkit/cTweakGui.h"
 
 #include <gtest/gtest.h>
@@ -58,37 +58,6 @@ TEST(GuiSlider, DragFollowsThePointerClampedToTheRange) {
     thin.value = 0.5f;
     thin.handle_input(GUI_DRAG, 0.2f, 0.5f);
     EXPECT_EQ(thin.value, 0.5f); // no width, no place to point at
-}
-
-TEST(GuiSlider, AnswersQueriesAndGrabsOnlyInsideItsRectangle) {
-    cGuiSlider s = placed_slider(0, 1);
-    EXPECT_TRUE(s.handle_input(GUI_QUERY_2, 0.3f, 0.51f));
-    EXPECT_FALSE(s.handle_input(GUI_QUERY_1, 0.2f, 0.51f)); // the edge is outside
-    EXPECT_FALSE(s.handle_input(GUI_GRAB, 0.8f, 0.51f));
-    EXPECT_FALSE(s.is_active());
-    EXPECT_FALSE(s.handle_input(4, 0.3f, 0.51f));
-}
-
-TEST(GuiVec3Slider, LaysOutThreeEqualSlidersWithTwoGaps) {
-    cGuiVec3Slider v;
-    v.set_size(0.62f, 0.025f);
-    v.set_position(0.25f, 0.5f);
-    const float xs[] = {0.25f, 0.46f, 0.67f};
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_NEAR(v.slider(k).x(), xs[k], 1e-6f) << k;
-        EXPECT_FLOAT_EQ(v.slider(k).y(), 0.5f);
-        EXPECT_NEAR(v.slider(k).width(), 0.2f, 1e-6f);
-        EXPECT_FLOAT_EQ(v.slider(k).height(), 0.025f);
-    }
-    v.set_range(-1, 1);
-    EXPECT_TRUE(v.handle_input(GUI_GRAB, 0.5f, 0.51f));
-    EXPECT_TRUE(v.slider(1).is_active());
-    EXPECT_TRUE(v.is_active());
-    EXPECT_TRUE(v.handle_input(GUI_DRAG, 0.66f, 0.51f));
-    EXPECT_NEAR(v.slider(1).value, 1, 1e-5f);
-    EXPECT_EQ(v.slider(0).value, 0);
-    EXPECT_TRUE(v.handle_input(GUI_RELEASE, 0.5f, 0.51f));
-    EXPECT_FALSE(v.is_active());
 }
 
 TEST(GuiVarList, HoverGrabsButtonDragsAndOnlyTheGrabbedRowIsWritten) {
