@@ -49,7 +49,6 @@ TEST(EndSceneTest, ScriptSwitchToSceneSixShowsTheLogoOverTheWholePicture) {
     std::this_thread::sleep_for(std::chrono::seconds(3));
     const sScreenGrab screen = grab_screen();
     ASSERT_EQ(screen.height, kWindowHeight) << "run under xvfb-run -s \"-screen 0 1024x768x24\"";
-    save_grab_png(screen, ::testing::TempDir() + "end_scene_screen.png");
     EXPECT_EQ(demo.wait_exit(30), 0) << demo.err(); // the script's quit event
 
     const std::vector<uint8_t> logo = decoded_logo();

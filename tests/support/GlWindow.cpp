@@ -6,7 +6,6 @@
 #include "support/Capture.h"
 
 #include <filesystem>
-
 #include <vector>
 
 void cGlWindow::SetUp() {
@@ -53,8 +52,6 @@ void cGlWindow::flat_projection() {
 }
 
 void cGlWindow::save_window(const std::string& file) {
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
     const int w = 1024, h = 768;
     std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
     glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());

@@ -55,19 +55,13 @@ std::vector<uint8_t> midi_header(int format, int tracks, int16_t division) {
     return out;
 }
 
-std::vector<uint8_t> midi_chunk(const cMidiTrack& track, int64_t length) {
-    std::vector<uint8_t> out{'M', 'T', 'r', 'k'};
-    put32(out, static_cast<uint32_t>(length < 0 ? track.bytes.size() : length));
-    out.insert(out.end(), track.bytes.begin(), track.bytes.end());
-    return out;
-}
-
 std::vector<uint8_t> midi_file(int format, int16_t division,
                                const std::vector<cMidiTrack>& tracks) {
     std::vector<uint8_t> out = midi_header(format, static_cast<int>(tracks.size()), division);
     for (const cMidiTrack& track : tracks) {
-        const std::vector<uint8_t> chunk = midi_chunk(track);
-        out.insert(out.end(), chunk.begin(), chunk.end());
+        out.insert(out.end(), {'M', 'T', 'r', 'k'});
+        put32(out, static_cast<uint32_t>(track.bytes.size()));
+        out.insert(out.end(), track.bytes.begin(), track.bytes.end());
     }
     return out;
 }

@@ -1,6 +1,6 @@
 // Writes Standard MIDI Files byte by byte for the reader's tests: a header,
-// then tracks built from delta times and raw event bytes, with chunk
-// lengths that are right unless a test sets them wrong on purpose.
+// then tracks built from delta times and raw event bytes; a test breaks the
+// result on purpose where it needs to.
 #pragma once
 
 #include <cstdint>
@@ -22,9 +22,7 @@ public:
 
 // "MThd", length 6, format, the number of tracks and the division.
 std::vector<uint8_t> midi_header(int format, int tracks, int16_t division);
-// "MTrk", the track's length (or `length` if not negative), the track.
-std::vector<uint8_t> midi_chunk(const cMidiTrack& track, int64_t length = -1);
-// A whole file from a header and tracks.
+// A whole file from a header and tracks, each as "MTrk", its length, its bytes.
 std::vector<uint8_t> midi_file(int format, int16_t division, const std::vector<cMidiTrack>& tracks);
 
 // What the demo's reader makes of a file: its MIDI events as

@@ -1,6 +1,5 @@
 #include "support/ScreenGrab.h"
 
-#include <IL/il.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -8,12 +7,7 @@ namespace {
 
 // The position of a channel's lowest bit in a pixel mask, e.g. 16 for 0xff0000.
 int shift_of(unsigned long mask) {
-    int shift = 0;
-    while (mask && !(mask & 1)) {
-        mask >>= 1;
-        ++shift;
-    }
-    return shift;
+    return mask ? __builtin_ctzl(mask) : 0;
 }
 
 } // namespace
@@ -44,17 +38,4 @@ sScreenGrab grab_screen() {
     }
     XCloseDisplay(display);
     return grab;
-}
-
-void save_grab_png(const sScreenGrab& grab, const std::string& file) {
-    ilInit();
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    ilTexImage(ILuint(grab.width), ILuint(grab.height), 1, 3, IL_RGB, IL_UNSIGNED_BYTE,
-               const_cast<uint8_t*>(grab.rgb.data()));
-    ilRegisterOrigin(IL_ORIGIN_UPPER_LEFT);
-    ilEnable(IL_FILE_OVERWRITE);
-    ilSave(IL_PNG, file.c_str());
-    ilDeleteImages(1, &image);
 }

@@ -1,10 +1,10 @@
 // What the X display the tests run on shows, read back as the user would see it: the whole
-// root window as RGB rows from the top, and a way to write such a picture out as a PNG for
-// a person to look at.
+// root window as RGB rows from the top, for comparing with the picture the demo must
+// show.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 struct sScreenGrab {
@@ -16,4 +16,3 @@ struct sScreenGrab {
 };
 
 sScreenGrab grab_screen();
-void save_grab_png(const sScreenGrab& grab, const std::string& file);

@@ -8,21 +8,14 @@
 
 namespace {
 
-bool has_title(Display* display, Window window, const std::string& title) {
+Window search(Display* display, Window window, const std::string& title) {
     char* name = nullptr;
-    const bool match = XFetchName(display, window, &name) && name && title == name;
+    const bool titled = XFetchName(display, window, &name) && name && title == name;
     if (name)
         XFree(name);
-    return match;
-}
-
-bool viewable(Display* display, Window window) {
     XWindowAttributes attributes;
-    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
-}
-
-Window search(Display* display, Window window, const std::string& title) {
-    if (has_title(display, window, title) && viewable(display, window))
+    if (titled && XGetWindowAttributes(display, window, &attributes) &&
+        attributes.map_state == IsViewable)
         return window;
     Window root, parent, *children = nullptr;
     unsigned count = 0;

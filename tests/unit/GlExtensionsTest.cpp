@@ -1,5 +1,4 @@
 #include "render/GlExtensions.h"
-#include "support/Capture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,21 +17,4 @@ TEST(GlExtensions, MatchesWholeWordsOnly) {
     for (const auto& c : cases)
         EXPECT_EQ(extension_present(c.list, "GL_ARB_multitexture"), c.present) << c.list;
     EXPECT_FALSE(extension_present("GL_A GL_B", ""));
-}
-
-// Each missing optional extension is one warning; a missing ARB rectangle names the EXT one.
-TEST(GlExtensions, WarnsOncePerMissingOptionalExtension) {
-    const auto warnings = [](const std::string& extensions) {
-        cCapture capture;
-        report_optional_extensions(extensions);
-        return capture.err();
-    };
-    const std::string with_ext = warnings("GL_EXT_texture_rectangle GL_ARB_multisample");
-    EXPECT_EQ(with_ext.find("GL_ARB_multisample"), std::string::npos);
-    EXPECT_NE(with_ext.find("GL_ARB_texture_rectangle not supported\n"
-                            "           GL_EXT_texture_rectangle supported though\n"),
-              std::string::npos);
-    EXPECT_NE(warnings("").find("GL_ARB_texture_rectangle not supported\n"
-                                "# WARNING: GL_EXT_texture_rectangle not supported\n"),
-              std::string::npos);
 }

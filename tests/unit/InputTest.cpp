@@ -32,10 +32,6 @@ TEST(Input, HeldKeysAreASetOfLowerCaseCodes) {
     EXPECT_EQ(input.pressed_keys, (std::set<int>{'a', 'b'}));
     input.apply(key(SDL_KEYUP, SDLK_a), 1024, 768);
     EXPECT_EQ(input.pressed_keys, (std::set<int>{'b'}));
-    EXPECT_FALSE(input.apply(key(SDL_KEYDOWN, SDLK_ESCAPE), 1024, 768));
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    EXPECT_FALSE(input.apply(quit, 1024, 768));
 }
 
 TEST(Input, MouseIsNormalisedFromTheBottomLeftAndWheelFlagsStick) {
@@ -81,9 +77,4 @@ TEST(Input, KeyHandlingTogglesDumpsOncePerPressAndQuits) {
     EXPECT_EQ(capture.err(), dump);
     input.pressed_keys.insert('q');
     EXPECT_FALSE(handle_keys(input, demo, time));
-}
-
-TEST(Demo, OnlyOneMayExist) {
-    cDemo first;
-    EXPECT_THROW(cDemo second, std::runtime_error);
 }

@@ -1,4 +1,3 @@
-#include "support/Capture.h"
 #include "support/MidiBuilder.h"
 #include "timeline/cMidiReader.h"
 
@@ -27,7 +26,6 @@ TEST(MidiReader, KeepsChannelOneNotesAndControllersOnly) {
                                  "500:0:cc:74:10", "500:0:cc:72:34"}));
     EXPECT_EQ(r.controllers, (std::vector<int>{72, 74}));
     EXPECT_EQ(r.names, (Strings{"kick"}));
-    EXPECT_EQ(r.out, "# mid: Num tracks: 1\n# mid: Reading tracks from MIDI file...\n");
     EXPECT_EQ(r.err, "");
 }
 
@@ -51,15 +49,6 @@ TEST(MidiReader, TheLastTempoReadConvertsEveryTrack) {
     EXPECT_NE(r.out.find("# mid: bpm: 60.000000\n# mid: bpm: 240.000000\n"), std::string::npos);
 }
 
-TEST(MidiReader, TimeCodeDivisionHasFixedTicksAndNoBeats) {
-    cMidiTrack track;
-    track.tempo(0, 1000000).event(250, {0x90, 60, 1}).end();
-    // 25 frames per second, 40 ticks per frame: one tick per millisecond.
-    const sMidiRead r = read_midi(midi_file(0, static_cast<int16_t>(0xE728), {track}));
-    EXPECT_EQ(r.events, (Strings{"250:0:on:60:1"}));
-    EXPECT_TRUE(r.beats.empty());
-}
-
 TEST(MidiReader, NamesOfAnyLengthAndTempoZeroAreSafe) {
     cMidiTrack track;
     const std::string long_name(200, 'n');
@@ -81,14 +70,11 @@ TEST(MidiReader, BrokenTracksEndWithAWarningAndKeepWhatWasRead) {
         {"delta time", cMidiTrack(good).raw({0x81, 0x80}), "broken delta time", 1},
         {"long delta", cMidiTrack(good).raw({0xFF, 0xFF, 0xFF, 0xFF, 0x7F}), "broken delta time",
          1},
-        {"no event", cMidiTrack(good).raw({0x00}), "event cut short", 1},
         {"channel data", cMidiTrack(good).raw({0x00, 0x90, 0x3C}), "channel message cut short", 1},
         {"meta length", cMidiTrack(good).raw({0x00, 0xFF, 0x03, 0x20, 'a'}),
          "length beyond the end of the track", 1},
-        {"meta type", cMidiTrack(good).raw({0x00, 0xFF}), "meta event cut short", 1},
         {"sysex length", cMidiTrack(good).raw({0x00, 0xF0, 0x8F, 0xFF, 0xFF, 0x7F}),
          "length beyond the end of the track", 1},
-        {"realtime byte", cMidiTrack(good).raw({0x00, 0xF8}), "unknown status byte", 1},
         {"no status", cMidiTrack().raw({0x00, 0x3C, 0x40}), "data byte without a status", 0},
         {"empty", cMidiTrack(), "no data", 0},
     };
@@ -100,54 +86,27 @@ TEST(MidiReader, BrokenTracksEndWithAWarningAndKeepWhatWasRead) {
     }
 }
 
-TEST(MidiReader, ChunksReachingPastTheFileAreCut) {
-    cMidiTrack track;
-    track.event(0, {0x90, 60, 1}).event(0, {0x80, 60, 0});
-    std::vector<uint8_t> file = midi_header(0, 1, 480);
-    const std::vector<uint8_t> chunk = midi_chunk(track, 1000000); // longer than the file
-    file.insert(file.end(), chunk.begin(), chunk.end());
+TEST(MidiReader, AChunkReachingPastTheFileIsCut) {
+    std::vector<uint8_t> file = midi_file(0, 480, {cMidiTrack().event(0, {0x90, 60, 1})});
+    file[14 + 5] = 0x10; // the track's length: a megabyte more than the file holds
     const sMidiRead r = read_midi(file);
-    EXPECT_EQ(r.events.size(), 2u);
+    EXPECT_EQ(r.events.size(), 1u);
     EXPECT_NE(r.err.find("chunk length beyond the end of the file"), std::string::npos);
-    std::vector<uint8_t> cut = midi_header(0, 2, 480);
-    const std::vector<uint8_t> whole = midi_chunk(track);
-    cut.insert(cut.end(), whole.begin(), whole.end());
-    cut.insert(cut.end(), {'M', 'T', 'r'}); // a second chunk header cut short
-    const sMidiRead r2 = read_midi(cut);
-    EXPECT_EQ(r2.events.size(), 2u);
-    EXPECT_NE(r2.err.find("# mid: track 1: chunk header cut short"), std::string::npos);
 }
 
 TEST(MidiReader, FilesThatAreNotMidiEndTheProgram) {
     const cMidiTrack track = cMidiTrack().end();
     std::vector<uint8_t> bad_track = midi_file(0, 480, {track, track});
     bad_track[14 + 8 + 4 + 3] = 'X'; // the second chunk's magic
-    const struct {
-        const char* what;
-        std::vector<uint8_t> file;
-        const char* message;
-    } cases[] = {
-        {"magic",
-         {'R', 'I', 'F', 'F', 0, 0, 0, 6, 0, 0, 0, 1, 1, 0xE0},
-         "This is not a valid MIDI file!"},
-        {"short", {'M', 'T', 'h', 'd', 0, 0}, "This is not a valid MIDI file!"},
-        {"division 0", midi_file(0, 0, {track}), "Illegal SMPTE frame code"},
-        {"frame code", midi_file(0, static_cast<int16_t>(0xE428), {track}),
-         "Illegal SMPTE frame code"},
-        {"track magic", bad_track, "Track 2/2 is invalid!"},
-    };
-    for (const auto& c : cases) {
+    const std::vector<uint8_t> cases[] = {
+        {'M', 'T', 'h', 'd', 0, 0},
+        midi_file(0, 0, {track}),                            // short; division 0
+        midi_file(0, static_cast<int16_t>(0xE428), {track}), // a frame code of 28
+        bad_track};
+    for (const auto& file : cases) {
         cEventQueue queue;
-        EXPECT_EXIT(cMidiReader::read_bytes(c.file, queue), ::testing::ExitedWithCode(1),
-                    std::string("# mid FATAL ERROR: ") + c.message)
-            << c.what;
+        EXPECT_EXIT(cMidiReader::read_bytes(file, queue), ::testing::ExitedWithCode(1),
+                    "# mid FATAL ERROR: ")
+            << file.size();
     }
-}
-
-TEST(MidiReader, AMissingFileLeavesTheQueueAlone) {
-    cEventQueue queue;
-    cCapture capture;
-    cMidiReader::read_into_queue("/no/such/tune.mid", queue);
-    EXPECT_EQ(queue.size(), 0u);
-    EXPECT_EQ(capture.err(), "# mid: Unable to open file '/no/such/tune.mid'!\n");
 }

@@ -51,14 +51,11 @@ protected:
     cResourcePath paths_;
 };
 
-TEST_F(ResourcePathTest, KeepsDirectoriesInOrderWithOneTrailingSlash) {
+TEST_F(ResourcePathTest, FindsTheFileNamePartInTheFirstDirectoryThatHoldsIt) {
     paths_.push_searchpath("../data/./music/../models");
     EXPECT_EQ(paths_.searchpaths(),
               (std::vector<std::string>{"../data/models/a/", "../data/models/b/", "../data/music/",
                                         "../data/models/"}));
-}
-
-TEST_F(ResourcePathTest, FindsTheFileNamePartInTheFirstDirectoryThatHoldsIt) {
     touch("data/models/b/knob.bzobj");
     EXPECT_EQ(paths_.get_fullpath("knob.bzobj"), "../data/models/b/knob.bzobj");
     touch("data/models/a/knob.bzobj");
@@ -78,12 +75,11 @@ TEST_F(ResourcePathTest, ANameOpenableFromTheWorkingDirectoryWinsAndIsMadeAbsolu
     EXPECT_EQ(capture.err(), "");
 }
 
-TEST_F(ResourcePathTest, ReportsAPathTooLongToKeep) {
+TEST_F(ResourcePathTest, APathTooLongIsReportedAndKept) {
     cCapture capture;
     const std::string longer(300, 'x');
     paths_.push_searchpath(longer);
-    EXPECT_EQ(capture.err().rfind(
-                  "fatal - oops in cResourcePath::push_searchpath on path \"" + longer + "\": ", 0),
-              0u);
-    EXPECT_EQ(paths_.searchpaths().back(), longer + "/"); // reported, still kept
+    EXPECT_NE(capture.err().find("fatal - oops in cResourcePath::push_searchpath"),
+              std::string::npos);
+    EXPECT_EQ(paths_.searchpaths().back(), longer + "/");
 }
