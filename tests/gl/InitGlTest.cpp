@@ -57,20 +57,3 @@ TEST_F(InitGlTest, SetsTheFixedStateTheScenesRelyOn) {
     EXPECT_EQ(colour_control, GL_SEPARATE_SPECULAR_COLOR);
     EXPECT_FALSE(check_gl_error("after init_gl"));
 }
-
-TEST_F(InitGlTest, ErrorReportsNameTheContextAndDrainTheImageLibrary) {
-    open(false);
-    cCapture capture;
-    glEnable(0xFFFF);
-    EXPECT_TRUE(check_gl_error(""));
-    glEnable(0xFFFF);
-    EXPECT_TRUE(check_gl_error("loader"));
-    EXPECT_FALSE(check_gl_error("loader"));
-    EXPECT_EQ(capture.err(), "## ERROR: OpenGL : invalid enumerant\n"
-                             "## ERROR: OpenGL  loader: invalid enumerant\n");
-    init_image_library();
-    ilLoadImage("/no/such/image.png");
-    EXPECT_TRUE(check_il_error());
-    EXPECT_FALSE(check_il_error());
-    EXPECT_NE(capture.err().find("## ERROR: OpenIL Error "), std::string::npos);
-}

@@ -4,7 +4,6 @@
 #include "render/GlExtensions.h"
 #include "render/cShaderManager_CG.h"
 #include "support/BzObjBlock.h"
-#include "support/Capture.h"
 #include "support/GlWindow.h"
 #include "support/TestAudio.h"
 
@@ -51,12 +50,6 @@ protected:
         flat_projection();
         mesh.draw();
     }
-    // The morph's shader, and squares right and left of the centre.
-    void morph_files() {
-        start_shaders();
-        write_bzobj(dir_.path("right.bzobj"), square(0, 1));
-        write_bzobj(dir_.path("left.bzobj"), square(-1, 0));
-    }
     static bool lit(int x, int y) {
         const auto p = pixel(x, y);
         return p[0] + p[1] + p[2] > 60;
@@ -94,62 +87,23 @@ TEST_F(MeshTest, WithoutMaterialsOneDrawUsesTheCallersMaterial) {
     EXPECT_EQ(pixel(20, 600), kBlue);
 }
 
-TEST_F(MeshTest, AnUnknownBufferKindEndsTheProgram) {
-    auto mesh = load(two_colour_square());
-    EXPECT_EXIT(mesh->get_vbo(4), ::testing::ExitedWithCode(255), "Unknown vbo\\. Exiting");
-}
-
-TEST_F(MeshTest, RefilledBuffersAreDynamicAndWrittenThroughAMapping) {
-    cVBO vbo(3);
-    vbo.size_for_refill(2);
-    auto* data = static_cast<float*>(vbo.map_for_writing());
-    ASSERT_NE(data, nullptr);
-    for (int i = 0; i < 6; ++i)
-        data[i] = static_cast<float>(i);
-    vbo.unmap();
-    // Read back through entry points the demo itself never needs.
-    auto get_data = reinterpret_cast<PFNGLGETBUFFERSUBDATAARBPROC>(
-        SDL_GL_GetProcAddress("glGetBufferSubDataARB"));
-    auto get_parameter = reinterpret_cast<PFNGLGETBUFFERPARAMETERIVARBPROC>(
-        SDL_GL_GetProcAddress("glGetBufferParameterivARB"));
-    float back[6] = {};
-    vbo.bind();
-    get_data(GL_ARRAY_BUFFER, 0, sizeof back, back);
-    EXPECT_FLOAT_EQ(back[5], 5.0f);
-    GLint usage = 0;
-    get_parameter(GL_ARRAY_BUFFER, GL_BUFFER_USAGE, &usage);
-    EXPECT_EQ(usage, GL_DYNAMIC_DRAW);
-    ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
-}
-
 TEST_F(MeshTest, MorphWeightMovesTheBaseShapeOntoTheTarget) {
-    morph_files();
+    start_shaders();
+    write_bzobj(dir_.path("right.bzobj"), square(0, 1));
+    write_bzobj(dir_.path("left.bzobj"), square(-1, 0));
     glEnable(GL_LIGHT0);
     cMeshMorph morph;
     morph.load("right.bzobj", "left.bzobj");
     morph.upload(true);
-    morph.set_weight(0.0f);
-    draw(morph);
-    EXPECT_TRUE(lit(900, 320));
-    EXPECT_FALSE(lit(100, 320));
-    morph.set_weight(1.0f);
-    draw(morph);
-    EXPECT_FALSE(lit(900, 320));
-    EXPECT_TRUE(lit(100, 320));
-    morph.set_weight(0.5f); // halfway: the square spans -0.5..0.5
-    draw(morph);
+    // Lit left and right; halfway the square spans -0.5..0.5 and lights the middle alone.
+    for (const auto& [weight, left, right] :
+         {std::tuple(0.0f, false, true), std::tuple(1.0f, true, false),
+          std::tuple(0.5f, false, false)}) {
+        morph.set_weight(weight);
+        draw(morph);
+        EXPECT_EQ(lit(100, 320), left) << weight;
+        EXPECT_EQ(lit(900, 320), right) << weight;
+    }
     EXPECT_TRUE(lit(512, 320));
-    EXPECT_FALSE(lit(100, 320));
-    EXPECT_FALSE(lit(900, 320));
     EXPECT_EQ(shader_manager().current(), "null_shader"); // the shader stack is restored
-}
-
-TEST_F(MeshTest, MorphLoadedAgainKeepsTheFirstShader) {
-    morph_files();
-    cMeshMorph morph;
-    morph.load("right.bzobj", "left.bzobj");
-    cCapture capture;
-    morph.load("left.bzobj", "right.bzobj");
-    EXPECT_EQ(capture.err(), "# warning: shader \"morph_shader\" already exists! Skipping...\n");
-    EXPECT_EQ(morph.base()->positions[0], -1.0f);
 }

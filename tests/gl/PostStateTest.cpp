@@ -1,6 +1,6 @@
 // Every effect and screen helper returns the GL state it found: the bound shader (so effects
-// nest), blend factors and enable, depth write mask, both matrices, the active unit, the
-// framebuffer and viewport, and every pooled temporary back in the pool.
+// nest), blend factors and enable, depth write mask, both matrices, the active unit and its 1D
+// texture, the framebuffer and viewport, and every pooled temporary back in the pool.
 #include "ShaderFixture.h"
 
 #include "render/ScreenHelpers.h"
@@ -13,10 +13,10 @@ namespace {
 // The GL state an effect must hand back, each query with up to 16 values.
 std::vector<std::pair<GLenum, std::array<GLfloat, 16>>> gl_state() {
     std::vector<std::pair<GLenum, std::array<GLfloat, 16>>> state;
-    for (GLenum e :
-         {GL_CURRENT_PROGRAM, GL_BLEND_SRC, GL_BLEND_DST, GL_ACTIVE_TEXTURE,
-          GL_FRAMEBUFFER_BINDING_EXT, GL_MATRIX_MODE, GL_VIEWPORT, GL_BLEND, GL_DEPTH_WRITEMASK,
-          GL_DEPTH_TEST, GL_PROJECTION_MATRIX, GL_MODELVIEW_MATRIX}) {
+    for (GLenum e : {GL_CURRENT_PROGRAM, GL_BLEND_SRC, GL_BLEND_DST, GL_ACTIVE_TEXTURE,
+                     GL_FRAMEBUFFER_BINDING_EXT, GL_MATRIX_MODE, GL_VIEWPORT, GL_BLEND,
+                     GL_DEPTH_WRITEMASK, GL_DEPTH_TEST, GL_PROJECTION_MATRIX, GL_MODELVIEW_MATRIX,
+                     GL_TEXTURE_1D, GL_TEXTURE_BINDING_1D}) {
         state.push_back({e, {}});
         glGetFloatv(e, state.back().second.data());
     }
@@ -57,32 +57,32 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
     const cTextureDesc mask{GL_TEXTURE_2D,
                             GLint(texture(GL_TEXTURE_2D, 1, 1, {255, 255, 255, 255})), 1, 1};
     const cTextureDesc rect{GL_TEXTURE_RECTANGLE_ARB, GLint(a->texture()), kViewWidth, kViewHeight};
-    const cGlowParams glow_params{5, 0.5f, 0.7f};
+    const cTextureDesc line{GL_TEXTURE_1D, GLint(texture(GL_TEXTURE_1D, 4, 1, tPixels(16))), 4, 1};
+    const cHsbParams turn{40, 10, 5};
+    const cGlowParams layers{5, 0.5f, 0.7f};
     const struct {
         const char* name;
         std::function<void()> run;
     } cases[] = {
         {"levels", [&] { levels(*a, 10, 240, 1.2f, 5, 250); }},
-        {"hsb",
-         [&] {
-             hsb(cHsbParams{40, 10, 5}, *a);
-         }},
+        {"hsb", [&] { hsb(turn, *a); }},
         {"blur", [&] { blur(*a, *b); }},
         {"blur in place", [&] { blur(*half, *half); }},
         {"combine spill", [&] { combine(*a, *b, COMBINE_SPILL); }},
         {"combine dodge", [&] { combine(*a, *b, COMBINE_DODGE); }},
-        {"combine other", [&] { combine(*a, *b, 0); }},
         {"spill", [&] { spill(*a, *half, cut_levels(), RTT_HALF); }},
         {"spill_into", [&] { spill_into(RTT_HALF, *a, cut_levels(), *b); }},
         {"spill_half", [&] { spill_half(cut_levels(), *a); }},
-        {"glow_layers", [&] { glow_layers(*a, glow_params); }},
-        {"glow", [&] { glow(*b, *a, glow_params); }},
+        {"glow_layers", [&] { glow_layers(*a, layers); }},
+        {"glow", [&] { glow(*b, *a, layers); }},
         {"color_correction", [&] { correction.apply(*a); }},
         {"row_resample", [&] { row_resample(*a, *b); }},
         {"ortho", [] { begin_ortho(), quad_unit(), end_ortho(); }},
         {"nested ortho", [] { begin_ortho_white(), begin_ortho(), end_ortho(), end_ortho(); }},
         {"quad_texel", [] { quad_texel(4, 4); }},
         {"draw_texture", [&] { draw_texture(rect); }},
+        {"draw_texture 1D", [&] { draw_texture(line); }},
+        {"draw_texture not loaded", [] { draw_texture(cTextureDesc{}); }},
         {"draw_target", [&] { draw_target(*a); }},
         {"draw_partial", [&] { draw_partial(*a, 4, 16); }},
         {"quad_two_units", [&] { quad_two_units(*a, *half); }},

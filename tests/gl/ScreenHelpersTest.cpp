@@ -1,6 +1,6 @@
 // The screen helpers' pictures: a texture covers the whole view whatever its size and target,
-// texel (0, 0) at the lower left; a 1D texture draws nothing. The end scene built on them is
-// checked texel for texel on the real demo's screen (e2e/EndSceneTest).
+// texel (0, 0) at the lower left. The end scene built on them is checked texel for texel on the
+// real demo's screen (e2e/EndSceneTest); the state they hand back in PostStateTest.
 #include "ShaderFixture.h"
 
 #include "render/ScreenHelpers.h"
@@ -17,20 +17,7 @@ tPixels corners(int width, int height) {
     });
 }
 
-class ScreenHelpersTest : public cShaderFixture {
-protected:
-    static tPixels drawn(const cTextureDesc& texture) {
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        begin_ortho_white();
-        draw_texture(texture);
-        end_ortho();
-        return read_view();
-    }
-    static std::vector<int> rgb_at(const tPixels& p, int x, int y) {
-        return {at(p, x, y, 0), at(p, x, y, 1), at(p, x, y, 2)};
-    }
-};
+using ScreenHelpersTest = cShaderFixture;
 
 } // namespace
 
@@ -45,22 +32,17 @@ TEST_F(ScreenHelpersTest, TexturesCoverTheWholeViewWithTexelZeroAtTheLowerLeft) 
         glTexParameteri(c.target, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(c.target, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glBindTexture(c.target, 0);
-        const tPixels out = drawn(cTextureDesc{GLint(c.target), GLint(name), c.width, c.height});
-        EXPECT_EQ(rgb_at(out, 0, 0), (std::vector<int>{255, 0, 0})) << c.width;
-        EXPECT_EQ(rgb_at(out, kViewWidth - 1, 0), (std::vector<int>{0, 255, 0})) << c.width;
-        EXPECT_EQ(rgb_at(out, 0, kViewHeight - 1), (std::vector<int>{0, 0, 255})) << c.width;
-        EXPECT_EQ(rgb_at(out, kViewWidth - 1, kViewHeight - 1), (std::vector<int>{255, 255, 0}));
+        glClear(GL_COLOR_BUFFER_BIT);
+        begin_ortho_white();
+        draw_texture(cTextureDesc{GLint(c.target), GLint(name), c.width, c.height});
+        end_ortho();
+        const tPixels out = read_view();
+        const auto rgb_at = [&](int x, int y) {
+            return std::vector<int>{at(out, x, y, 0), at(out, x, y, 1), at(out, x, y, 2)};
+        };
+        EXPECT_EQ(rgb_at(0, 0), (std::vector<int>{255, 0, 0})) << c.width;
+        EXPECT_EQ(rgb_at(kViewWidth - 1, 0), (std::vector<int>{0, 255, 0})) << c.width;
+        EXPECT_EQ(rgb_at(0, kViewHeight - 1), (std::vector<int>{0, 0, 255})) << c.width;
+        EXPECT_EQ(rgb_at(kViewWidth - 1, kViewHeight - 1), (std::vector<int>{255, 255, 0}));
     }
-}
-
-TEST_F(ScreenHelpersTest, OneDimensionalTextureDrawsNothingAndIsPutAway) {
-    const GLuint name = texture(GL_TEXTURE_1D, 4, 1, corners(4, 1));
-    const tPixels out = drawn(cTextureDesc{GL_TEXTURE_1D, GLint(name), 4, 1});
-    EXPECT_EQ(rgb_at(out, 512, 320), (std::vector<int>{0, 0, 0}));
-    GLint bound = -1;
-    glGetIntegerv(GL_TEXTURE_BINDING_1D, &bound);
-    EXPECT_EQ(bound, 0);
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_1D));
-    drawn(cTextureDesc{}); // a failed load draws nothing and raises no GL error
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }

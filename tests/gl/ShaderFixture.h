@@ -48,7 +48,7 @@ class cShaderFixture : public cGlWindow {
 protected:
     void SetUp() override {
         cGlWindow::SetUp();
-        startup_out_ = start_shaders();
+        start_shaders();
         register_search_paths();
     }
     void TearDown() override {
@@ -85,42 +85,6 @@ protected:
         ext::glActiveTexture(GL_TEXTURE0);
         return name; // released with the context
     }
-    static void on_unit(int unit, GLenum target, GLuint name) {
-        ext::glActiveTexture(GL_TEXTURE0 + unit);
-        glBindTexture(target, name);
-        ext::glActiveTexture(GL_TEXTURE0);
-    }
-    // A rectangle texture on unit `unit`.
-    static void rect_on(int unit, int width, int height, const tPixels& rgba) {
-        on_unit(unit, GL_TEXTURE_RECTANGLE_ARB,
-                texture(GL_TEXTURE_RECTANGLE_ARB, width, height, rgba));
-    }
-
-    // One quad over a width x height viewport, unit 0 spanning (s0, t0) texels and unit 1
-    // (s1, t1), over black; no depth test, blending (alpha, one minus alpha) only when asked.
-    static tPixels draw(int width, int height, float s0, float t0, float s1 = 1, float t1 = 1,
-                        bool blend = false) {
-        glViewport(0, 0, width, height);
-        blend ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glDisable(GL_DEPTH_TEST);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glOrtho(0, 1, 0, 1, -1, 1);
-        glColor4f(1, 1, 1, 1);
-        glBegin(GL_QUADS);
-        for (const auto& c : {std::pair(0, 0), std::pair(1, 0), std::pair(1, 1), std::pair(0, 1)}) {
-            ext::glMultiTexCoord2fARB(GL_TEXTURE0, c.first * s0, c.second * t0);
-            ext::glMultiTexCoord2fARB(GL_TEXTURE1, c.first * s1, c.second * t1);
-            glVertex2f(c.first, c.second);
-        }
-        glEnd();
-        return read_view();
-    }
 
     // A render target holding the picture f.
     static std::unique_ptr<cRenderTarget_fbo> target(int width, int height, const tPicture& f) {
@@ -156,6 +120,4 @@ protected:
     static int at(const tPixels& p, int x, int y, int c = 0, int width = kViewWidth) {
         return p[(size_t(y) * width + x) * 4 + c];
     }
-
-    std::string startup_out_; // what the shader manager printed when it started
 };
