@@ -113,39 +113,6 @@ int32_t nth(const std::vector<int32_t>& times, size_t n) {
 
 } // namespace
 
-TEST_F(TuneTimeline, TracksKeepTheirNamesAndPlaces) {
-    const std::vector<std::string> expected = {"pulse55",  "kick",  "bass",       "hat",   "clap",
-                                               "open hat", "riser", "impact",     "snare", "stabs",
-                                               "crash",    "pad",   "percussion", "arp",   "lead",
-                                               "shaker",   "pluck", "accents"};
-    EXPECT_EQ(queue_->track_names, expected);
-    EXPECT_EQ(queue_->controllers, std::vector<int>{72});
-}
-
-// What each scene hears between its switch and the next one.
-TEST_F(TuneTimeline, EverySectionHearsItsCounts) {
-    const struct {
-        int scene, kicks, beats, impacts, crashes, accents, lights;
-    } expected[] = {
-        {kAttractor, 0, 16, 0, 0, 4, 0},  {kFlare, 42, 80, 1, 2, 8, 0},
-        {kAttractor, 48, 48, 0, 1, 0, 0}, {kSprutte, 116, 128, 2, 3, 0, 32},
-        {kScrub, 88, 96, 1, 23, 38, 0},   {kRoom, 64, 64, 0, 16, 0, 0},
-        {kSun, 80, 80, 0, 2, 32, 80},     {kEnd, 9, 23, 1, 2, 0, 0},
-    };
-    ASSERT_EQ(visits_.size(), std::size(expected));
-    for (size_t i = 0; i < visits_.size(); ++i) {
-        const Visit& v = visits_[i];
-        SCOPED_TRACE("section " + std::to_string(i) + ", scene " + std::to_string(v.scene));
-        EXPECT_EQ(v.scene, expected[i].scene);
-        EXPECT_EQ(v.note_ons(1).size(), size_t(expected[i].kicks));
-        EXPECT_EQ(v.beats(), expected[i].beats);
-        EXPECT_EQ(v.note_ons(7).size(), size_t(expected[i].impacts));
-        EXPECT_EQ(v.note_ons(10).size(), size_t(expected[i].crashes));
-        EXPECT_EQ(v.note_ons(17).size(), size_t(expected[i].accents));
-        EXPECT_EQ(v.controls(72).size(), size_t(expected[i].lights));
-    }
-}
-
 // Every switch lies a hair before a downbeat, so the kick and the beat on it
 // reach the new scene; the music ends just before the quit.
 TEST_F(TuneTimeline, ScenesSwitchJustBeforeADownbeat) {
