@@ -1,6 +1,6 @@
 // The music module: composes the demo's tune, writes its notes as
-// music/pulse55.mid, renders and masters them, prints the levels per section
-// and writes the audio as music/pulse55.mp3 (44.1 kHz stereo, 192 kbit/s).
+// music/pulse55.mid, renders and masters them, writes the audio as
+// music/pulse55.mp3 (44.1 kHz stereo, 192 kbit/s) and prints how it measures.
 #pragma once
 
 #include "BakeModule.h"
@@ -21,5 +21,4 @@ private:
     static MasterSettings master_settings();
     static bake::Mp3Settings mp3_settings();
     static void write_midi(const std::string& data_dir, const Score& score);
-    static void print_levels(const Score& score, const StereoBuffer& audio);
 };

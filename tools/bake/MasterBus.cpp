@@ -1,18 +1,25 @@
 #include "MasterBus.h"
 
+#include "Biquad.h"
+#include "LoudnessMeter.h"
+
 #include <algorithm>
 #include <cmath>
 
 void cMasterBus::process(StereoBuffer& mix) const {
     remove_dc(mix.left);
     remove_dc(mix.right);
-    scale(mix, settings_.drive_peak);
+    shelve(mix);
+    const float p = peak(mix);
+    if (p <= 0.0f)
+        return;
+    scale(mix, settings_.drive_peak / p);
     for (size_t i = 0; i < mix.frames(); ++i) {
         mix.left[i] = soft_clip(mix.left[i]);
         mix.right[i] = soft_clip(mix.right[i]);
     }
     fade_out(mix);
-    scale(mix, settings_.ceiling);
+    set_loudness(mix);
 }
 
 // A one-pole high-pass at about 10 Hz: the kick's decaying sweep is not
@@ -45,14 +52,28 @@ float cMasterBus::peak(const StereoBuffer& mix) {
     return p;
 }
 
-void cMasterBus::scale(StereoBuffer& mix, float target_peak) const {
-    const float p = peak(mix);
-    if (p <= 0.0f)
+void cMasterBus::shelve(StereoBuffer& mix) const {
+    if (settings_.shelf_db == 0.0)
         return;
-    const float g = target_peak / p;
+    cBiquad::high_shelf(settings_.shelf_hz, settings_.shelf_db, 0.6).process(mix.left);
+    cBiquad::high_shelf(settings_.shelf_hz, settings_.shelf_db, 0.6).process(mix.right);
+}
+
+void cMasterBus::scale(StereoBuffer& mix, float gain) {
     for (size_t i = 0; i < mix.frames(); ++i) {
-        mix.left[i] *= g;
-        mix.right[i] *= g;
+        mix.left[i] *= gain;
+        mix.right[i] *= gain;
+    }
+}
+
+// Gain to the target loudness, then the limiter; what the limiter takes off
+// the peaks lowers the loudness a little, so the pair runs again to settle.
+void cMasterBus::set_loudness(StereoBuffer& mix) const {
+    const cPeakLimiter limiter(settings_.limiter);
+    for (int pass = 0; pass < 3; ++pass) {
+        const double lufs = cLoudnessMeter(mix).integrated();
+        scale(mix, float(std::pow(10.0, (settings_.loudness - lufs) / 20.0)));
+        limiter.process(mix);
     }
 }
 

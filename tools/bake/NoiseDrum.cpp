@@ -20,6 +20,15 @@ float cNoiseDrum::step(size_t frame, float& env) const {
     return frame < tail_start ? burst_step_ : tail_step_;
 }
 
+// Sticks and real cymbals sound brightest at the hit and lose their highest
+// partials first; the glide keeps that click while the hiss of the tail stays low.
+float cNoiseDrum::lowpass_at(size_t frame) const {
+    if (shape_.hit_lowpass_hz <= shape_.lowpass_hz)
+        return shape_.lowpass_hz;
+    const float glide = std::exp(-float(frame) / (shape_.hit_decay * kSampleRate));
+    return shape_.lowpass_hz + (shape_.hit_lowpass_hz - shape_.lowpass_hz) * glide;
+}
+
 void cNoiseDrum::play(const VoiceNote& note, StereoBuffer& out, size_t start) {
     if (start >= out.frames())
         return;
@@ -29,11 +38,12 @@ void cNoiseDrum::play(const VoiceNote& note, StereoBuffer& out, size_t start) {
     const size_t tone_length = size_t(7.0f * shape_.tone_decay * kSampleRate);
     const float tone_step = std::exp(-1.0f / (shape_.tone_decay * kSampleRate));
     cNoise noise_l(note.seed), noise_r(note.seed + 7919u);
-    cFilter hp[2], bp[2];
+    cFilter hp[2], bp[2], lp[2];
     for (int c = 0; c < 2; ++c) {
         hp[c].set(shape_.highpass_hz, 0.0f);
         bp[c].set(shape_.bandpass_hz, shape_.band_resonance);
     }
+    const size_t glide_end = size_t(7.0f * shape_.hit_decay * kSampleRate);
     float env = 1.0f, tone_level = shape_.tone_level * note.velocity;
     for (size_t i = 0; i < length; ++i) {
         const float l = noise_l.next();
@@ -42,6 +52,13 @@ void cNoiseDrum::play(const VoiceNote& note, StereoBuffer& out, size_t start) {
         if (shape_.bandpass_hz > 0.0f)
             for (int c = 0; c < 2; ++c)
                 side[c] = bp[c].band(side[c]) * 2.0f;
+        if (shape_.lowpass_hz > 0.0f) {
+            if (i % 16 == 0 && (i == 0 || i < glide_end))
+                for (cFilter& f : lp)
+                    f.set(lowpass_at(i), 0.3f); // a flat corner, no bump
+            for (int c = 0; c < 2; ++c)
+                side[c] = lp[c].low(side[c]);
+        }
         const float mul = step(i, env);
         const float level = env * note.velocity;
         float tone = 0.0f;
