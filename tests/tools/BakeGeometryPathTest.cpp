@@ -57,21 +57,6 @@ TEST(BakeGeometryPath, PathsTheReaderCannotTakeAreRefused) {
     EXPECT_THROW(cBakePathWriter::text({}), std::invalid_argument);
 }
 
-TEST(BakeGeometryPath, SplineKeysPassThroughControlPoints) {
-    struct cCase {
-        bool closed;
-        int keys_per_span;
-    };
-    for (const cCase c : {cCase{false, 1}, cCase{false, 7}, cCase{true, 5}}) {
-        const cBakeSpline spline(kWaypoints, c.closed);
-        const int spans = int(spline.span_count());
-        const std::vector<Vec3f> keys = spline.sample(spans * c.keys_per_span + 1);
-        for (int p = 0; p <= spans; ++p)
-            expect_near(keys[size_t(p * c.keys_per_span)],
-                        kWaypoints[size_t(p) % kWaypoints.size()], 1e-4f);
-    }
-}
-
 // Between control points the curve stays near the polyline: no overshoot
 // loops where control points crowd together.
 TEST(BakeGeometryPath, SplineStaysCloseToItsPolyline) {

@@ -229,22 +229,6 @@ TEST(BakeGeometryFile, EveryShapeWithTwoGroupsReadsBack) {
     }
 }
 
-// A bare mesh keeps no normals or texture coordinates; group marks sit on the first triangle
-// of each group after the first, whatever the groups' sizes.
-TEST(BakeGeometryFile, BareGroupsOfOddSizesReadBack) {
-    cBakeMesh one, two, mesh;
-    one.add_vertex({0, 0, 0}), one.add_vertex({1, 0.5f, 0}), one.add_vertex({0, 1, -1.5f});
-    one.add_triangle(0, 1, 2);
-    two = one;
-    two.add_triangle(2, 1, 0);
-    for (const cBakeMesh* part : {&two, &two, &one})
-        mesh.add_group(*part, material("m", ""));
-    const cMeshObj_data got = load(mesh);
-    EXPECT_EQ(got.flags, 0x10);
-    expect_same_mesh(got, mesh);
-    EXPECT_EQ(got.group_starts, (std::vector<int32_t>{0, 6, 12, 15}));
-}
-
 TEST(BakeGeometryFile, MeshesTheLoaderWouldRejectAreRefused) {
     const cBakeMesh box = cBakeShapes::box({1, 1, 1});
     const std::string long_name(128, 'x');

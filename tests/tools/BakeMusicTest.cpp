@@ -66,21 +66,6 @@ TEST(BakeMusic, KickStartsOnTheFrameOfItsNote) {
     EXPECT_GT(attack, 0.05f);
 }
 
-TEST(BakeMusic, RenderingTwiceGivesTheSameSamples) {
-    Score score = short_score();
-    for (int b = 0; b < 4; ++b) {
-        add_note(score, kSnareTrack, b * score.ticks_per_beat, kSnarePitch);
-        add_note(score, kHatTrack, b * score.ticks_per_beat + 240, kHatPitch);
-        add_note(score, kArpTrack, b * score.ticks_per_beat, 69 + b);
-    }
-    const cPulseMix mix(score.bpm);
-    const cSynth synth(mix.tracks(), mix.bus());
-    const StereoBuffer first = synth.render(score);
-    const StereoBuffer second = synth.render(score);
-    EXPECT_EQ(first.left, second.left);
-    EXPECT_EQ(first.right, second.right);
-}
-
 TEST(BakeMusic, TuneIsValidMidiData) {
     const Score score = cPulseTune::compose();
     ASSERT_EQ(score.track_names.size(), size_t(kPulseTrackCount));

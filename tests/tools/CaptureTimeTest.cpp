@@ -41,24 +41,6 @@ TEST(CaptureTimeTest, RejectsOptionsThatCannotWork) {
     EXPECT_EQ(o.fps, 30);
 }
 
-// The help's examples are what a user copies first: they must be accepted.
-TEST(CaptureTimeTest, TheHelpsExamplesAreValidCommandLines) {
-    std::istringstream help(cCaptureOptions::usage());
-    int examples = 0;
-    for (std::string line; std::getline(help, line);) {
-        const size_t at = line.find("./capture ");
-        if (at == std::string::npos)
-            continue;
-        std::istringstream words(line.substr(at + 10));
-        std::vector<std::string> args;
-        for (std::string word; words >> word;)
-            args.push_back(word);
-        EXPECT_NO_THROW(cCaptureOptions::parse(args)) << line;
-        ++examples;
-    }
-    EXPECT_EQ(examples, 2);
-}
-
 TEST(CaptureTimeTest, FramesStartAtRoundedMultiplesOfTheStep) {
     const cFrameGrid sixty(60), twenty_four(24);
     EXPECT_EQ(sixty.time_of(0), 0);

@@ -20,14 +20,6 @@ Score small_score() {
 
 } // namespace
 
-TEST(MidiWriter, HeaderIsFormatOneWithTheConductorFirst) {
-    const std::vector<uint8_t> bytes = cMidiWriter::bytes(small_score());
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 14), midi_header(1, 3, 480));
-    const sMidiRead r = read_midi(bytes);
-    EXPECT_EQ(r.names, (Strings{"tune", "kick", "lights"}));
-    EXPECT_NE(r.out.find("# mid: bpm: 117.99"), std::string::npos) << r.out;
-}
-
 // Times as the demo computes them: whole milliseconds at the file's tempo,
 // also for deltas that need three bytes.
 TEST(MidiWriter, NotesAndControllersKeepTrackAndTime) {
