@@ -7,9 +7,9 @@
 #                          [--work DIR] [READER...]
 #
 # READER is event_script, midi, mesh, camera_path or image (default: all).
-# A finding is a sanitizer report, an input that runs over one second (two
-# for MIDI, below), or
-# one that takes more than 256 MB; its input is kept under WORK/READER/findings.
+# A finding is a sanitizer report, an input that runs over one second (two for
+# MIDI, below), or one that takes more than 256 MB; its input is kept under
+# WORK/READER/findings.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 limit=(-max_total_time=20)
