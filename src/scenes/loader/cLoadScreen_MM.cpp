@@ -18,7 +18,12 @@ cTextureDesc clamped(const char* file) {
     return texture_manager().get_texture(file, true, GL_CLAMP, 0);
 }
 
+// A texture that could not be loaded (name -1) leaves the mesh untextured.
 void draw_textured(cMeshObj& mesh, const cTextureDesc& texture) {
+    if (!texture.valid()) {
+        mesh.draw();
+        return;
+    }
     const GLenum target = static_cast<GLenum>(texture.target);
     glEnable(target);
     glBindTexture(target, static_cast<GLuint>(texture.id));
