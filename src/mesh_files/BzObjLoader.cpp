@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <zlib.h>
 
 namespace {
@@ -175,22 +176,13 @@ bool bobj_parse(cMeshObj* mesh, const std::vector<uint8_t>& block, std::string* 
 }
 
 std::vector<uint8_t> bobj_inflate_file(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    std::ifstream file(path, std::ios::binary);
     if (path.empty() || !file) {
         msg_err() << "# ERROR opening file " << path << " in bobj_load_compressed" << std::endl;
         program_exit(-1);
     }
-    const uint64_t file_size = static_cast<uint64_t>(file.tellg());
-    uint8_t header[kHeaderBytes];
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(header), kHeaderBytes))
-        reject(path, "bad sizes");
-    const uint32_t raw_size = little_endian(header), packed_size = little_endian(header + 4);
-    check_sizes(path, raw_size, packed_size, file_size - kHeaderBytes);
-    std::vector<uint8_t> packed(packed_size);
-    if (!file.read(reinterpret_cast<char*>(packed.data()), packed_size))
-        reject(path, "compressed data cut short");
-    return inflate(packed.data(), packed_size, raw_size);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    return bobj_inflate(bytes, path);
 }
 
 std::vector<uint8_t> bobj_inflate(const std::vector<uint8_t>& file, const std::string& path) {

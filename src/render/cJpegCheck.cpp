@@ -90,12 +90,12 @@ bool cJpegCheck::read_frame(uint8_t marker, const uint8_t* body, size_t length) 
     if (count != 1 && count != 3 && count != 4)
         return reason_ = "a frame of " + std::to_string(count) + " components", false;
     for (int c = 0; c < count; ++c) {
-        const uint8_t* spec = body + 6 + 3 * c;
-        const int h = spec[1] >> 4, v = spec[1] & 15;
-        if (h < 1 || h > 4 || v < 1 || v > 4 || spec[2] > 3)
+        const uint8_t* component = body + 6 + 3 * c;
+        const int h = component[1] >> 4, v = component[1] & 15;
+        if (h < 1 || h > 4 || v < 1 || v > 4 || component[2] > 3)
             return reason_ = "a broken frame component", false;
-        component_ids_[c] = spec[0];
-        component_quant_[c] = spec[2];
+        component_ids_[c] = component[0];
+        component_quant_[c] = component[2];
     }
     components_ = count;
     progressive_ = marker == kSof2;

@@ -1,9 +1,9 @@
 #include "support/TestAudio.h"
 
+#include "Mp3Reader.h"
 #include "Mp3Writer.h"
 
 #include <gtest/gtest.h>
-#include <mpg123.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -71,23 +71,11 @@ std::string read_bytes(const std::string& path) {
 }
 
 std::vector<int16_t> decode_mp3(const std::string& path) {
-    mpg123_init();
-    mpg123_handle* mh = mpg123_new(nullptr, nullptr);
-    std::vector<int16_t> pcm;
-    if (!mh)
-        return pcm;
-    mpg123_param(mh, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0);
-    mpg123_format_none(mh);
-    mpg123_format(mh, kTestRate, MPG123_STEREO, MPG123_ENC_SIGNED_16);
-    if (mpg123_open(mh, path.c_str()) == MPG123_OK) {
-        int16_t block[4096];
-        size_t done = 0;
-        int rc = MPG123_OK;
-        while (rc == MPG123_OK || rc == MPG123_NEW_FORMAT) {
-            rc = mpg123_read(mh, block, sizeof block, &done);
-            pcm.insert(pcm.end(), block, block + done / sizeof(int16_t));
-        }
-    }
-    mpg123_delete(mh);
+    static_assert(kSampleRate == kTestRate);
+    const StereoBuffer audio = bake::read_mp3(path, nullptr);
+    std::vector<int16_t> pcm; // the reader's floats are the samples / 32768, exactly
+    for (size_t i = 0; i < audio.left.size(); ++i)
+        pcm.insert(pcm.end(), {static_cast<int16_t>(audio.left[i] * 32768.0f),
+                               static_cast<int16_t>(audio.right[i] * 32768.0f)});
     return pcm;
 }
