@@ -3,6 +3,7 @@
 #include "GlExtensions.h"
 #include "ShaderRegistry.h"
 #include "cShaderManager_CG.h"
+#include "render/post/cPostSpan.h"
 #include "shaders/cShdMasked.h"
 
 #include <vector>
@@ -150,6 +151,7 @@ void quad_two_units(iRenderTarget& a, iRenderTarget& b) {
 // The masked image nests like every effect: the caller's shader is back on return, so a
 // caller that unbinds afterwards finds nothing left to undo.
 void draw_masked(const cTextureDesc& mask, iRenderTarget& image) {
+    const cPostSpan span;
     ensure_shader<cShdMasked>("mask_shader");
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     GLint source = GL_ONE, destination = GL_ZERO;

@@ -104,8 +104,12 @@ TEST_F(CaptureTest, PrintsTheDemosOwnLinesForTheWholeTimeline) {
 
 TEST_F(CaptureTest, MakesASheetAndAVideoOfTheAskedStretch) {
     auto capture = run(kCapture, "--sheet ../out/sheet.png --every 500 --video ../out/v.mp4 "
-                                 "--from 500 --to 0:0:2,500 --fps 30");
+                                 "--from 500 --to 0:0:2,500 --fps 30 --stats ../out/range.txt");
     ASSERT_EQ(capture->wait_exit(0), 0) << capture->err();
+    // The statistics cover the same stretch: none of the frames before the music starts.
+    const std::string stats = read_bytes(out("range.txt"));
+    EXPECT_EQ(stats.find("\n- "), std::string::npos) << stats;
+    EXPECT_NE(stats.find("\ns06 endscene "), std::string::npos) << stats;
     // Four tiles of a quarter of 1024 x 768 over their labels, in one row.
     EXPECT_EQ(png_size(out("sheet.png")), std::make_pair(4 * 258 + 2, 192 + 20 + 4));
     auto probe = run("ffprobe", "-v error -select_streams v:0 -count_frames -show_entries "

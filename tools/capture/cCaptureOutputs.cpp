@@ -109,8 +109,10 @@ void cCaptureOutputs::take(const cFrame& frame, int32_t t, int32_t next, const s
         video_->add(frame, t);
 }
 
-void cCaptureOutputs::record(const std::string& scene, double wall_ms, int pool_peak) {
-    stats_.record(scene, wall_ms, pool_peak);
+void cCaptureOutputs::record(const std::string& scene, int32_t t, double wall_ms, double post_ms,
+                             int pool_peak) {
+    if (in_range(t))
+        stats_.record(scene, wall_ms, post_ms, pool_peak);
 }
 
 void cCaptureOutputs::finish() {

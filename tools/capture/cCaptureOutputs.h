@@ -25,7 +25,8 @@ public:
     // Whether the frame shown from `t` until `next` must be read back.
     bool wants_pixels(int32_t t, int32_t next) const;
     void take(const cFrame& frame, int32_t t, int32_t next, const std::string& scene);
-    void record(const std::string& scene, double wall_ms, int pool_peak);
+    // The frame shown from `t`: its wall time and the part of it spent in the post effects.
+    void record(const std::string& scene, int32_t t, double wall_ms, double post_ms, int pool_peak);
     // Writes the sheet and the statistics and ends the video; throws.
     void finish();
     // Stops ffmpeg and removes every unfinished file, and the pictures'

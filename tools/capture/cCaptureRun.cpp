@@ -6,6 +6,7 @@
 #include "frame/Startup.h"
 #include "platform/LightDevice.h"
 #include "render/cRenderTargetManager.h"
+#include "render/post/cPostSpan.h"
 #include "timeline/cSceneManager.h"
 
 #include <chrono>
@@ -67,6 +68,8 @@ void cCaptureRun::start() {
     // With every output ending before the timeline does, the run stops there;
     // otherwise the timeline's own quit ends it.
     quit_ends_run_ = quit_ends_run_ && outputs_.stop_ms() >= end_ms_;
+    // Only statistics pay for the post effects' waits on the GL.
+    cPostSpan::enable_timing(!options_.stats.empty());
     clock_.hold_at(clock_.now_ms());
     scene_manager().start_playback();
     playback_ms_ = clock_.now_ms();
@@ -105,7 +108,8 @@ void cCaptureRun::step(cDemo& demo, int64_t n) {
     }
     const tClock::time_point read = tClock::now();
     SDL_GL_SwapBuffers();
-    outputs_.record(scene, ms_between(begin, drawn) + ms_between(read, tClock::now()), pool_peak());
+    outputs_.record(scene, t, ms_between(begin, drawn) + ms_between(read, tClock::now()),
+                    cPostSpan::take_ms(), pool_peak());
     progress_.update(n, t, scene);
 }
 

@@ -3,6 +3,7 @@
 #include "PostEffects.h"
 
 #include "base/cDisplaySettings.h"
+#include "cPostSpan.h"
 #include "cPostState.h"
 #include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
@@ -53,6 +54,7 @@ void register_combine_shaders() {
 
 // The second pass reads only the temporary, so the destination may be the source.
 void blur(iRenderTarget& source, iRenderTarget& destination) {
+    const cPostSpan span;
     ensure_shader<cShdBlurTex>("blur_shader");
     cPostState state;
     shader_manager().push_shader();
@@ -66,6 +68,7 @@ void blur(iRenderTarget& source, iRenderTarget& destination) {
 }
 
 void combine(iRenderTarget& a, iRenderTarget& b, int mode) {
+    const cPostSpan span;
     register_combine_shaders();
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);

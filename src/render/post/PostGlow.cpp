@@ -2,6 +2,7 @@
 // screen, the n-th with 1/n of the multiplier, so the light streaks outwards and fades.
 #include "PostEffects.h"
 
+#include "cPostSpan.h"
 #include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
@@ -27,6 +28,7 @@ void draw_layers(iRenderTarget& source, const cGlowParams& params) {
 } // namespace
 
 void glow_layers(iRenderTarget& source, const cGlowParams& params) {
+    const cPostSpan span;
     GLboolean depth_mask = GL_TRUE;
     glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_mask);
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
@@ -58,6 +60,7 @@ void glow_layers(iRenderTarget& source, const cGlowParams& params) {
 }
 
 void glow(iRenderTarget& destination, iRenderTarget& source, const cGlowParams& params) {
+    const cPostSpan span;
     cTmpRenderTarget quarter;
     render_target_manager().acquire(quarter, RTT_QUATER);
     blur(source, *quarter.get());

@@ -1,6 +1,7 @@
 // levels and hsb: one pass each through a colour program.
 #include "PostEffects.h"
 
+#include "cPostSpan.h"
 #include "cPostState.h"
 #include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
@@ -14,6 +15,7 @@ void register_levels_shader() {
 
 void levels(iRenderTarget& source, float in_black, float in_white, float gamma, float out_black,
             float out_white) {
+    const cPostSpan span;
     // Drawing through an unregistered name would silently draw the source unchanged.
     register_levels_shader();
     cPostState state;
@@ -33,6 +35,7 @@ void levels(iRenderTarget& source, float in_black, float in_white, float gamma, 
 }
 
 void hsb(const cHsbParams& params, iRenderTarget& source) {
+    const cPostSpan span;
     ensure_shader<cShdPostHSB>("hsb_shader");
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();

@@ -3,6 +3,7 @@
 #include "PostEffects.h"
 
 #include "base/Messages.h"
+#include "cPostSpan.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
 #include "render/cRenderTargetManager.h"
@@ -43,6 +44,7 @@ void stretch(iRenderTarget& from, iRenderTarget& into, float a) {
 } // namespace
 
 void row_resample(iRenderTarget& source, iRenderTarget& destination) {
+    const cPostSpan span;
     ensure_shader<cShdHorzResampleQuater>("horz_quater_resample_shader");
     const eRTType type = cRenderTargetManager::type_of(destination);
     // Five quarterings from a full, half or quarter width leave one texel; from any other

@@ -2,6 +2,7 @@
 // and added back onto the picture as glow.
 #include "PostEffects.h"
 
+#include "cPostSpan.h"
 #include "render/cRenderTargetManager.h"
 #include "render/cShaderManager_CG.h"
 
@@ -20,6 +21,7 @@ cCutLevels& cut_levels() {
 
 // The first spill compiles every program it draws with, before its first pass.
 void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type) {
+    const cPostSpan span;
     register_levels_shader();
     register_combine_shaders();
     bright.begin();
@@ -38,6 +40,7 @@ void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, 
 
 void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
                 iRenderTarget& destination) {
+    const cPostSpan span;
     shader_manager().push_shader();
     cTmpRenderTarget bright;
     render_target_manager().acquire(bright, type);
@@ -53,6 +56,7 @@ void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
 }
 
 void spill_half(const cCutLevels& cut, iRenderTarget& source) {
+    const cPostSpan span;
     shader_manager().push_shader();
     cTmpRenderTarget bright;
     render_target_manager().acquire(bright, RTT_HALF);

@@ -1,5 +1,6 @@
 #include "cColorCorrection.h"
 
+#include "cPostSpan.h"
 #include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
@@ -12,6 +13,7 @@ cColorCorrection::cColorCorrection(const std::string& lookup)
 }
 
 void cColorCorrection::apply(iRenderTarget& source) const {
+    const cPostSpan span;
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
     glPushAttrib(GL_COLOR_BUFFER_BIT);
