@@ -41,7 +41,6 @@ cPicture load_png(const std::string& file) {
 struct cLook {
     double black = 0, burnt = 0; // shares of near-black and near-white pixels
     double warm = 0, violet = 0; // shares of bright gold pixels and of violet ground
-    double mean = 0;
 };
 
 cLook judge(const cPicture& p) {
@@ -51,13 +50,12 @@ cLook judge(const cPicture& p) {
         for (int x = 0; x < p.width; x += 2, ++n) {
             const uint8_t* c = p.at(x, y);
             const int sum = c[0] + c[1] + c[2];
-            look.mean += sum / 3.0;
             look.black += sum < 30;
             look.burnt += c[0] > 250 && c[1] > 250 && c[2] > 250;
             look.warm += c[0] > 200 && c[0] > c[1] && c[1] > c[2] + 30;
             look.violet += c[2] > c[1] + 10 && c[0] > c[1] && sum < 450;
         }
-    look.black /= n, look.burnt /= n, look.warm /= n, look.violet /= n, look.mean /= n;
+    look.black /= n, look.burnt /= n, look.warm /= n, look.violet /= n;
     return look;
 }
 
@@ -75,17 +73,17 @@ TEST(AttractorCaptureTest, WarmCloudsOverTheBackgroundInBothSectionsAndASwitchSh
         << "made by the bake_data target";
     TempDir dir;
     const std::string script = dir.path("run.sh");
-    // 7.3 s and 7.5 s lie before the 16th beat (7.63 s), 7.9 s after its switch; 52 s and
-    // 62 s in the second section.
-    write_bytes(script, "#!/bin/sh\nexec ./capture --letterbox --fps 10 --at "
-                        "7300,7500,7900,52000,62000 --out " +
+    // Two frames a second: 7 s and 7.5 s lie before the 16th beat (7.63 s), 8 s after its
+    // switch; 52 s and 62 s in the second section.
+    write_bytes(script, "#!/bin/sh\nexec ./capture --letterbox --fps 2 --at "
+                        "7000,7500,8000,52000,62000 --out " +
                             dir.path("out") + "\n");
     fs::permissions(script, fs::perms::owner_exec, fs::perm_options::add);
     cChildProcess capture(script, (kRoot / "bin").string(), "");
     ASSERT_EQ(capture.wait_exit(600), 0) << capture.err();
 
     std::map<int, cPicture> frames;
-    for (int t : {7300, 7500, 7900, 52000, 62000}) {
+    for (int t : {7000, 7500, 8000, 52000, 62000}) {
         char name[32];
         std::snprintf(name, sizeof name, "out/frame_%07d.png", t);
         frames[t] = load_png(dir.path(name));
@@ -93,11 +91,13 @@ TEST(AttractorCaptureTest, WarmCloudsOverTheBackgroundInBothSectionsAndASwitchSh
         const cLook look = judge(frames[t]);
         EXPECT_LT(look.black, 0.05) << t << " ms: the picture is not black";
         EXPECT_LT(look.burnt, 0.10) << t << " ms: nor burnt out";
-        EXPECT_GT(look.warm, 0.01) << t << " ms: gold clouds glow";
-        EXPECT_GT(look.violet, 0.15) << t << " ms: over the violet ground";
-        EXPECT_GT(look.mean, 40) << t;
+        EXPECT_GT(look.violet, 0.3) << t << " ms: the violet ground shows";
+        // The switch's flash washes the clouds toward violet white for a moment.
+        if (t != 8000) {
+            EXPECT_GT(look.warm, 0.01) << t << " ms: gold clouds glow over it";
+        }
     }
-    const double same_preset = difference(frames[7300], frames[7500]);
-    const double across_switch = difference(frames[7500], frames[7900]);
+    const double same_preset = difference(frames[7000], frames[7500]);
+    const double across_switch = difference(frames[7500], frames[8000]);
     EXPECT_GT(across_switch, 3 * same_preset) << same_preset << " vs " << across_switch;
 }
