@@ -1,5 +1,6 @@
 #include "SceneList.h"
 
+#include "scenes/attractor/cSceneAttractor.h"
 #include "scenes/cSceneDummy.h"
 #include "scenes/end/cSceneEnd.h"
 
@@ -9,6 +10,8 @@ void add_scenes(cSceneManager& manager) {
     for (int number = 0; number < kSceneCount; ++number) {
         if (number == kEndScene)
             manager.add_scene(new cSceneEnd(time));
+        else if (number == kAttractorScene)
+            manager.add_scene(new cSceneAttractor(time));
         else
             manager.add_scene(new cSceneDummy(time));
     }

@@ -4,6 +4,8 @@
 #include "BakeModule.h"
 #include "BakeMusic.h"
 #include "cBakeFont.h"
+#include "cBakeIntroBack.h"
+#include "cBakeIntroLogos.h"
 #include "cBakeLoader.h"
 #include "cBakeLoaderArt.h"
 #include "cBakeLogo.h"
@@ -24,6 +26,8 @@ std::vector<std::unique_ptr<iBakeModule>> modules() {
     list.push_back(std::make_unique<cBakeLogo>());
     list.push_back(std::make_unique<cBakeLoader>());
     list.push_back(std::make_unique<cBakeLoaderArt>());
+    list.push_back(std::make_unique<cBakeIntroBack>());
+    list.push_back(std::make_unique<cBakeIntroLogos>());
     return list;
 }
 

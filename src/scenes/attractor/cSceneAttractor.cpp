@@ -1,0 +1,210 @@
+#include "cSceneAttractor.h"
+
+#include "base/Smoothstep.h"
+#include "base/cDisplaySettings.h"
+#include "base/cResourcePath.h"
+#include "mesh_files/BzObjLoader.h"
+#include "render/ScreenHelpers.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cShaderManager_CG.h"
+#include "render/cTextureManager.h"
+#include "render/post/PostEffects.h"
+#include "toolkit/TweakVars.h"
+
+#include <GL/glu.h>
+#include <algorithm>
+
+namespace {
+
+// Points per ring and per frame, and how much of the look's noise each cloud takes.
+constexpr int32_t kCapacity[2] = {250000, 500000};
+constexpr int32_t kBatch[2] = {50000, 100000};
+constexpr double kNoiseShare[2] = {0.1, 0.0001};
+constexpr float kFadeInMs = 250.0f;
+
+std::unique_ptr<iMesh> load_logo(const char* file) {
+    std::unique_ptr<cMeshObj> mesh(BzObjLoader::create(file));
+    mesh->drop_materials();
+    mesh->upload(true);
+    return mesh;
+}
+
+float aspect() {
+    const cDisplaySettings& display = display_settings();
+    return static_cast<float>(display.view_width) / static_cast<float>(display.view_height);
+}
+
+} // namespace
+
+cSceneAttractor::cSceneAttractor(cDemoTime* time) : cScene(time) {}
+
+cSceneAttractor::~cSceneAttractor() = default;
+
+void cSceneAttractor::load() {
+    resource_path().push_searchpath(kFolder);
+    background_ = texture_manager().get_texture(kBackground, false, GL_CLAMP, 0);
+    for (int i = 0; i < 2; ++i)
+        streams_[i] = std::make_unique<cAttractorStream>(kCapacity[i], kBatch[i]);
+    update_clouds();
+    arrow_ = load_logo(kArrowLogo);
+    cubes_ = load_logo(kCubesLogo);
+}
+
+void cSceneAttractor::init() {
+    glClearColor(0.05f, 0.05f, 0.05f, 0);
+    for (GLenum cap : {GL_LIGHTING, GL_CULL_FACE, GL_DEPTH_TEST, GL_ALPHA_TEST, GL_COLOR_MATERIAL,
+                       GL_MULTISAMPLE, GL_TEXTURE_1D, GL_TEXTURE_2D, GL_TEXTURE_RECTANGLE_ARB})
+        glDisable(cap);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_POINT_SMOOTH);
+    glEnable(GL_LINE_SMOOTH);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    // No shader is bound here: draw unbinds first thing, once the shader manager runs.
+    cut_levels().pre_cut = 190;
+    cut_levels().post_cut = 255;
+    final_levels_ = {20, 130, 1.5f, 0, 120};
+    color0_ = {1, 0.42f, 0};
+    color1_ = {1, 0.71f, 0.19f};
+}
+
+void cSceneAttractor::handle_event(cEvent* event) {
+    cAttractorBeats::process_wide().handle(event->type, demo_time(), beat_);
+}
+
+void cSceneAttractor::update_clouds() {
+    cAttractorPresets::apply_if_changed(beat_.preset, applied_, look_);
+    cAttractorPresets::drift(applied_, static_cast<float>(time_->frame_ms()) / 1000.0f, look_);
+    for (int i = 0; i < 2; ++i) {
+        if (!streams_[i])
+            continue;
+        streams_[i]->calculator().noise_scale = look_.randscale * kNoiseShare[i];
+        streams_[i]->update(look_.params);
+    }
+}
+
+void cSceneAttractor::draw() {
+    const int32_t t = demo_time();
+    cRenderTargetManager& pool = render_target_manager();
+    cTmpRenderTarget scene, clouds;
+    pool.acquire(scene, RTT_FULL);
+    scene->begin();
+    glClearColor(0, 0, 0, 1);
+    // The scene keeps depth writes off, which would mask the depth clear: the logos would
+    // then be tested against whatever the pooled target held before.
+    glDepthMask(GL_TRUE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDepthMask(GL_FALSE);
+    shader_manager().unbind();
+    draw_backdrop(t);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45, aspect(), 0.1, 100);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(0, 0, look_.dist, 0, 0, 0, 0, 1, 0);
+    update_clouds();
+    scene->end();
+
+    // The flash: the picture's levels open from a crushed range back to the full one.
+    const float k = 1.0f - std::clamp(static_cast<float>(t - beat_.last_switch_ms) /
+                                          static_cast<float>(std::max(beat_.flash_ms, 1)),
+                                      0.0f, 1.0f);
+    pool.acquire(clouds, RTT_FULL);
+    clouds->begin();
+    levels(*scene.get(), 40 * k, 255 - 155 * k, 1, 0, 255);
+    clouds->end();
+    draw_clouds(*clouds.get(), t);
+    finish(*scene.get(), *clouds.get());
+    pool.release(clouds);
+    pool.release(scene);
+}
+
+void cSceneAttractor::draw_backdrop(int32_t t) {
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glDepthMask(GL_FALSE);
+    begin_ortho_white();
+    draw_texture(background_);
+    end_ortho();
+    const float r = aspect(), seconds = static_cast<float>(t) / 1000.0f;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-4 * r, 4 * r, -4, 4, -100, 100);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(-4, 0, 10, -4, 0, 0, 0, 1, 0);
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+    glColor3ub(41, 41, 41);
+    glPushMatrix();
+    glRotatef(seconds * 30, 0, 1, 0);
+    if (cubes_)
+        cubes_->draw();
+    glPopMatrix();
+    glRotatef(seconds * 30, 0, 0, 1);
+    if (arrow_)
+        arrow_->draw();
+    // The logos' depth test and writes end here: the clouds add up unoccluded.
+    glPopAttrib();
+}
+
+void cSceneAttractor::draw_clouds(iRenderTarget& target, int32_t t) {
+    target.begin();
+    glRotatef(static_cast<float>(t) / 1000.0f * 10 + look_.rot, 0, 1, 0);
+    glPushMatrix();
+    glTranslatef(look_.ctr.x, look_.ctr.y, look_.ctr.z);
+    // Each switch fades the new clouds in over a quarter of a second.
+    const float p = smoothstep(static_cast<float>(t - beat_.last_switch_ms) / kFadeInMs);
+    if (streams_[0] && streams_[1]) {
+        glColor4f(color0_.x, color0_.y, color0_.z, p * look_.color0A * beat_.cloud0_alpha);
+        glPointSize(look_.pts_size0);
+        streams_[0]->draw();
+        glColor4f(color1_.x, color1_.y, color1_.z, look_.color1A * p);
+        glPointSize(look_.pts_size1);
+        streams_[1]->draw();
+    }
+    glPopMatrix();
+    target.end();
+}
+
+void cSceneAttractor::finish(iRenderTarget& scene, iRenderTarget& clouds) {
+    cRenderTargetManager& pool = render_target_manager();
+    // The clouds' glow goes into the scene target, whose row averages then lift it by a
+    // colour dodge into the frame.
+    spill_into(RTT_HALF, clouds, cut_levels(), scene);
+    cTmpRenderTarget rows, graded;
+    pool.acquire(rows, RTT_QUATER);
+    row_resample(scene, *rows.get());
+    pool.acquire(graded, RTT_QUATER);
+    graded->begin();
+    levels(*rows.get(), final_levels_.inBlack, final_levels_.inWhite, final_levels_.Gamma,
+           final_levels_.outBlack, final_levels_.outWhite);
+    graded->end();
+    combine(*graded.get(), scene, COMBINE_DODGE);
+    pool.release(graded);
+    pool.release(rows);
+}
+
+void cSceneAttractor::register_vars(cGuiVarList& vars) {
+    add_var(vars, "p0", &look_.params.a, -4, 4);
+    add_var(vars, "p1", &look_.params.b, -4, 4);
+    add_var(vars, "p2", &look_.params.c, -4, 4);
+    add_var(vars, "p3", &look_.params.d, -4, 4);
+    add_var(vars, "randscale", &look_.randscale, 0.1f, 5);
+    add_var(vars, "color0", &color0_, 0, 1);
+    add_var(vars, "color0A", &look_.color0A, 0, 0.2f);
+    add_var(vars, "pts-size0", &look_.pts_size0, 0.25f, 10);
+    add_var(vars, "color1", &color1_, 0, 1);
+    add_var(vars, "color1A", &look_.color1A, 0, 0.1f);
+    add_var(vars, "pts-size1", &look_.pts_size1, 0.25f, 10);
+    add_var(vars, "preset", &beat_.preset, 0, 8);
+    add_var(vars, "rot", &look_.rot, 0, 360);
+    add_var(vars, "dist", &look_.dist, 0.5f, 5);
+    add_var(vars, "ctr", &look_.ctr, -2, 2);
+}

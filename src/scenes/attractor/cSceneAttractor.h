@@ -1,0 +1,57 @@
+// The opening scene: two clouds of glowing points traced by the Pickover attractor, rebuilt
+// from fresh orbit points every few frames, turning in front of a fractal background and two
+// dark logo solids; the tune's beats switch between nine looks with a flash.
+#pragma once
+
+#include "cAttractorBeats.h"
+#include "cAttractorPresets.h"
+#include "cAttractorStream.h"
+#include "mesh_files/iMesh.h"
+#include "render/cTextureDesc.h"
+#include "render/iRenderTarget.h"
+#include "render/post/PostParams.h"
+#include "timeline/cScene.h"
+
+#include <memory>
+
+class cSceneAttractor : public cScene {
+public:
+    static constexpr const char* kFolder = "../data/models/mirrel_intro";
+    static constexpr const char* kBackground = "ifs_back2.jpg";
+    static constexpr const char* kArrowLogo = "logo_arrow.bzobj";
+    static constexpr const char* kCubesLogo = "logo_cubes.bzobj";
+
+    explicit cSceneAttractor(cDemoTime* time);
+    ~cSceneAttractor() override;
+
+    std::string get_name() override { return "animated attractors"; }
+    // The streams' buffers, the background and the logos; both clouds get a first batch.
+    void load() override;
+    void init() override;
+    void deinit() override {}
+    void draw() override;
+    void handle_event(cEvent* event) override;
+    void update() override {}
+    void register_vars(cGuiVarList& vars) override;
+
+    // Step 1-4 of every frame: the preset, its drift, then a batch for each cloud.
+    void update_clouds();
+
+    const cAttractorLook& look() const { return look_; }
+    const cAttractorBeatState& beat_state() const { return beat_; }
+    int applied_preset() const { return applied_; }
+
+private:
+    void draw_backdrop(int32_t t);
+    void draw_clouds(iRenderTarget& target, int32_t t);
+    void finish(iRenderTarget& scene, iRenderTarget& clouds);
+
+    std::unique_ptr<cAttractorStream> streams_[2];
+    cAttractorLook look_;
+    Vec3f color0_{1, 0.42f, 0}, color1_{1, 0.71f, 0.19f};
+    cLevelsParams final_levels_;
+    cAttractorBeatState beat_;
+    int applied_ = -1;
+    cTextureDesc background_;
+    std::unique_ptr<iMesh> arrow_, cubes_;
+};
