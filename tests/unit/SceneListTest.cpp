@@ -8,13 +8,12 @@
 TEST(SceneListTest, SevenScenesInTimelineOrderWithTheEndSceneLast) {
     cSceneManager manager;
     add_scenes(manager);
+    const char* const names[kSceneCount] = {"solar flares",        "sprutte",       "dummy",
+                                            "animated attractors", "growing scrub", "greetings",
+                                            "endscene"};
     ASSERT_EQ(manager.scenes().size(), size_t(kSceneCount));
     for (int number = 0; number < kSceneCount; ++number)
-        EXPECT_EQ(manager.scenes()[size_t(number)]->get_name(), number == 6 ? "endscene"
-                                                                : number == 3
-                                                                    ? "animated attractors"
-                                                                    : "dummy")
-            << number;
+        EXPECT_EQ(manager.scenes()[size_t(number)]->get_name(), names[number]) << number;
     cCapture capture;
     for (int number = 0; number < kSceneCount; ++number) {
         cEvent event;
