@@ -4,13 +4,25 @@
 #include "support/Capture.h"
 
 #include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+// The scenes built so far, by their number; every other place holds the fallback.
+const std::map<int, std::string> kBuilt = {
+    {1, "sprutte"},
+    {6, "endscene"},
+};
+
+} // namespace
 
 TEST(SceneListTest, SevenScenesInTimelineOrderWithTheEndSceneLast) {
     cSceneManager manager;
     add_scenes(manager);
     ASSERT_EQ(manager.scenes().size(), size_t(kSceneCount));
     for (int number = 0; number < kSceneCount; ++number)
-        EXPECT_EQ(manager.scenes()[size_t(number)]->get_name(), number == 6 ? "endscene" : "dummy")
+        EXPECT_EQ(manager.scenes()[size_t(number)]->get_name(),
+                  kBuilt.count(number) ? kBuilt.at(number) : "dummy")
             << number;
     cCapture capture;
     for (int number = 0; number < kSceneCount; ++number) {

@@ -7,6 +7,8 @@
 #include "cBakeLoader.h"
 #include "cBakeLoaderArt.h"
 #include "cBakeLogo.h"
+#include "cBakeSprutte.h"
+#include "cBakeSprutteArt.h"
 
 #include <exception>
 #include <filesystem>
@@ -24,6 +26,8 @@ std::vector<std::unique_ptr<iBakeModule>> modules() {
     list.push_back(std::make_unique<cBakeLogo>());
     list.push_back(std::make_unique<cBakeLoader>());
     list.push_back(std::make_unique<cBakeLoaderArt>());
+    list.push_back(std::make_unique<cBakeSprutte>());
+    list.push_back(std::make_unique<cBakeSprutteArt>());
     return list;
 }
 
