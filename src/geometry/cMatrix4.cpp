@@ -37,6 +37,39 @@ cMatrix4 cMatrix4::blend(const cMatrix4& a, const cMatrix4& b, float k) {
     return r;
 }
 
+cMatrix4 cMatrix4::translation(const Vec3f& offset) {
+    cMatrix4 r;
+    for (int row = 0; row < 3; ++row)
+        r.at(row, 3) = offset[row];
+    return r;
+}
+
+cMatrix4 cMatrix4::scaling(const Vec3f& factors) {
+    cMatrix4 r;
+    for (int i = 0; i < 3; ++i)
+        r.at(i, i) = factors[i];
+    return r;
+}
+
+cMatrix4 cMatrix4::operator*(const cMatrix4& next) const {
+    cMatrix4 r;
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column) {
+            float sum = 0;
+            for (int k = 0; k < 4; ++k)
+                sum += at(row, k) * next.at(k, column);
+            r.at(row, column) = sum;
+        }
+    return r;
+}
+
+Vec3f cMatrix4::turn(const Vec3f& v) const {
+    Vec3f r;
+    for (int row = 0; row < 3; ++row)
+        r[row] = at(row, 0) * v.x + at(row, 1) * v.y + at(row, 2) * v.z;
+    return r;
+}
+
 Vec3f cMatrix4::apply(const Vec3f& p) const {
     Vec3f r;
     for (int row = 0; row < 3; ++row)

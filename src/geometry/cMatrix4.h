@@ -19,8 +19,16 @@ public:
     // a + (b - a) * k, entry by entry: a blend of two matrices, not a rotation in general.
     static cMatrix4 blend(const cMatrix4& a, const cMatrix4& b, float k);
 
+    static cMatrix4 translation(const Vec3f& offset);
+    static cMatrix4 scaling(const Vec3f& factors);
+    // This matrix after `next`, as glMultMatrix would compose them: (a * b).apply(p) is
+    // a.apply(b.apply(p)).
+    cMatrix4 operator*(const cMatrix4& next) const;
+
     // The point p (w = 1) through the matrix.
     Vec3f apply(const Vec3f& p) const;
+    // The direction v (w = 0) through the matrix: no translation.
+    Vec3f turn(const Vec3f& v) const;
 
     float& at(int row, int column) { return m_[column * 4 + row]; }
     float at(int row, int column) const { return m_[column * 4 + row]; }

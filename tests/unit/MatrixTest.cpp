@@ -27,6 +27,10 @@ TEST(Matrix4, RotationsTurnRightHandedAndMovePointsInColumnMajorLayout) {
     moved.at(0, 3) = 4; // translation lives in the last column: entries 12..14
     EXPECT_EQ(moved.data()[12], 4.0f);
     expect_near(moved.apply({1, 2, 3}), {5, 2, 3}, "translation");
+    // Composed as glMultMatrix does: the right-hand matrix acts first.
+    const cMatrix4 both = cMatrix4::translation({0, 0, 7}) * cMatrix4::scaling({2, 3, 4});
+    expect_near(both.apply({1, 1, 1}), {2, 3, 11}, "scale, then move");
+    expect_near(both.turn({1, 1, 1}), {2, 3, 4}, "directions are not moved");
 }
 
 TEST(Matrix4, RotationOntoTakesUpToAnyDirection) {

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr float kPi = 3.14159265f;
+constexpr int kMeridians = 8;
 using Shapes = cBakeSprutteShapes;
 
 // A deterministic hash in 0..1 of an integer lattice point.
@@ -45,11 +46,11 @@ cBakeMesh cBakeSprutte::joint(float swell, float waist) {
         const float y = -0.4f + 5.8f * v;
         const float bulge = std::pow(std::sin(kPi * v), 0.7f);
         const float flute = 0.5f + 0.5f * std::cos(2 * kPi * u);
-        const float r = waist + 3.2f * swell * bulge * (0.88f + 0.12f * (1 - flute));
+        const float r = waist + 4.2f * swell * bulge * (0.88f + 0.12f * (1 - flute));
         const float a = kPi / 3 * u;
         return Vec3f(r * std::cos(a), y, -r * std::sin(a));
     };
-    return Shapes::surface(6, 8, f);
+    return Shapes::surface(4, 6, f);
 }
 
 cBakeMesh cBakeSprutte::ball() {
@@ -64,23 +65,23 @@ cBakeMesh cBakeSprutte::ball() {
     return Shapes::surface(48, 24, f, true);
 }
 
-// A spherical bird cage: twelve meridians between two polar rings, five parallels, and a
+// A spherical bird cage: eight meridians between two polar rings, three parallels, and a
 // small knob where bars cross.
 cBakeMesh cBakeSprutte::cage() {
     cBakeMesh cage;
     const float top = kPi / 2 * 0.86f;
-    for (int m = 0; m < 12; ++m) {
-        const float a = 2 * kPi * static_cast<float>(m) / 12;
+    for (int m = 0; m < kMeridians; ++m) {
+        const float a = 2 * kPi * static_cast<float>(m) / kMeridians;
         const auto meridian = [=](float s) { return on_sphere(kCageRadius, a, top * (2 * s - 1)); };
         cage.append(Shapes::bar(meridian, {-std::sin(a), 0, std::cos(a)}, kBarRadius, 40, 8));
     }
-    const float parallels[] = {-top, -kPi / 3, -kPi / 6, 0, kPi / 6, kPi / 3, top};
+    const float parallels[] = {-top, -kPi / 4, 0, kPi / 4, top};
     for (float lat : parallels) {
         const auto circle = [=](float s) { return on_sphere(kCageRadius, 2 * kPi * s, lat); };
         cage.append(Shapes::bar(circle, {0, 1, 0}, kBarRadius, 96, 8));
-        for (int m = 0; m < 12; ++m) {
+        for (int m = 0; m < kMeridians; ++m) {
             cBakeMesh knob = cBakeShapes::sphere(kBarRadius * 1.9f, 12, 6);
-            knob.translate(on_sphere(kCageRadius, 2 * kPi * static_cast<float>(m) / 12, lat));
+            knob.translate(on_sphere(kCageRadius, 2 * kPi * static_cast<float>(m) / kMeridians, lat));
             cage.append(knob);
         }
     }
@@ -145,9 +146,9 @@ cBakeMesh cBakeSprutte::wreck() {
 }
 
 void cBakeSprutte::bake(const std::string& data_dir) {
-    write(data_dir, "sprutte_arm_joint.bzobj", joint(1, 6.6f));
-    write(data_dir, "sprutte_arm_joint_morph_in.bzobj", joint(0.35f, 5.6f));
-    write(data_dir, "sprutte_arm_joint_morph_out.bzobj", joint(1.5f, 7.6f));
+    write(data_dir, "sprutte_arm_joint.bzobj", joint(1, 8.5f));
+    write(data_dir, "sprutte_arm_joint_morph_in.bzobj", joint(0.35f, 7.2f));
+    write(data_dir, "sprutte_arm_joint_morph_out.bzobj", joint(1.5f, 9.6f));
     write(data_dir, "sprutte_ball_glow.bzobj", ball());
     write(data_dir, "sprutte_hair.bzobj", hair());
     write(data_dir, "sprutte_vrag.bzobj", wreck());

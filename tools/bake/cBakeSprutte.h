@@ -15,7 +15,7 @@ public:
     // the arms' reach of 160 (32 segments of 5) and inside every camera's way.
     static constexpr float kCageRadius = 250;
     static constexpr float kCageScale = 0.7f;
-    static constexpr float kBarRadius = 3.2f;
+    static constexpr float kBarRadius = 2.4f;
     // The tube runs along z from -100000 to 200000; the scene moves it by -100000, so the
     // camera near the centre sits inside it with 100000 units of it on either side.
     static constexpr float kTubeRadius = 800;

@@ -59,6 +59,9 @@ void cSceneSprutte::load() {
     resource_path().push_searchpath(kFolder);
     ensure_shader<cShdXray>("xray_shader");
     ensure_shader<cShdNotex>("notex_shader");
+    // The arms are drawn from a client copy of the joint piece, rebuilt each frame.
+    std::unique_ptr<cMeshObj> joint(BzObjLoader::create(kMeshFiles[JOINT]));
+    body_ = std::make_unique<cSprutteBody>(*joint);
     for (int i = 0; i < MESH_COUNT; ++i) {
         meshes_[i].reset(BzObjLoader::create(kMeshFiles[i]));
         meshes_[i]->drop_materials();
@@ -236,23 +239,8 @@ void cSceneSprutte::draw_creature() {
     set_inv(1);
     shader_manager().bind("xray_shader");
     arm_.step(demo_time(), angle_, propagation_);
-    const struct {
-        float angle, x, z, mirror;
-    } arms[] = {{0, 0, 0, 1}, {90, 0, 1, 1}, {0, 0, 0, -1}, {90, 0, 1, -1}, {90, 1, 0, 1}};
-    for (const auto& a : arms) {
-        glPushMatrix();
-        if (a.angle != 0)
-            glRotatef(a.angle, a.x, 0, a.z);
-        glScalef(a.mirror, a.mirror, a.mirror);
-        glFrontFace(a.mirror < 0 ? GL_CW : GL_CCW);
-        draw_arm();
-        if (a.x != 0) {
-            glRotatef(-180, 1, 0, 0);
-            draw_arm();
-        }
-        glPopMatrix();
-    }
-    glFrontFace(GL_CCW);
+    body_->build(arm_);
+    body_->draw();
     set_inv(0);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -262,22 +250,6 @@ void cSceneSprutte::draw_creature() {
     glPopMatrix();
     glDisable(GL_BLEND);
     shader_manager().unbind();
-}
-
-void cSceneSprutte::draw_arm() {
-    for (int n = 0; n < cSprutteArm::kSegments; ++n) {
-        glPushMatrix();
-        const Vec3f& p = arm_.node(n);
-        glTranslatef(p.x, p.y, p.z);
-        glMultMatrixf(arm_.segment(n).data());
-        const float taper = 1 - static_cast<float>(n) / 33;
-        glScalef(taper, 1, taper);
-        for (int k = 0; k < 6; ++k) {
-            glRotatef(60, 0, 1, 0);
-            meshes_[JOINT]->draw();
-        }
-        glPopMatrix();
-    }
 }
 
 // Spill onto the frame, the orange grade over it, then a blurred, pale copy of the scene

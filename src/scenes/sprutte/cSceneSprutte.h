@@ -5,6 +5,7 @@
 #pragma once
 
 #include "cSprutteArm.h"
+#include "cSprutteBody.h"
 #include "cSprutteKicks.h"
 #include "geometry/cCameraPath.h"
 #include "mesh_files/cMeshObj.h"
@@ -46,7 +47,6 @@ private:
     void draw_rings(float t);
     void draw_cage();
     void draw_creature();
-    void draw_arm();
     void post_process(iRenderTarget& scene);
 
     std::array<std::unique_ptr<cMeshObj>, MESH_COUNT> meshes_;
@@ -55,6 +55,7 @@ private:
     std::array<cCameraPath, cSprutteKicks::kPathCount> paths_;
     cSprutteKicks kicks_;
     cSprutteArm arm_;
+    std::unique_ptr<cSprutteBody> body_;
     float propagation_ = 2250;
     float angle_ = 0.7853982f;
     float fognear_ = 0, fogfar_ = 0;
