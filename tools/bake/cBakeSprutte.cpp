@@ -81,7 +81,8 @@ cBakeMesh cBakeSprutte::cage() {
         cage.append(Shapes::bar(circle, {0, 1, 0}, kBarRadius, 96, 8));
         for (int m = 0; m < kMeridians; ++m) {
             cBakeMesh knob = cBakeShapes::sphere(kBarRadius * 1.9f, 12, 6);
-            knob.translate(on_sphere(kCageRadius, 2 * kPi * static_cast<float>(m) / kMeridians, lat));
+            knob.translate(
+                on_sphere(kCageRadius, 2 * kPi * static_cast<float>(m) / kMeridians, lat));
             cage.append(knob);
         }
     }

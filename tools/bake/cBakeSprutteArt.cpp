@@ -73,7 +73,7 @@ std::vector<uint8_t> cBakeSprutteArt::plasma() {
             const float ridge = 1 - std::fabs(2 * tiled_noise(qx, qy, period, 5, 307) - 1);
             const float filaments = std::pow(ridge, 7.0f);
             const float cloud = tiled_noise(qx * 0.5f + 9, qy * 0.5f, period / 2, 4, 409);
-            const float base = 0.72f + 0.14f * smoothstep(0.25f, 0.8f, cloud);
+            const float base = 0.66f + 0.18f * smoothstep(0.25f, 0.8f, cloud);
             const float l =
                 base + 0.26f * filaments - 0.16f * std::pow(1 - ridge, 3.0f) + grain(x, y, 503);
             // A cool milky white; the scene's grade warms it.
