@@ -96,7 +96,7 @@ cBakeMesh cBakeSprutte::tube() {
         const float a = 2 * kPi * u;
         return Vec3f(kTubeRadius * std::cos(a), kTubeRadius * std::sin(a), kTubeBack + length * v);
     };
-    cBakeMesh tube = Shapes::surface(48, 200, f, true);
+    cBakeMesh tube = Shapes::surface(48, 60, f, true);
     for (cTexCoord& uv : tube.texcoords) {
         uv.u *= 4;
         uv.v *= length / tile;
