@@ -129,9 +129,13 @@ void cSceneSprutte::place_camera(float t) {
     } else {
         const cCameraPath& path = paths_[kicks_.path];
         const float s = kicks_.path_parameter(demo_time());
-        camera_.eye = path_eye(path, s);
-        camera_.interest = path_interest(path, s);
-        camera_.up = path_up(path, s);
+        // A path that could not be read keeps the camera where it was rather than putting
+        // eye and interest point both at the origin.
+        if (!path.empty()) {
+            camera_.eye = path_eye(path, s);
+            camera_.interest = path_interest(path, s);
+            camera_.up = path_up(path, s);
+        }
         camera_.fov = 70;
     }
     apply_camera(camera_);
