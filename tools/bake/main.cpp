@@ -9,6 +9,8 @@
 #include "cBakeLoader.h"
 #include "cBakeLoaderArt.h"
 #include "cBakeLogo.h"
+#include "cBakeSprutte.h"
+#include "cBakeSprutteArt.h"
 
 #include <exception>
 #include <filesystem>
@@ -28,6 +30,8 @@ std::vector<std::unique_ptr<iBakeModule>> modules() {
     list.push_back(std::make_unique<cBakeLoaderArt>());
     list.push_back(std::make_unique<cBakeIntroBack>());
     list.push_back(std::make_unique<cBakeIntroLogos>());
+    list.push_back(std::make_unique<cBakeSprutte>());
+    list.push_back(std::make_unique<cBakeSprutteArt>());
     return list;
 }
 

@@ -1,0 +1,290 @@
+#include "cSceneSprutte.h"
+
+#include "base/cResourcePath.h"
+#include "mesh_files/BzObjLoader.h"
+#include "render/ScreenHelpers.h"
+#include "render/ShaderRegistry.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cShaderParameter.h"
+#include "render/cTextureManager.h"
+#include "render/post/PostEffects.h"
+#include "shaders/cShdNotex.h"
+#include "shaders/cShdXray.h"
+#include "timeline/cMETrigger.h"
+#include "toolkit/TweakVars.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr float kPi = 3.14159265f;
+
+const char* const kMeshFiles[] = {"sprutte_ball_glow.bzobj",
+                                  "sprutte_arm_joint.bzobj",
+                                  "sprutte_cage2.bzobj",
+                                  "sprutte_cyl.bzobj",
+                                  "sprutte_ring.bzobj",
+                                  "sprutte_hair.bzobj",
+                                  "sprutte_arm_joint_morph_in.bzobj",
+                                  "sprutte_arm_joint_morph_out.bzobj",
+                                  "sprutte_vrag.bzobj"};
+
+float smoothstep(float x) {
+    x = std::clamp(x, 0.0f, 1.0f);
+    return x * x * (3 - 2 * x);
+}
+
+Vec3f mix(const Vec3f& a, const Vec3f& b, float k) {
+    return a * (1 - k) + b * k;
+}
+
+void set_light(float level) {
+    const float colour[4] = {level, level, level, 1};
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, colour);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, colour);
+}
+
+void set_inv(float inv) {
+    cShaderParameter<float> value(inv);
+    shader_manager().set_parameter("xray_shader", 1, &value);
+}
+
+} // namespace
+
+void cSceneSprutte::load() {
+    kicks_.intro = true;
+    resource_path().push_searchpath(kFolder);
+    ensure_shader<cShdXray>("xray_shader");
+    ensure_shader<cShdNotex>("notex_shader");
+    // The arms are drawn from a client copy of the joint piece, rebuilt each frame.
+    std::unique_ptr<cMeshObj> joint(BzObjLoader::create(kMeshFiles[JOINT]));
+    body_ = std::make_unique<cSprutteBody>(*joint);
+    for (int i = 0; i < MESH_COUNT; ++i) {
+        meshes_[i].reset(BzObjLoader::create(kMeshFiles[i]));
+        meshes_[i]->drop_materials();
+        meshes_[i]->upload(true);
+    }
+    plasma_ = texture_manager().get_texture("sprutte_plasma_diffuse.jpg", true, GL_REPEAT, 0);
+    blur_mask_ = texture_manager().get_texture("blur_mask.jpg", false, GL_CLAMP, 0);
+    grade_ = std::make_unique<cColorCorrection>("sprutte_color_correction_orange.png");
+    for (int i = 0; i < cSprutteKicks::kPathCount; ++i) {
+        const std::string name = "path0" + std::to_string(i + 1) + ".pth";
+        load_path(resource_path().get_fullpath(name), paths_[i]);
+    }
+}
+
+void cSceneSprutte::init() {
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+    glEnable(GL_DEPTH_TEST);
+    reset_camera(camera_);
+    camera_.near_plane = 10;
+    camera_.far_plane = 100000;
+    camera_.eye = {150, 125, 125};
+    angle_ = kPi / 4;
+    propagation_ = 2250;
+    arm_.reset(demo_time());
+    cut_levels().pre_cut = 220;
+    cut_levels().post_cut = 255;
+    kicks_.restart();
+    glColor4f(1, 1, 1, 1);
+}
+
+void cSceneSprutte::handle_event(cEvent* event) {
+    const auto* note = dynamic_cast<const cMETrigger*>(event);
+    if (!note || !note->is_note_on())
+        return;
+    if (kicks_.note_on(note->track, note->time, demo_time()))
+        propagation_ = 1000;
+}
+
+// The fog wall of the intro recedes 2000 units a second from the scene's first frame on.
+void cSceneSprutte::update() {
+    const float t = seconds();
+    if (fog_start_s_ < 0)
+        fog_start_s_ = t;
+    if (kicks_.intro) {
+        fognear_ = 0;
+        fogfar_ = std::max(0.0f, (t - fog_start_s_ + 1) * 2000);
+    } else {
+        fognear_ = 250;
+        fogfar_ = 60000;
+    }
+}
+
+void cSceneSprutte::place_camera(float t) {
+    if (camera_start_s_ < 0)
+        camera_start_s_ = t;
+    if (kicks_.intro) {
+        // Twenty seconds from looking down the tube to facing the creature.
+        const float k = smoothstep((t - camera_start_s_) / 20);
+        camera_.fov = 60 + 30 * k;
+        camera_.eye = mix({164.36f, 113.64f, -300}, {164.36f, 130.69f, 100}, k);
+        camera_.interest = mix({0, 0, -1000}, {-21.93f, -35.39f, 0.91f}, k);
+    } else {
+        const cCameraPath& path = paths_[kicks_.path];
+        const float s = kicks_.path_parameter(demo_time());
+        // A path that could not be read keeps the camera where it was rather than putting
+        // eye and interest point both at the origin.
+        if (!path.empty()) {
+            camera_.eye = path_eye(path, s);
+            camera_.interest = path_interest(path, s);
+            camera_.up = path_up(path, s);
+        }
+        camera_.fov = 70;
+    }
+    apply_camera(camera_);
+}
+
+void cSceneSprutte::draw() {
+    const float t = seconds();
+    cRenderTargetManager& pool = render_target_manager();
+    cTmpRenderTarget scene;
+    pool.acquire(scene, RTT_FULL);
+    scene->begin();
+    shader_manager().unbind();
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    place_camera(t);
+    draw_world(t);
+    scene->end();
+    post_process(*scene.get());
+    pool.release(scene);
+}
+
+void cSceneSprutte::draw_world(float t) {
+    glEnable(GL_LIGHTING);
+    set_light(1);
+    const float centre[4] = {0, 0, 0, 1};
+    glLightfv(GL_LIGHT0, GL_POSITION, centre);
+    glEnable(GL_LIGHT0);
+    angle_ = t * kPi / 6 + std::sin(2 * t) * kPi;
+    if (kicks_.intro)
+        glRotatef(5 * t, 0, 0, 1);
+    draw_tube(t);
+    if (!kicks_.intro && kicks_.kickcount >= cSprutteKicks::kReverseFrom)
+        draw_rings(t);
+    glDisable(GL_FOG);
+    glDisable(GL_BLEND);
+    glDisable(GL_LIGHTING);
+    draw_cage();
+    glPushMatrix();
+    draw_creature();
+    glPopMatrix();
+}
+
+// The tube lies along z with the camera inside it; its texture flows along it.
+void cSceneSprutte::draw_tube(float t) {
+    glDisable(GL_LIGHTING);
+    const float white[4] = {1, 1, 1, 1};
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glFogf(GL_FOG_START, fognear_);
+    glFogf(GL_FOG_END, fogfar_);
+    glFogfv(GL_FOG_COLOR, white);
+    glEnable(GL_FOG);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glTranslatef(0, 0.1f * t, 0);
+    glMatrixMode(GL_MODELVIEW);
+    glColor4f(1, 1, 1, 1);
+    glPushMatrix();
+    glTranslatef(0, 0, -100000);
+    const GLenum target = static_cast<GLenum>(plasma_.target);
+    if (plasma_.valid()) {
+        glEnable(target);
+        glBindTexture(target, static_cast<GLuint>(plasma_.id));
+    }
+    meshes_[TUBE]->draw();
+    if (plasma_.valid()) {
+        glBindTexture(target, 0);
+        glDisable(target);
+    }
+    glPopMatrix();
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+// Five rings rush down the tube 5000 units apart; each track-12 hit flashes them dark on the
+// white, and between hits the light turns negative so they fade out of sight.
+void cSceneSprutte::draw_rings(float t) {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_COLOR);
+    glEnable(GL_LIGHTING);
+    set_light(0.6f * (1 - static_cast<float>(demo_time() - kicks_.flash_ms) / 400));
+    glColor4f(1, 1, 1, 1);
+    for (int i = 0; i < 5; ++i) {
+        double z = 7500.0 * t - 10000.0 * i;
+        z -= 25000.0 * std::max(0.0, std::ceil((z - 10000.0) / 25000.0));
+        glPushMatrix();
+        glTranslatef(0, 0, static_cast<float>(z));
+        meshes_[RING]->draw();
+        glPopMatrix();
+    }
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void cSceneSprutte::draw_cage() {
+    glPushMatrix();
+    glScalef(0.7f, 0.7f, 0.7f);
+    set_light(2);
+    shader_manager().bind("notex_shader");
+    meshes_[CAGE]->draw();
+    glPopMatrix();
+}
+
+// Six arms along +-x, +-y and +-z (before the centre's turn), then the glowing core.
+void cSceneSprutte::draw_creature() {
+    set_inv(1);
+    shader_manager().bind("xray_shader");
+    arm_.step(demo_time(), angle_, propagation_);
+    body_->build(arm_);
+    body_->draw();
+    set_inv(0);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPushMatrix();
+    glScalef(1.5f, 1.5f, 1.5f);
+    meshes_[BALL]->draw();
+    glPopMatrix();
+    glDisable(GL_BLEND);
+    shader_manager().unbind();
+}
+
+// Spill onto the frame, the orange grade over it, then a blurred, pale copy of the scene
+// blended in through the mask towards the edges.
+void cSceneSprutte::post_process(iRenderTarget& scene) {
+    cRenderTargetManager& pool = render_target_manager();
+    cTmpRenderTarget spilled, blurred, pale;
+    pool.acquire(spilled, RTT_FULL);
+    spill_into(RTT_QUATER, scene, cut_levels(), *spilled.get());
+    grade_->apply(*spilled.get());
+    pool.acquire(blurred, RTT_QUATER);
+    blur(scene, *blurred.get());
+    blur(*blurred.get(), *blurred.get());
+    blur(*blurred.get(), *blurred.get());
+    pool.acquire(pale, RTT_QUATER);
+    pale->begin();
+    hsb(cHsbParams{0, -75, 0}, *blurred.get());
+    pale->end();
+    draw_masked(blur_mask_, *pale.get());
+    pool.release(pale);
+    pool.release(blurred);
+    pool.release(spilled);
+}
+
+void cSceneSprutte::register_vars(cGuiVarList& vars) {
+    add_var(vars, "angle", &angle_, -kPi, kPi);
+    add_var(vars, "propagation", &propagation_, 100, 2000);
+    register_camera_vars(vars, camera_, -1000, 1000);
+    add_watch(vars, "kickcount", &kicks_.kickcount);
+    add_watch(vars, "path", &kicks_.path);
+    add_var(vars, "fognear", &fognear_, 100, 10000);
+    add_var(vars, "fogfar", &fogfar_, 1000, 100000);
+    add_cut_vars(vars, cut_levels());
+}

@@ -1,0 +1,78 @@
+#include "cSprutteBody.h"
+
+#include "render/GlExtensions.h"
+
+#include <GL/gl.h>
+
+cSprutteBody::cSprutteBody(const cMeshObj_data& joint) {
+    const size_t count = joint.positions.size() / 3;
+    const bool has_normals = joint.normals.size() == joint.positions.size();
+    for (int piece = 0; piece < 6; ++piece) {
+        // The pieces are drawn after turns of 60, 120, ... 360 degrees about y.
+        const cMatrix4 turn =
+            cMatrix4::rotation({0, 1, 0}, 3.14159265f / 3 * static_cast<float>(piece + 1));
+        const auto base = static_cast<uint32_t>(ring_positions_.size());
+        for (size_t v = 0; v < count; ++v) {
+            const float* p = &joint.positions[v * 3];
+            ring_positions_.push_back(turn.apply({p[0], p[1], p[2]}));
+            const Vec3f n = has_normals ? Vec3f(joint.normals[v * 3], joint.normals[v * 3 + 1],
+                                                joint.normals[v * 3 + 2])
+                                        : Vec3f(0, 1, 0);
+            ring_normals_.push_back(turn.turn(n));
+        }
+        for (uint32_t index : joint.indices)
+            if (index < count)
+                ring_indices_.push_back(base + index);
+    }
+    const float quarter = 3.14159265f / 2;
+    const cMatrix4 mirror = cMatrix4::scaling({-1, -1, -1});
+    const cMatrix4 about_z = cMatrix4::rotation({0, 0, 1}, quarter);
+    arms_ = {cMatrix4(),
+             about_z,
+             mirror,
+             about_z * mirror,
+             cMatrix4::rotation({1, 0, 0}, quarter),
+             cMatrix4::rotation({1, 0, 0}, -quarter)};
+}
+
+void cSprutteBody::build(const cSprutteArm& arm) {
+    positions_.clear();
+    normals_.clear();
+    indices_.clear();
+    for (const cMatrix4& base : arms_)
+        for (int n = 0; n < cSprutteArm::kSegments; ++n) {
+            const float taper = 1 - static_cast<float>(n) / 33;
+            add_segment(base * cMatrix4::translation(arm.node(n)) * arm.segment(n), taper);
+        }
+}
+
+// `place` without the taper: normals take the inverse of the taper's scaling.
+void cSprutteBody::add_segment(const cMatrix4& place, float taper) {
+    const auto base = static_cast<uint32_t>(positions_.size() / 3);
+    for (size_t v = 0; v < ring_positions_.size(); ++v) {
+        const Vec3f& p = ring_positions_[v];
+        const Vec3f q = place.apply({p.x * taper, p.y, p.z * taper});
+        const Vec3f& m = ring_normals_[v];
+        const Vec3f n = place.turn(Vec3f(m.x / taper, m.y, m.z / taper)).normalized();
+        positions_.insert(positions_.end(), {q.x, q.y, q.z});
+        normals_.insert(normals_.end(), {n.x, n.y, n.z});
+    }
+    for (uint32_t index : ring_indices_)
+        indices_.push_back(base + index);
+}
+
+void cSprutteBody::draw() const {
+    if (indices_.empty())
+        return;
+    // Client arrays: no buffer object may stay bound.
+    ext::glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
+    ext::glBindBufferARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 0);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, positions_.data());
+    glNormalPointer(GL_FLOAT, 0, normals_.data());
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT,
+                   indices_.data());
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
