@@ -7,6 +7,9 @@
 #include "cBakeLoader.h"
 #include "cBakeLoaderArt.h"
 #include "cBakeLogo.h"
+#include "cBakeSun.h"
+#include "cBakeSunArt.h"
+#include "cBakeSunTitle.h"
 
 #include <exception>
 #include <filesystem>
@@ -24,6 +27,9 @@ std::vector<std::unique_ptr<iBakeModule>> modules() {
     list.push_back(std::make_unique<cBakeLogo>());
     list.push_back(std::make_unique<cBakeLoader>());
     list.push_back(std::make_unique<cBakeLoaderArt>());
+    list.push_back(std::make_unique<cBakeSun>());
+    list.push_back(std::make_unique<cBakeSunArt>());
+    list.push_back(std::make_unique<cBakeSunTitle>());
     return list;
 }
 
