@@ -53,10 +53,10 @@ struct sSpot {
 };
 
 std::vector<sSpot> spots() {
-    const float where[][3] = {{0.08f, 0.30f, 0.055f}, {0.115f, 0.285f, 0.03f},
-                              {0.41f, 0.68f, 0.045f}, {0.43f, 0.705f, 0.022f},
-                              {0.63f, 0.36f, 0.035f}, {0.86f, 0.64f, 0.05f},
-                              {0.89f, 0.62f, 0.02f},  {0.27f, 0.58f, 0.025f}};
+    const float where[][3] = {{0.08f, 0.30f, 0.09f},   {0.125f, 0.28f, 0.05f},
+                              {0.41f, 0.68f, 0.075f},  {0.445f, 0.705f, 0.04f},
+                              {0.63f, 0.36f, 0.06f},   {0.86f, 0.64f, 0.085f},
+                              {0.90f, 0.615f, 0.035f}, {0.27f, 0.58f, 0.045f}};
     std::vector<sSpot> list;
     for (const auto& w : where)
         list.push_back({on_sphere(w[0], w[1]), w[2]});
@@ -88,14 +88,16 @@ sColour surface_at(const Vec3f& p, const cSunNoise& noise, const std::vector<sSp
     // Faculae: bright veins in the active belts around the spots.
     const float belt =
         smooth(0.15f, 0.55f, std::fabs(p.y)) * (1 - smooth(0.6f, 0.85f, std::fabs(p.y)));
-    const float faculae =
-        belt * smooth(0.25f, 0.6f, noise.fbm(p * 14.0f + Vec3f(3, 1, 7), 4)) * 0.8f;
-    const float light = 0.62f + 0.16f * lane + 0.12f * cell + 0.12f * mottle;
-    sColour c = mix({0.58f, 0.24f, 0.05f}, {0.98f, 0.74f, 0.36f}, clamp01(light));
-    c = mix(c, {1.0f, 0.88f, 0.58f}, faculae);
+    const float veins = smooth(0.0f, 0.7f, noise.fbm(p * 9.0f + Vec3f(3, 1, 7), 5));
+    const float faculae = belt * veins * veins * 0.7f;
+    // Kept well below white: the spill and the glow add the brightness on top, and the
+    // granulation must survive them.
+    const float light = 0.45f + 0.22f * lane + 0.16f * cell + 0.2f * mottle;
+    sColour c = mix({0.13f, 0.045f, 0.01f}, {0.46f, 0.29f, 0.11f}, clamp01(light));
+    c = mix(c, {0.56f, 0.42f, 0.22f}, faculae);
     const float fibre = 0.5f + 0.5f * noise.gradient(p * 160.0f);
-    c = mix(c, mix({0.36f, 0.13f, 0.03f}, {0.52f, 0.22f, 0.06f}, fibre), 0.85f * penumbra);
-    return mix(c, {0.12f, 0.04f, 0.015f}, umbra);
+    c = mix(c, mix({0.08f, 0.03f, 0.008f}, {0.17f, 0.065f, 0.016f}, fibre), 0.85f * penumbra);
+    return mix(c, {0.03f, 0.01f, 0.004f}, umbra);
 }
 
 } // namespace

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kTitleSize = 112, kTitleBaseline = 380, kTitleTracking = 10;
-constexpr int kGroupSize = 30, kGroupBaseline = 246, kGroupTracking = 22;
+constexpr int kTitleSize = 112, kTitleBaseline = 530, kTitleTracking = 10;
+constexpr int kGroupSize = 36, kGroupBaseline = 392, kGroupTracking = 24;
 
 struct sPixel {
     float r, g, b, a;
@@ -39,7 +39,7 @@ std::vector<sPixel> page() {
         cTextMask::render(canvas, "DejaVuSans-Bold.ttf", kTitleSize, cBakeSunTitle::kTitle,
                           kTitleTracking, cTextMask::kCentred, kTitleBaseline);
     const tMask group =
-        cTextMask::render(canvas, "DejaVuSans-ExtraLight.ttf", kGroupSize, cBakeSunTitle::kGroup,
+        cTextMask::render(canvas, "DejaVuSans.ttf", kGroupSize, cBakeSunTitle::kGroup,
                           kGroupTracking, cTextMask::kCentred, kGroupBaseline);
     const tMask halo = blurred(title, w, h, 34);
     const tMask glow = blurred(title, w, h, 9);
@@ -50,7 +50,7 @@ std::vector<sPixel> page() {
             const size_t i = static_cast<size_t>(y) * w + x;
             sPixel& p = pixels[i];
             // A dim band that darkens the picture behind the words: the card's "deluminate".
-            const float dx = (x - w * 0.5f) / (w * 0.42f), dy = (y - 318.0f) / 150.0f;
+            const float dx = (x - w * 0.5f) / (w * 0.42f), dy = (y - 466.0f) / 150.0f;
             const float band = clamp01(1 - std::sqrt(dx * dx + dy * dy));
             over(p, 0.03f, 0.015f, 0.05f, 0.55f * band * band * (3 - 2 * band));
             over(p, 0.02f, 0.01f, 0.03f, clamp01(1.6f * halo[i]) * 0.6f);

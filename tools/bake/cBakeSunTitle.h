@@ -1,7 +1,6 @@
-// The title card laid over the opening seconds of the solar flare: the group's name above the
-// demo's title, typeset, with a soft dark halo that dims the picture behind the words. RGBA,
-// power-of-two for its mipmaps; set on a 1024 x 640 page and squeezed to the file's height,
-// so drawn over the 1.6 picture the letters keep their proportions.
+// The title card over the solar flare's opening seconds: the group's name and the demo's title
+// in the lower third, clear of the growing sun, with a soft dark halo behind the words. RGBA,
+// power-of-two for mipmaps, set on a 1024 x 640 page and squeezed so letters keep their shape.
 #pragma once
 
 #include "BakeModule.h"
