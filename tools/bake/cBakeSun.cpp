@@ -78,7 +78,7 @@ cBakeMesh cBakeSun::sun() {
 }
 
 cBakeMesh cBakeSun::flare() {
-    constexpr int kAlong = 56, kAcross = 10;
+    constexpr int kAlong = 32, kAcross = 4;
     // The arc's centre sits a little below the surface so its feet sink into the sun.
     const float centre = kRadius - 0.9f;
     const float inner = 0.16f * kRadius, outer = 0.36f * kRadius;
