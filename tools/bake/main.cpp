@@ -11,6 +11,9 @@
 #include "cBakeLogo.h"
 #include "cBakeSprutte.h"
 #include "cBakeSprutteArt.h"
+#include "cBakeSun.h"
+#include "cBakeSunArt.h"
+#include "cBakeSunTitle.h"
 
 #include <exception>
 #include <filesystem>
@@ -32,6 +35,9 @@ std::vector<std::unique_ptr<iBakeModule>> modules() {
     list.push_back(std::make_unique<cBakeIntroLogos>());
     list.push_back(std::make_unique<cBakeSprutte>());
     list.push_back(std::make_unique<cBakeSprutteArt>());
+    list.push_back(std::make_unique<cBakeSun>());
+    list.push_back(std::make_unique<cBakeSunArt>());
+    list.push_back(std::make_unique<cBakeSunTitle>());
     return list;
 }
 

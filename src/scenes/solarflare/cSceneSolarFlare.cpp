@@ -1,0 +1,180 @@
+#include "cSceneSolarFlare.h"
+
+#include "base/cResourcePath.h"
+#include "render/ScreenHelpers.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cShaderManager_CG.h"
+#include "render/cTextureManager.h"
+#include "render/post/PostEffects.h"
+#include "timeline/cMETrigger.h"
+#include "timeline/cSceneManager.h"
+#include "toolkit/TweakVars.h"
+#include "toolkit/cRandomTable.h"
+
+#include <algorithm>
+
+namespace {
+
+float clamp01(float v) {
+    return std::clamp(v, 0.0f, 1.0f);
+}
+
+float smoothstep01(float x) {
+    const float w = clamp01(x);
+    return w * w * (3 - 2 * w);
+}
+
+} // namespace
+
+cSceneSolarFlare::cSceneSolarFlare(cDemoTime* time) : cScene(time) {}
+cSceneSolarFlare::~cSceneSolarFlare() = default;
+
+void cSceneSolarFlare::load() {
+    resource_path().push_searchpath(cSunFlares::kFolder);
+    correction_ = std::make_unique<cColorCorrection>(kColorCorrection);
+    sun_.load();
+    overlay_ = texture_manager().get_texture(kOverlay, true, GL_CLAMP, 0);
+}
+
+void cSceneSolarFlare::init() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 1, 0, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+    glEnable(GL_DEPTH_TEST);
+    reset_camera(camera_);
+    camera_.eye = Vec3f(37, 37, 37);
+    levels_.outBlack = 13;
+    sun_.start(demo_time());
+    if (sun_.particles())
+        sun_.particles()->rate = 4000;
+    glow_ = cGlowParams{105, 2.0f, 0.07f};
+    cCutLevels& cut = cut_levels();
+    cut.pre_cut = 200;
+    cut.post_cut = 128;
+    cut.pre_cut = 64;
+}
+
+void cSceneSolarFlare::update() {
+    // A brightness flicker: one frame in eight, on average, dims the picture.
+    levels_.inWhite = 255.0f * clamp01(4 * next_random() + 0.5f);
+    sun_.advance(*time_);
+}
+
+void cSceneSolarFlare::handle_event(cEvent* event) {
+    if (!event || event->type != cEvent::kMidi)
+        return;
+    const auto* note = dynamic_cast<const cMETrigger*>(event);
+    if (note && note->is_note_on() && note->track == kImpactTrack)
+        trigger_time_ = demo_time();
+}
+
+void cSceneSolarFlare::register_vars(cGuiVarList& vars) {
+    register_levels_shader();
+    add_levels_vars(vars, levels_);
+    sun_.add_sun_vars(vars);
+    add_glow_vars(vars, glow_);
+}
+
+float cSceneSolarFlare::overlay_alpha(int32_t t) {
+    if (t < 10000)
+        return smoothstep01(static_cast<float>(t - 8000) / 2500.0f);
+    if (t < 20000)
+        return clamp01(1.0f - static_cast<float>(t - 12000) / 2500.0f);
+    return -1;
+}
+
+float cSceneSolarFlare::sun_scale(int32_t t, int32_t t0, int32_t t1) {
+    if (t1 <= t0) // no growth without a later switch (and no division by zero at t1 = t0)
+        return 0;
+    return clamp01(1.3f * static_cast<float>(t - t0) / static_cast<float>(t1 - t0));
+}
+
+void cSceneSolarFlare::glow_at(int32_t t, int32_t impact, cGlowParams& glow) {
+    glow.multiplier = 0.07f + 0.1f * clamp01(static_cast<float>(t - 20000) / 10000.0f) +
+                      0.5f * clamp01(static_cast<float>(t - 40675) / 50.0f);
+    if (impact < 0)
+        return;
+    const float v = static_cast<float>(t - impact) / 300.0f;
+    glow.multiplier += 3 * v;
+    glow.distance = 2 * v + 2;
+}
+
+void cSceneSolarFlare::draw() {
+    const int32_t t = demo_time();
+    if (!drawn_) {
+        first_draw_ = t;
+        drawn_ = true;
+    }
+    cEventQueue* queue = scene_manager().event_queue();
+    const int32_t t1 = queue ? queue->find_first(1).time : -1;
+    cRenderTargetManager& pool = render_target_manager();
+    cTmpRenderTarget a, b, c;
+    pool.acquire(a, RTT_FULL);
+    draw_sun(*a.get(), t, sun_scale(t, first_draw_, t1));
+    fade_and_glow(t);
+    pool.acquire(b, RTT_FULL);
+    pool.acquire(c, RTT_HALF);
+    post(*a.get(), *b.get(), *c.get());
+    draw_overlay(t);
+    pool.release(c);
+    pool.release(b);
+    pool.release(a);
+}
+
+void cSceneSolarFlare::draw_sun(iRenderTarget& a, int32_t t, float scale) {
+    a.begin();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    apply_camera(camera_);
+    glScalef(scale, scale, scale);
+    glRotatef(10.0f * static_cast<float>(t) / 1000.0f, 0, 0, 1);
+    sun_.draw(true, t);
+    a.end();
+}
+
+// The picture fades in from black over the scene's first 2.5 s.
+void cSceneSolarFlare::fade_and_glow(int32_t t) {
+    const float u = clamp01(static_cast<float>(t - first_draw_) / 2500.0f);
+    levels_.outBlack = 13 * u;
+    levels_.outWhite = 255 * u * u * (3 - 2 * u);
+    glow_at(t, trigger_time_, glow_);
+}
+
+// Levels into B, the spill of A into the framebuffer and B, the zoom glow of A into C, then
+// C and B combined into A, graded onto the window.
+void cSceneSolarFlare::post(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c) {
+    register_levels_shader();
+    b.begin();
+    ::levels(a, levels_.inBlack, levels_.inWhite, levels_.Gamma, levels_.outBlack,
+             levels_.outWhite);
+    b.end();
+    spill_into(RTT_EIGHTH, b, cut_levels(), a);
+    ::glow(c, a, glow_);
+    a.begin();
+    combine(c, b, COMBINE_SPILL);
+    a.end();
+    correction_->apply(a);
+}
+
+void cSceneSolarFlare::draw_overlay(int32_t t) {
+    const float alpha = overlay_alpha(t);
+    if (alpha < 0)
+        return;
+    shader_manager().push_shader();
+    shader_manager().unbind();
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    begin_ortho();
+    glColor4f(1, 1, 1, alpha);
+    draw_texture(overlay_);
+    end_ortho();
+    glPopAttrib();
+    shader_manager().pop_shader();
+}

@@ -1,0 +1,221 @@
+#include "cSunFlares.h"
+
+#include "base/cDemoTime.h"
+#include "base/cResourcePath.h"
+#include "mesh_files/BzObjLoader.h"
+#include "render/GlExtensions.h"
+#include "render/ShaderRegistry.h"
+#include "render/cShaderParameter.h"
+#include "render/cTextureManager.h"
+#include "shaders/cShdFlare.h"
+#include "toolkit/TweakVars.h"
+#include "toolkit/cRandomTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float kPi = 3.14159265f;
+constexpr const char* kFlareShader = "flare_shader";
+
+std::unique_ptr<cMeshObj> load_mesh(const char* file, bool release) {
+    std::unique_ptr<cMeshObj> mesh(BzObjLoader::create(file));
+    mesh->drop_materials();
+    mesh->upload(release);
+    return mesh;
+}
+
+void bind_on(GLenum unit, const cTextureDesc& texture) {
+    ext::glActiveTexture(unit);
+    if (!texture.valid())
+        return;
+    glEnable(static_cast<GLenum>(texture.target));
+    glBindTexture(static_cast<GLenum>(texture.target), static_cast<GLuint>(texture.id));
+}
+
+void unbind_on(GLenum unit, const cTextureDesc& texture) {
+    ext::glActiveTexture(unit);
+    if (!texture.valid())
+        return;
+    glBindTexture(static_cast<GLenum>(texture.target), 0);
+    glDisable(static_cast<GLenum>(texture.target));
+}
+
+} // namespace
+
+cSunFlares::cSunFlares() = default;
+cSunFlares::~cSunFlares() = default;
+
+void cSunFlares::load() {
+    resource_path().push_searchpath(kFolder);
+    sun_mesh_ = load_mesh(kSunMesh, false); // the particles are born on its client arrays
+    particles_ = std::make_unique<cSunParticles>(sun_mesh_.get());
+    flare_mesh_ = load_mesh(kFlareMesh, true);
+    cTextureManager& textures = texture_manager();
+    sun_texture_ = textures.get_texture(kSunTexture, true, GL_CLAMP, 0);
+    flare_texture_ = textures.get_texture(kFlareTexture, true, GL_CLAMP_TO_EDGE, 0);
+    gradient_texture_ = textures.get_texture(kGradientTexture, true, GL_CLAMP, 0);
+    gas_texture_ = textures.get_texture(kGasTexture, true, GL_CLAMP, 0);
+    ensure_shader<cShdFlare>(kFlareShader); // the credits sun loads a second sun
+    particles_->rate = 3300;
+    particles_->lifetime = Vec3f(30.36f, 24.88f, 35.41f);
+    particle_colour_ = Vec3f(1, 1, 0.59f);
+    particle_alpha_ = 0.02f;
+    point_size_ = 4.4f;
+    flare_count_ = 250;
+}
+
+sFlare cSunFlares::new_flare() {
+    const float r1 = next_random(), r2 = next_random(), r3 = next_random(), r4 = next_random();
+    const float angle = 2 * kPi * r1;
+    Vec3f axis = Vec3f(r4 - 0.5f, r3 - 0.5f, r2 - 0.5f).normalized();
+    if (axis.length() == 0) // all three at the centre: any axis serves
+        axis = Vec3f(0, 0, 1);
+    const float c = std::cos(angle), s = std::sin(angle), k = 1 - c;
+    const float x = axis.x, y = axis.y, z = axis.z;
+    sFlare flare;
+    flare.orientation = {x * x * k + c,
+                         y * x * k + z * s,
+                         z * x * k - y * s,
+                         0,
+                         x * y * k - z * s,
+                         y * y * k + c,
+                         z * y * k + x * s,
+                         0,
+                         x * z * k + y * s,
+                         y * z * k - x * s,
+                         z * z * k + c,
+                         0,
+                         0,
+                         0,
+                         0,
+                         1};
+    return flare;
+}
+
+float cSunFlares::flare_alpha(float f) {
+    return std::clamp(4 * std::sin(kPi * std::clamp(f, 0.0f, 1.0f)), 0.0f, 1.0f);
+}
+
+void cSunFlares::start(int32_t t) {
+    decay_ = 3500;
+    for (int added = 0; static_cast<float>(added) < flare_count_; ++added)
+        flares_.push_back(new_flare());
+    for (sFlare& flare : flares_)
+        flare.start = static_cast<int32_t>(static_cast<float>(t) - next_random() * decay_);
+}
+
+void cSunFlares::advance(const cDemoTime& time) {
+    const int32_t now = time.now_ms - time.start_ms;
+    for (size_t i = 0; i < flares_.size();) {
+        if (static_cast<float>(now) <= static_cast<float>(flares_[i].start) + decay_) {
+            ++i;
+        } else if (flare_count_ >= static_cast<float>(flares_.size())) {
+            flares_[i] = new_flare();
+            flares_[i++].start = now;
+        } else {
+            flares_.erase(flares_.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+    while (static_cast<float>(flares_.size()) < flare_count_) {
+        flares_.push_back(new_flare());
+        flares_.back().start =
+            static_cast<int32_t>(static_cast<float>(now) - next_random() * decay_);
+    }
+    if (particles_)
+        particles_->update(static_cast<float>(time.now_ms - time.prev_ms) / 1000.0f);
+}
+
+void cSunFlares::draw(bool textured, int32_t t) {
+    const float r1 = next_random(), r2 = next_random(), r3 = next_random();
+    glTranslatef(1.1f * (0.5f - 0.5f * r3), 1.1f * (0.5f - 0.5f * r2), 1.1f * (0.5f - 0.5f * r1));
+    draw_body(textured);
+    draw_particles();
+    draw_flares(t);
+}
+
+void cSunFlares::draw_body(bool textured) {
+    shader_manager().unbind();
+    ext::glActiveTexture(GL_TEXTURE0);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_COLOR_MATERIAL);
+    glDisable(GL_LIGHTING);
+    if (textured) {
+        glColor4f(1, 1, 1, 1);
+        bind_on(GL_TEXTURE0, sun_texture_);
+    } else {
+        glColor4f(0, 0, 0, 1);
+    }
+    sun_mesh_->draw();
+    if (textured)
+        unbind_on(GL_TEXTURE0, sun_texture_);
+}
+
+void cSunFlares::draw_particles() {
+    shader_manager().unbind();
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glPointSize(point_size_);
+    GLboolean depth_writes = GL_TRUE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_writes);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_DEPTH_TEST);
+    GLint source = GL_ONE, destination = GL_ZERO;
+    glGetIntegerv(GL_BLEND_SRC, &source);
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_BLEND);
+    glDisable(GL_LIGHTING);
+    glColor4f(particle_colour_.x, particle_colour_.y, particle_colour_.z, particle_alpha_);
+    particles_->render();
+    glDepthMask(depth_writes);
+    glBlendFunc(static_cast<GLenum>(source), static_cast<GLenum>(destination));
+    glPopAttrib();
+}
+
+void cSunFlares::draw_flares(int32_t t) {
+    if (flares_.empty())
+        return;
+    shader_manager().bind(kFlareShader);
+    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_BLEND);
+    GLboolean depth_writes = GL_TRUE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_writes);
+    glDepthMask(GL_FALSE);
+    GLint source = GL_ONE, destination = GL_ZERO;
+    glGetIntegerv(GL_BLEND_SRC, &source);
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    bind_on(GL_TEXTURE0, flare_texture_);
+    bind_on(GL_TEXTURE1, gradient_texture_);
+    for (const sFlare& flare : flares_) {
+        const float f = static_cast<float>(t - flare.start) / decay_;
+        cShaderParameter<float> uvshift(flare_uvshift(f));
+        shader_manager().set_parameter(kFlareShader, 1, &uvshift);
+        glColor4f(1, 1, 1, flare_alpha(f));
+        glPushMatrix();
+        glMultMatrixf(flare.orientation.data());
+        flare_mesh_->draw();
+        glPopMatrix();
+    }
+    unbind_on(GL_TEXTURE1, gradient_texture_);
+    unbind_on(GL_TEXTURE0, flare_texture_);
+    glDepthMask(depth_writes);
+    glBlendFunc(static_cast<GLenum>(source), static_cast<GLenum>(destination));
+    glDepthMask(GL_TRUE);
+    glPopAttrib();
+}
+
+void cSunFlares::add_sun_vars(cGuiVarList& list) {
+    add_var(list, "num flares", &flare_count_, 0, 1000);
+    add_var(list, "f-decaytime", &decay_, 500, 10000);
+    if (particles_) {
+        add_var(list, "points pr sec", &particles_->rate, 0, 100000);
+        add_var(list, "p-ltime(min,nl,rnd)", &particles_->lifetime, 0, 40);
+    }
+    add_var(list, "p-col", &particle_colour_, 0, 1);
+    add_var(list, "p-alpha", &particle_alpha_, 0, 0.1f);
+    add_var(list, "p-size", &point_size_, 0, 7);
+}

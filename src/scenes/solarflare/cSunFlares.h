@@ -1,0 +1,79 @@
+// The sun as one object: a textured (or black) body, a haze of points streaming off its
+// surface and a crown of flare sheets, each living `decay` ms in a random orientation and
+// renewed as it expires. The credits sun uses it too, black and without flares (count 0).
+#pragma once
+
+#include "cSunParticles.h"
+#include "geometry/Vec3.h"
+#include "mesh_files/cMeshObj.h"
+#include "render/cTextureDesc.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class cGuiVarList;
+struct cDemoTime;
+
+struct sFlare {
+    int32_t start = 0;                   // demo time in ms
+    std::array<float, 16> orientation{}; // column-major, as glMultMatrixf takes it
+};
+
+class cSunFlares {
+public:
+    static constexpr const char* kFolder = "../data/models/sunflare";
+    static constexpr const char* kSunMesh = "sun.bzobj";
+    static constexpr const char* kFlareMesh = "sunflare.bzobj";
+    static constexpr const char* kSunTexture = "sun_diffuse2.jpg";
+    static constexpr const char* kFlareTexture = "sun_flare_gasses_fade2.png";
+    static constexpr const char* kGradientTexture = "sun_flare_gradient.png";
+    static constexpr const char* kGasTexture = "sun_particle_ambientgasses.png";
+
+    cSunFlares();
+    ~cSunFlares();
+    cSunFlares(const cSunFlares&) = delete;
+    cSunFlares& operator=(const cSunFlares&) = delete;
+
+    // Meshes, textures, the particle field on the sun's triangles, "flare_shader", and the
+    // solar scene's settings. Needs a GL context.
+    void load();
+    // Tops the list up to the flare count and spreads every start over the decay before t.
+    void start(int32_t t);
+    // Renews or removes expired flares, adds missing ones, steps the particles (once loaded).
+    void advance(const cDemoTime& time);
+    // Shaken sun body (black unless textured), its points and its flares at demo time t.
+    void draw(bool textured, int32_t t);
+    void add_sun_vars(cGuiVarList& list);
+
+    // A flare's uvshift and alpha at life fraction f = age / decay.
+    static float flare_uvshift(float f) { return 2 * f - 1; }
+    static float flare_alpha(float f);
+    // A new flare: a rotation by a random angle about a random axis (four table values).
+    static sFlare new_flare();
+
+    const std::vector<sFlare>& flares() const { return flares_; }
+    cSunParticles* particles() { return particles_.get(); }
+    float decay() const { return decay_; }
+    void set_flare_count(float count) { flare_count_ = count; }
+    void set_particle_colour(const Vec3f& colour) { particle_colour_ = colour; }
+    void set_particle_alpha(float alpha) { particle_alpha_ = alpha; }
+    void set_point_size(float size) { point_size_ = size; }
+
+private:
+    void draw_body(bool textured);
+    void draw_particles();
+    void draw_flares(int32_t t);
+
+    float decay_ = 3500;
+    std::unique_ptr<cMeshObj> sun_mesh_;
+    std::unique_ptr<cMeshObj> flare_mesh_;
+    std::unique_ptr<cSunParticles> particles_;
+    cTextureDesc sun_texture_, flare_texture_, gradient_texture_, gas_texture_;
+    std::vector<sFlare> flares_;
+    Vec3f particle_colour_{1, 1, 1};
+    float particle_alpha_ = 1;
+    float point_size_ = 1;
+    float flare_count_ = 0;
+};

@@ -1,0 +1,36 @@
+#include "cSunParticles.h"
+
+#include "render/GlExtensions.h"
+
+#include <cstring>
+
+cSunParticles::cSunParticles(const cMeshObj_data* mesh) : cSunParticleField(mesh) {
+    buffer_.size_for_refill(kBufferPositions);
+}
+
+void cSunParticles::update(float dt) {
+    step(dt);
+    upload();
+}
+
+void cSunParticles::upload() {
+    auto* out = static_cast<float*>(buffer_.map_for_writing());
+    if (!out) { // a refused mapping leaves last frame's points; the unmap below reports why
+        buffer_.unmap();
+        ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
+        return;
+    }
+    for (const sSunParticle& p : particles()) {
+        std::memcpy(out, &p.position, sizeof(float) * 3);
+        out += 3;
+    }
+    buffer_.unmap();
+    ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
+}
+
+void cSunParticles::render() {
+    buffer_.set_as_vertex_array();
+    glDrawArrays(GL_POINTS, 0, count());
+    glDisableClientState(GL_VERTEX_ARRAY);
+    ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
+}

@@ -1,0 +1,97 @@
+// The solar flare as a viewer sees it, captured on a short timeline: black at the start of the
+// fade-in, a sun that grows from a dot, the title card over the lower third in its seconds and
+// gone after them, and the picture whited out after the impact on MIDI track 7.
+#include "support/ChildProcess.h"
+#include "support/MidiBuilder.h"
+#include "support/TestAudio.h"
+
+#include <IL/il.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kRoot = fs::path(DEMO_BINARY).parent_path().parent_path();
+// The scene from 0.1 s, the next scene (which ends the sun's growth) at 20 s.
+const char* const kTimeline = "s00 0:0:0,100\ns01 0:0:20,000\nquit 0:0:20,500\n";
+constexpr int kImpactTick = 34 * 480; // 17 s at 120 beats a minute
+constexpr int kTop = 64;              // the letterboxed picture's first window row
+
+// A captured frame's picture (1024 x 640 below the letterbox bar), grey levels, rows top first.
+struct sPicture {
+    std::vector<uint8_t> grey;
+    int at(int x, int y) const { return grey[size_t(y) * 1024 + x]; }
+    // Pixels brighter than `level` in the box [x0, x1) x [y0, y1).
+    int bright(int level, int x0, int y0, int x1, int y1) const {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                n += at(x, y) > level;
+        return n;
+    }
+    double mean() const {
+        double sum = 0;
+        for (uint8_t g : grey)
+            sum += g;
+        return sum / double(grey.size());
+    }
+};
+
+sPicture load(const std::string& file) {
+    ilInit();
+    ilOriginFunc(IL_ORIGIN_UPPER_LEFT);
+    ilEnable(IL_ORIGIN_SET);
+    ILuint image = 0;
+    ilGenImages(1, &image);
+    ilBindImage(image);
+    sPicture picture;
+    if (ilLoadImage(file.c_str()) && ilConvertImage(IL_LUMINANCE, IL_UNSIGNED_BYTE)) {
+        const uint8_t* data = ilGetData();
+        picture.grey.assign(data + kTop * 1024, data + (kTop + 640) * 1024);
+    }
+    ilDeleteImages(1, &image);
+    return picture;
+}
+
+} // namespace
+
+TEST(SolarFlareCaptureTest, SunGrowsTitleShowsInItsSecondsAndTheImpactWhitesOut) {
+    TempDir dir;
+    make_demo_tree(dir.path(""), kRoot.string());
+    fs::create_directories(dir.path("out"));
+    write_test_mp3(dir, "data/music/pulse55.mp3", 21 * kTestRate);
+    write_bytes(dir.path("data/script/markers.txt"), kTimeline);
+    std::vector<cMidiTrack> tracks(8);
+    tracks[0].name(0, "tempo").tempo(0, 500000).end();
+    for (int i = 1; i < 7; ++i)
+        tracks[size_t(i)].name(0, "rest").end();
+    tracks[7].name(0, "impact").event(kImpactTick, {0x90, 40, 100}).event(240, {0x80, 40, 0}).end();
+    const std::vector<uint8_t> midi = midi_file(1, 480, tracks);
+    write_bytes(dir.path("data/music/pulse55.mid"), std::string(midi.begin(), midi.end()));
+    const std::string script = dir.path("bin/run.sh");
+    write_bytes(script, "#!/bin/sh\nexec " + (kRoot / "bin/capture").string() +
+                            " --letterbox --fps 2 --at 500,3000,11500,16000,18000 --out ../out\n");
+    fs::permissions(script, fs::perms::owner_exec, fs::perm_options::add);
+    cChildProcess capture(script, dir.path("bin"), "");
+    ASSERT_EQ(capture.wait_exit(600), 0) << capture.err();
+
+    const auto frame = [&](const char* name) { return load(dir.path("out/") + name); };
+    const sPicture start = frame("frame_0000500.png"), early = frame("frame_0003000.png"),
+                   titled = frame("frame_0011500.png"), late = frame("frame_0016000.png"),
+                   impact = frame("frame_0018000.png");
+    for (const sPicture* p : {&start, &early, &titled, &late, &impact})
+        ASSERT_EQ(p->grey.size(), size_t(1024 * 640));
+    EXPECT_LT(start.mean(), 20) << "the picture fades in from black";
+    // The sun in the upper middle, above the title's rows.
+    const int dot = early.bright(90, 312, 150, 712, 350);
+    EXPECT_GT(dot, 0) << "a small sun by 3 s";
+    EXPECT_GT(titled.bright(90, 312, 150, 712, 350), 4 * dot) << "grown by 11.5 s";
+    // The title's first letters, left of the sun in the lower third.
+    EXPECT_GT(titled.bright(170, 150, 480, 300, 535), 300) << "title card at 11.5 s";
+    EXPECT_LT(early.bright(170, 150, 480, 300, 535), 30) << "no title before 8 s";
+    EXPECT_LT(late.bright(170, 150, 480, 300, 535), 30) << "no title after 14.5 s";
+    EXPECT_LT(late.mean(), 120);
+    EXPECT_GT(impact.mean(), 200) << "white-out one second after the track-7 hit";
+}
