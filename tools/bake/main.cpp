@@ -7,6 +7,7 @@
 #include "cBakeLoader.h"
 #include "cBakeLoaderArt.h"
 #include "cBakeLogo.h"
+#include "cBakeScrub.h"
 
 #include <exception>
 #include <filesystem>
@@ -24,6 +25,7 @@ std::vector<std::unique_ptr<iBakeModule>> modules() {
     list.push_back(std::make_unique<cBakeLogo>());
     list.push_back(std::make_unique<cBakeLoader>());
     list.push_back(std::make_unique<cBakeLoaderArt>());
+    list.push_back(std::make_unique<cBakeScrub>());
     return list;
 }
 
