@@ -7,6 +7,7 @@
 
 constexpr int kSceneCount = 7;
 constexpr int kEndScene = 6;
+constexpr int kScrubScene = 4;
 
 // Constructs the seven scenes and hands them to the manager in timeline order,
 // with the grey fallback for scene numbers beyond the list.

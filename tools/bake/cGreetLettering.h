@@ -13,7 +13,7 @@
 class cGreetLettering {
 public:
     struct sStyle {
-        float cap_height = 8.0f; // mesh units; the scene draws the mesh at a tenth
+        float cap_height = 6.5f; // mesh units; the scene draws the mesh at a tenth
         float depth = 2.2f;
         float bevel = 0.35f;
         float tracking = 0.06f; // of the cap height
