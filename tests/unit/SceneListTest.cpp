@@ -10,7 +10,8 @@ TEST(SceneListTest, SevenScenesInTimelineOrderWithTheEndSceneLast) {
     add_scenes(manager);
     ASSERT_EQ(manager.scenes().size(), size_t(kSceneCount));
     for (int number = 0; number < kSceneCount; ++number)
-        EXPECT_EQ(manager.scenes()[size_t(number)]->get_name(), number == 6 ? "endscene" : "dummy")
+        EXPECT_EQ(manager.scenes()[size_t(number)]->get_name(),
+                  number == 6 ? "endscene" : number == 4 ? "growing scrub" : "dummy")
             << number;
     cCapture capture;
     for (int number = 0; number < kSceneCount; ++number) {

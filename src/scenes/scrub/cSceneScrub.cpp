@@ -50,16 +50,18 @@ void cSceneScrub::load() {
     diffuse_colour_ = {0, 0, 0};
     speed_ = 5.0f;
     spin_rate_ = 20.0f;
-    scrub_.density = 4.0f;
-    scrub_.radial_depth = 5.0f;
+    if (!scrub_)
+        scrub_ = std::make_unique<cScrubSpline>();
+    scrub_->density = 4.0f;
+    scrub_->radial_depth = 5.0f;
     radius_ = {0.4f, 0.5f, 0.2f};
     cues_.base_fog = 0.2f;
     cues_.flash_decay = 400.0f;
     cues_.flash_mix = 1.0f;
     spline_switch_ = 0;
-    scrub_.spline_links = 0;
-    scrub_.advance(10.0f, 24.0f);
-    scrub_.advance(10.0f, 24.0f);
+    scrub_->spline_links = 0;
+    scrub_->advance(10.0f, 24.0f);
+    scrub_->advance(10.0f, 24.0f);
     load_glows();
 }
 
@@ -131,12 +133,14 @@ void cSceneScrub::register_vars(cGuiVarList& vars) {
     add_var(vars, "clearcolor-r", &clear_colour_, 0.0f, 1.0f);
     add_var(vars, "diff-col", &diffuse_colour_, 0.0f, 1.0f);
     add_var(vars, "speed", &speed_, -6.0f, 30.0f);
-    add_var(vars, "density", &scrub_.density, 2.0f, 20.0f);
+    if (!scrub_)
+        scrub_ = std::make_unique<cScrubSpline>();
+    add_var(vars, "density", &scrub_->density, 2.0f, 20.0f);
     add_var(vars, "radius(min,max,dist)", &radius_, 0.1f, 4.0f);
-    add_var(vars, "radialDepth", &scrub_.radial_depth, 0.5f, 15.0f);
-    add_var(vars, "minNborNodeDist", &scrub_.min_node_dist, 0.0f, 0.6f);
-    add_var(vars, "numNbors", &scrub_.neighbour_count, 2.0f, 10.0f);
-    add_var(vars, "cylinderRadius", &scrub_.tube_radius, 0.01f, 0.1f);
+    add_var(vars, "radialDepth", &scrub_->radial_depth, 0.5f, 15.0f);
+    add_var(vars, "minNborNodeDist", &scrub_->min_node_dist, 0.0f, 0.6f);
+    add_var(vars, "numNbors", &scrub_->neighbour_count, 2.0f, 10.0f);
+    add_var(vars, "cylinderRadius", &scrub_->tube_radius, 0.01f, 0.1f);
     add_var(vars, "fog density", &cues_.base_fog, 0.0f, 1.0f);
     add_var(vars, "rdist", &rdist_, 0.0f, 10.0f);
     add_var(vars, "rdist2", &rdist2_, 0.0f, 50.0f);
@@ -146,6 +150,8 @@ void cSceneScrub::register_vars(cGuiVarList& vars) {
 }
 
 void cSceneScrub::draw() {
+    if (!scrub_)
+        return; // not loaded
     const int32_t now = demo_time();
     cRenderTargetManager& pool = render_target_manager();
     cTmpRenderTarget target;
@@ -206,10 +212,10 @@ void cSceneScrub::set_camera(float z) {
 void cSceneScrub::grow(float z) {
     if (z > radius_changed_z_ + radius_.z) {
         radius_changed_z_ = z;
-        scrub_.inner_radius = cues_.inner_radius(next_random());
+        scrub_->inner_radius = cues_.inner_radius(next_random());
     }
-    scrub_.spline_links = spline_switch_ > 0;
-    scrub_.advance(z, z + 14.0f);
+    scrub_->spline_links = spline_switch_ > 0;
+    scrub_->advance(z, z + 14.0f);
 }
 
 void cSceneScrub::draw_tube(int32_t now) {
@@ -223,7 +229,7 @@ void cSceneScrub::draw_tube(int32_t now) {
     glTranslatef(10, 10, 0);
     glRotatef(now / 1000.0f * spin_rate_ + g * g * 360.0f, 0, 0, 1);
     glTranslatef(-10, -10, 0);
-    scrub_.draw_blocks();
+    scrub_->draw_blocks();
     glPopMatrix();
 }
 

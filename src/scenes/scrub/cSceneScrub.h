@@ -29,7 +29,7 @@ public:
     void register_vars(cGuiVarList& vars) override;
 
     const cScrubCues& cues() const { return cues_; }
-    const cScrubSpline& scrub() const { return scrub_; }
+    const cScrubSpline* scrub() const { return scrub_.get(); }
 
 private:
     void load_greetings();
@@ -45,7 +45,7 @@ private:
     Vec3f diffuse_colour_;
     float speed_ = 5.0f;
     float spin_rate_ = 20.0f;
-    cScrubSpline scrub_;
+    std::unique_ptr<cScrubSpline> scrub_; // made by load: its buffers need the GL context
     float acc_ = 0.0f;
     Vec3f radius_{0.4f, 0.5f, 0.2f};
     float radius_changed_z_ = -1e9f;
