@@ -163,17 +163,18 @@ std::vector<uint8_t> cScrubPictures::head() {
             const float d = signed_distance(curve, x + 0.5f, y + 0.5f);
             const float ink = clamp01(0.5f - d);
             const float rim = std::exp(-std::fabs(d + 4.0f) / 5.0f) * clamp01(1.0f - d);
-            const float halo = std::exp(-std::max(d, 0.0f) / 28.0f) * 0.35f;
+            const float halo = std::exp(-std::max(d, 0.0f) / 24.0f) * 0.3f;
             const float lines = std::pow(
                 std::fabs(std::sin((fbm(x / 70.0f, y / 70.0f, 4, 55) * 9.0f + (y / 640.0f) * 3.0f) *
                                    kPi)),
                 18.0f);
             const float depth = clamp01(1.0f - (y / 640.0f) * 0.6f);
             float* c = p.at(x, y);
+            // Outside the ink the halo is a warm light whose strength is its alpha alone.
             const float lit = ink * 0.22f * lines * depth + rim * 0.9f;
-            c[0] = std::min(0.95f, 0.13f * ink + lit * 1.0f + halo * 0.9f);
-            c[1] = std::min(0.95f, 0.05f * ink + lit * 0.62f + halo * 0.55f);
-            c[2] = std::min(0.95f, 0.16f * ink + lit * 0.25f + halo * 0.15f);
+            c[0] = std::min(0.95f, (1 - ink) * 0.95f + ink * 0.13f + lit);
+            c[1] = std::min(0.95f, (1 - ink) * 0.62f + ink * 0.05f + lit * 0.62f);
+            c[2] = std::min(0.95f, (1 - ink) * 0.22f + ink * 0.16f + lit * 0.25f);
             c[3] = clamp01(std::max(ink * 0.92f, halo) + rim * 0.3f);
         }
     return p.bytes(107, 3.0f / 255.0f);
