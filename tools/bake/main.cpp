@@ -14,6 +14,7 @@
 #include "cBakeSun.h"
 #include "cBakeSunArt.h"
 #include "cBakeSunTitle.h"
+#include "cBakeScrub.h"
 
 #include <exception>
 #include <filesystem>
@@ -38,6 +39,7 @@ std::vector<std::unique_ptr<iBakeModule>> modules() {
     list.push_back(std::make_unique<cBakeSun>());
     list.push_back(std::make_unique<cBakeSunArt>());
     list.push_back(std::make_unique<cBakeSunTitle>());
+    list.push_back(std::make_unique<cBakeScrub>());
     return list;
 }
 

@@ -1,0 +1,287 @@
+#include "cSceneScrub.h"
+
+#include "base/cResourcePath.h"
+#include "mesh_files/BzObjLoader.h"
+#include "platform/RuntimeRandom.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cShaderManager_CG.h"
+#include "render/cTextureManager.h"
+#include "render/post/PostEffects.h"
+#include "timeline/cMETrigger.h"
+#include "timeline/cSceneManager.h"
+#include "toolkit/TweakVars.h"
+#include "toolkit/cRandomTable.h"
+
+#include <GL/glu.h>
+#include <string>
+
+namespace {
+
+// The camera's z and the first frames: kept for the whole run, so the flight goes on where
+// it stopped when the scene comes back.
+float camera_z = 10.0f;
+int32_t first_draw_ms = 0;
+bool first_draw = true;
+bool first_overlay = true;
+
+const char* const kNames[cScrubCues::kGreetings] = {"glacier", "fjord",  "ember", "dynamo",
+                                                    "cobalt",  "basalt", "aurora"};
+
+std::unique_ptr<cMeshObj> load_mesh(const char* file) {
+    std::unique_ptr<cMeshObj> mesh(BzObjLoader::create(file));
+    mesh->drop_materials();
+    mesh->upload(true);
+    return mesh;
+}
+
+} // namespace
+
+cSceneScrub::cSceneScrub(cDemoTime* time) : cScene(time) {
+    flag_ = true;
+}
+
+cSceneScrub::~cSceneScrub() = default;
+
+void cSceneScrub::load() {
+    resource_path().push_searchpath(kSearchPath);
+    overlay_.load();
+    load_greetings();
+    clear_colour_ = {1.0f, 0.84f, 0.0f};
+    diffuse_colour_ = {0, 0, 0};
+    speed_ = 5.0f;
+    spin_rate_ = 20.0f;
+    if (!scrub_)
+        scrub_ = std::make_unique<cScrubSpline>();
+    scrub_->density = 4.0f;
+    scrub_->radial_depth = 5.0f;
+    radius_ = {0.4f, 0.5f, 0.2f};
+    cues_.base_fog = 0.2f;
+    cues_.flash_decay = 400.0f;
+    cues_.flash_mix = 1.0f;
+    spline_switch_ = 0;
+    scrub_->spline_links = 0;
+    scrub_->advance(10.0f, 24.0f);
+    scrub_->advance(10.0f, 24.0f);
+    load_glows();
+}
+
+void cSceneScrub::load_greetings() {
+    for (int i = 0; i < cScrubCues::kGreetings; ++i) {
+        const std::string name = std::string("greet_") + kNames[i];
+        greetings_[i] = std::make_unique<cMeshMorph>();
+        greetings_[i]->load(name + "_connected.bzobj", name + "_split.bzobj");
+        greetings_[i]->base()->drop_materials();
+        greetings_[i]->target()->drop_materials();
+        greetings_[i]->upload(true);
+    }
+}
+
+void cSceneScrub::load_glows() {
+    backblow_ = load_mesh("greet_backblow.bzobj");
+    backblow_texture_ = texture_manager().get_texture("greetings_backblow.png", true, GL_CLAMP, 0);
+    streaks_ = load_mesh("greet_streaks.bzobj");
+    streaks_texture_ = texture_manager().get_texture("greetings_streaks.png", true, GL_CLAMP, 0);
+}
+
+void cSceneScrub::init() {
+    mrl_srand(1335);
+    glClearColor(0.1f, 0.1f, 0.1f, 1.0f);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 1, 0, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+    glEnable(GL_DEPTH_TEST);
+    const int32_t now = demo_time();
+    cues_.greeting = -1;
+    cues_.greeting_z = 0.0f;
+    cues_.morph = morph_ = 0.0f;
+    cues_.greeting_start = cues_.greeting_accent = cues_.greeting_end = now;
+    rdist_ = rdist2_ = 0.0f;
+    cut_levels().pre_cut = 206.0f;
+    cut_levels().post_cut = 165.0f;
+}
+
+void cSceneScrub::deinit() {
+    glDisable(GL_CLIP_PLANE0);
+    glDisable(GL_FOG);
+    glDisable(GL_LIGHT0);
+}
+
+void cSceneScrub::handle_event(cEvent* event) {
+    if (event->type != cEvent::kMidi)
+        return;
+    const auto* note = dynamic_cast<const cMETrigger*>(event);
+    if (note != nullptr && note->is_note_on())
+        cues_.note_on(note->track, note->time, scene_manager().event_queue());
+}
+
+void cSceneScrub::update() {
+    const int32_t now = demo_time();
+    radius_ = cues_.radius_range();
+    cues_.clear_blue = clear_colour_.z;
+    cues_.update(now);
+    diffuse_colour_ = cues_.tube_colour;
+    morph_ = cues_.morph;
+}
+
+void cSceneScrub::register_vars(cGuiVarList& vars) {
+    add_var(vars, "clearcolor-r", &clear_colour_, 0.0f, 1.0f);
+    add_var(vars, "diff-col", &diffuse_colour_, 0.0f, 1.0f);
+    add_var(vars, "speed", &speed_, -6.0f, 30.0f);
+    if (!scrub_)
+        scrub_ = std::make_unique<cScrubSpline>();
+    add_var(vars, "density", &scrub_->density, 2.0f, 20.0f);
+    add_var(vars, "radius(min,max,dist)", &radius_, 0.1f, 4.0f);
+    add_var(vars, "radialDepth", &scrub_->radial_depth, 0.5f, 15.0f);
+    add_var(vars, "minNborNodeDist", &scrub_->min_node_dist, 0.0f, 0.6f);
+    add_var(vars, "numNbors", &scrub_->neighbour_count, 2.0f, 10.0f);
+    add_var(vars, "cylinderRadius", &scrub_->tube_radius, 0.01f, 0.1f);
+    add_var(vars, "fog density", &cues_.base_fog, 0.0f, 1.0f);
+    add_var(vars, "rdist", &rdist_, 0.0f, 10.0f);
+    add_var(vars, "rdist2", &rdist2_, 0.0f, 50.0f);
+    add_var(vars, "morph", &morph_, 0.0f, 1.0f);
+    add_watch(vars, "acc", &acc_);
+    add_cut_vars(vars, cut_levels());
+}
+
+void cSceneScrub::draw() {
+    if (!scrub_)
+        return; // not loaded
+    const int32_t now = demo_time();
+    cRenderTargetManager& pool = render_target_manager();
+    cTmpRenderTarget target;
+    pool.acquire(target, RTT_FULL);
+    target->begin();
+    glClearColor(clear_colour_.x, clear_colour_.y, cues_.blue, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    camera_z += speed_ * static_cast<float>(time_->frame_ms()) / 1000.0f;
+    set_fog_and_light();
+    set_camera(camera_z);
+    grow(camera_z);
+    draw_tube(now);
+    if (cues_.greeting_shown())
+        draw_greeting(camera_z);
+    target->end();
+    spill_half(cut_levels(), *target.get());
+    if (first_overlay) {
+        first_overlay = false;
+        cues_.accent_ms = now;
+    }
+    overlay_.draw(cues_, now);
+    pool.release(target);
+}
+
+void cSceneScrub::set_fog_and_light() {
+    const float fog[4] = {clear_colour_.x, clear_colour_.y, cues_.blue, 1.0f};
+    glEnable(GL_FOG);
+    glFogi(GL_FOG_MODE, GL_EXP);
+    glFogfv(GL_FOG_COLOR, fog);
+    glFogf(GL_FOG_DENSITY, cues_.fog_in_use);
+    glHint(GL_FOG_HINT, GL_DONT_CARE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_LIGHTING);
+    const float specular[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+    const float diffuse[4] = {diffuse_colour_.x, diffuse_colour_.y, diffuse_colour_.z, 1.0f};
+    glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
+    glMaterialf(GL_FRONT, GL_SHININESS, 50.0f);
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+}
+
+void cSceneScrub::set_camera(float z) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(90.0, 1.3333334, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(10.0 + rdist_, 9.9, z + 1.0, 10.0, 10.0, z + 2.0 + rdist2_, 0, 1, 0);
+    // Directional, fixed in the world: given after the camera.
+    const float light[4] = {1.0f, 1.0f, -1.0f, 0.0f};
+    glLightfv(GL_LIGHT0, GL_POSITION, light);
+    glEnable(GL_LIGHT0);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+}
+
+void cSceneScrub::grow(float z) {
+    if (z > radius_changed_z_ + radius_.z) {
+        radius_changed_z_ = z;
+        scrub_->inner_radius = cues_.inner_radius(next_random());
+    }
+    scrub_->spline_links = spline_switch_ > 0;
+    scrub_->advance(z, z + 14.0f);
+}
+
+void cSceneScrub::draw_tube(int32_t now) {
+    if (first_draw) {
+        first_draw = false;
+        first_draw_ms = now;
+    }
+    const float g = static_cast<float>(now - first_draw_ms) / 20000.0f;
+    acc_ = g;
+    glPushMatrix();
+    glTranslatef(10, 10, 0);
+    glRotatef(now / 1000.0f * spin_rate_ + g * g * 360.0f, 0, 0, 1);
+    glTranslatef(-10, -10, 0);
+    // The tubes' sides face outward and their inner faces never show through the thin open
+    // ends, so only front faces are drawn; the tubes are opaque (alpha 1), so blending them
+    // would only cost a read of the target per pixel. The same picture, faster.
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glDisable(GL_BLEND);
+    scrub_->draw_blocks();
+    glEnable(GL_BLEND);
+    glDisable(GL_CULL_FACE);
+    glPopMatrix();
+}
+
+void cSceneScrub::draw_greeting(float z) {
+    shader_manager().unbind();
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_FOG);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_LIGHTING);
+    glPushMatrix();
+    glTranslatef(10.0f, 9.9f, z + 2.0f + rdist2_ + cues_.greeting_z);
+    glScalef(0.1f, 0.1f, 0.1f);
+    glRotatef(cues_.greeting_rotation, 0.33f, 0.33f, 0.33f);
+    glRotatef(175.0f, 0, 1, 0);
+    greeting_material_.apply();
+    cMeshMorph& mesh = *greetings_[cues_.greeting];
+    mesh.set_weight(morph_);
+    mesh.draw();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    const float e = cScrubCues::glow_scale(morph_), k = cScrubCues::glow_alpha(morph_);
+    draw_glow(*backblow_, backblow_texture_, 0.65f * k, 5.0f * e);
+    draw_glow(*streaks_, streaks_texture_, 0.45f * k, 4.5f * e);
+    glPopMatrix();
+    glColor4f(1, 1, 1, 1);
+    glEnable(GL_DEPTH_TEST);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void cSceneScrub::draw_glow(cMeshObj& mesh, const cTextureDesc& texture, float alpha, float scale) {
+    if (alpha <= 0.0f || scale <= 0.0f)
+        return;
+    glColor4f(1, 1, 1, alpha);
+    glPushMatrix();
+    glScalef(scale, scale, scale);
+    if (texture.valid()) {
+        glEnable(static_cast<GLenum>(texture.target));
+        glBindTexture(static_cast<GLenum>(texture.target), static_cast<GLuint>(texture.id));
+    }
+    mesh.draw();
+    if (texture.valid()) {
+        glBindTexture(static_cast<GLenum>(texture.target), 0);
+        glDisable(static_cast<GLenum>(texture.target));
+    }
+    glPopMatrix();
+}

@@ -1,0 +1,137 @@
+#include "cScrubOverlay.h"
+
+#include "render/ScreenHelpers.h"
+#include "render/cTextureManager.h"
+#include "toolkit/cRandomTable.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+
+namespace {
+
+float smoothstep(float x) {
+    x = std::clamp(x, 0.0f, 1.0f);
+    return x * x * (3 - 2 * x);
+}
+
+void bind(const cTextureDesc& t) {
+    glEnable(static_cast<GLenum>(t.target));
+    glBindTexture(static_cast<GLenum>(t.target), static_cast<GLuint>(t.id));
+}
+
+void unbind(const cTextureDesc& t) {
+    glBindTexture(static_cast<GLenum>(t.target), 0);
+    glDisable(static_cast<GLenum>(t.target));
+}
+
+// A picture over the unit square, texel for texel; nothing when it could not be loaded.
+void draw_texel(const cTextureDesc& t) {
+    if (!t.valid())
+        return;
+    bind(t);
+    quad_texel(static_cast<float>(t.width), static_cast<float>(t.height));
+    unbind(t);
+}
+
+} // namespace
+
+void cScrubOverlay::load() {
+    cTextureManager& textures = texture_manager();
+    logo_top = textures.get_texture("mrllogo_top.png", false, GL_CLAMP_TO_EDGE, 0);
+    logo_bottom = textures.get_texture("mrllogo_bottom.png", false, GL_CLAMP_TO_EDGE, 0);
+    background = textures.get_texture("sun_back01.jpg", false, GL_CLAMP, 0);
+    head = textures.get_texture("head03.png", false, GL_CLAMP, 0);
+    vignette = textures.get_texture("vignette02.jpg", false, GL_CLAMP_TO_EDGE, 0);
+}
+
+void cScrubOverlay::draw(const cScrubCues& cues, int32_t now) {
+    glDepthMask(GL_FALSE);
+    draw_vignette();
+    begin_ortho_white();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    draw_logo_bars(cues, now);
+    if (cues.first_hit)
+        frozen_ms_ = now;
+    const float m = std::clamp((now - frozen_ms_) / 12000.0f, 0.0f, 1.0f);
+    const float zoom = 0.9f - 0.55f * m;
+    draw_opening(zoom, 1.0f - std::clamp((now - frozen_ms_) / 500.0f, 0.0f, 1.0f),
+                 1.0f - std::clamp((now - frozen_ms_) / 350.0f, 0.0f, 1.0f));
+    if (cues.kick_count > 1 && cues.kick_count <= 30)
+        draw_echo(cues, now, zoom);
+    glColor4f(1, 1, 1, 1);
+    end_ortho();
+    glDepthMask(GL_TRUE);
+}
+
+void cScrubOverlay::draw_vignette() {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ZERO, GL_SRC_COLOR);
+    begin_ortho_white();
+    if (vignette.valid())
+        draw_texture(vignette);
+    end_ortho();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void cScrubOverlay::draw_logo_bars(const cScrubCues& cues, int32_t now) {
+    const float b = std::clamp(1.0f - (now / 1000.0f - cues.logo_kick_s) / 0.425f, 0.0f, 1.0f);
+    const float e = smoothstep(b);
+    if (logo_bottom.valid()) {
+        glPushMatrix();
+        glTranslatef(0, -0.3f * e, 0);
+        glScalef(1, 0.4f, 1);
+        bind(logo_bottom);
+        quad_unit();
+        unbind(logo_bottom);
+        glPopMatrix();
+    }
+    if (logo_top.valid()) {
+        glPushMatrix();
+        glTranslatef(0, 0.3f * e, 0);
+        glTranslatef(0, 0.8f, 0);
+        glScalef(1, 0.2f, 1);
+        bind(logo_top);
+        quad_unit();
+        unbind(logo_top);
+        glPopMatrix();
+    }
+}
+
+// Fully faded layers are skipped: they would blend nothing.
+void cScrubOverlay::draw_opening(float zoom, float background_alpha, float head_alpha) {
+    if (background_alpha > 0.0f) {
+        glColor4f(1, 1, 1, background_alpha);
+        draw_texel(background);
+    }
+    if (head_alpha > 0.0f) {
+        glColor4f(1, 1, 1, head_alpha);
+        glPushMatrix();
+        glScalef(zoom, zoom, 1);
+        glTranslatef((1 - zoom) / 2, (1 - zoom) / 2, 0);
+        draw_texel(head);
+        glPopMatrix();
+    }
+}
+
+// The copies draw from the random table whether or not they show, so that the table's
+// sequence does not depend on what is visible.
+void cScrubOverlay::draw_echo(const cScrubCues& cues, int32_t now, float zoom) {
+    const float t = (now - cues.last_crash_ms) / 500.0f;
+    const float p = smoothstep(std::clamp((1 - t) * 1.5f, 0.0f, 1.0f));
+    const float shift = std::clamp((t - 0.2f) * 1.43f * (1 - p) / zoom, 0.0f, 1.0f);
+    glPushMatrix();
+    glTranslatef((1 - zoom) / 2, (1 - zoom) / 2, 0);
+    glScalef(zoom, zoom, 1);
+    glColor4f(1, 1, 1, p / kEchoCopies);
+    if (p > 0.0f && head.valid())
+        bind(head);
+    for (int i = 0; i < kEchoCopies; ++i) {
+        glTranslatef((2 * next_random() - 1) * shift, 0, 0);
+        if (p > 0.0f && head.valid())
+            quad_texel(static_cast<float>(head.width), static_cast<float>(head.height));
+    }
+    if (p > 0.0f && head.valid())
+        unbind(head);
+    glPopMatrix();
+}

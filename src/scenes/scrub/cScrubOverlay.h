@@ -1,0 +1,28 @@
+// The growing scrub's screen-space layer over the finished frame: the multiplied vignette,
+// the two logo bars that slide in on the 32nd kick, the opening background and head that
+// fade on the first kick, and the head's echo after crashes early in the scene.
+#pragma once
+
+#include "cScrubCues.h"
+#include "render/cTextureDesc.h"
+
+#include <cstdint>
+
+class cScrubOverlay {
+public:
+    static constexpr int kEchoCopies = 25;
+
+    void load();
+    // Over the current framebuffer at demo time `now` (ms).
+    void draw(const cScrubCues& cues, int32_t now);
+
+    cTextureDesc logo_top, logo_bottom, background, head, vignette;
+
+private:
+    void draw_vignette();
+    void draw_logo_bars(const cScrubCues& cues, int32_t now);
+    void draw_opening(float zoom, float background_alpha, float head_alpha);
+    void draw_echo(const cScrubCues& cues, int32_t now, float zoom);
+
+    int32_t frozen_ms_ = 0; // the time of the first kick, once it has come
+};

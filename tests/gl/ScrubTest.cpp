@@ -1,0 +1,159 @@
+#include "render/GlErrors.h"
+#include "scenes/scrub/cScrubShapes.h"
+#include "scenes/scrub/cScrubSpline.h"
+#include "support/Capture.h"
+#include "support/GlWindow.h"
+#include "toolkit/cRandomTable.h"
+
+#include <memory>
+
+namespace {
+
+class ScrubTest : public cGlWindow {
+protected:
+    void SetUp() override {
+        cGlWindow::SetUp();
+        random_table().fill();
+        scrub_ = std::make_unique<cScrubSpline>();
+    }
+    void TearDown() override {
+        scrub_.reset();
+        cGlWindow::TearDown();
+    }
+    std::unique_ptr<cScrubSpline> scrub_;
+};
+
+size_t count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+// Grown in halves of at most 2.5 units, each slab sealing its own block; with prisms made at
+// link time every block ends at its slab's upper end.
+TEST_F(ScrubTest, GrowsInSlabsOfAtMostTwoAndAHalfUnits) {
+    scrub_->link_mode = 0;
+    scrub_->grow(0.0f, 6.0f);
+    EXPECT_FLOAT_EQ(scrub_->front, 6.0f);
+    const auto& blocks = scrub_->geometry.blocks();
+    ASSERT_EQ(blocks.size(), 4u);
+    const float ends[4] = {1.5f, 3.0f, 4.5f, 6.0f};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_GT(blocks[i].z_max, ends[i] - 0.1f) << "slab " << i;
+        EXPECT_LE(blocks[i].z_max, ends[i] + scrub_->tube_radius) << "slab " << i;
+    }
+    cScrubSpline one;
+    one.link_mode = 0;
+    one.grow(0.0f, 2.5f);
+    EXPECT_EQ(one.geometry.blocks().size(), 1u);
+}
+
+// A 2-unit slab of the default shell asks for 810 nodes, tries at most 3240 points, and no
+// two nodes end up closer than the minimum distance.
+TEST_F(ScrubTest, SlabPlacesItsNodesAtTheMinimumDistance) {
+    EXPECT_EQ(scrub_->nodes_wanted(0.0f, 2.0f), 810);
+    scrub_->grow(0.0f, 2.0f);
+    EXPECT_LE(scrub_->last_tries, 3240);
+    EXPECT_TRUE(scrub_->last_accepted == 810 || scrub_->last_tries == 3240);
+    EXPECT_EQ(scrub_->nodes().size(), static_cast<size_t>(scrub_->last_accepted));
+    for (const cScrubNode& a : scrub_->nodes()) {
+        for (const cScrubNode& b : scrub_->nodes()) {
+            if (&a == &b)
+                continue;
+            ASSERT_GE((a.position - b.position).length(), scrub_->min_node_dist - 1e-5f);
+        }
+        ASSERT_LE(a.neighbours.size(), 64u);
+        ASSERT_GT(a.neighbours.size(), 0u) << "a node of a full slab without links";
+    }
+
+    cScrubSpline exact;
+    exact.min_node_dist = 0.5f;
+    exact.add_node({10.0f, 10.0f, 1.0f});
+    EXPECT_TRUE(exact.accepts({10.5f, 10.0f, 1.0f}));
+    EXPECT_FALSE(exact.accepts({10.25f, 10.0f, 1.0f}));
+    EXPECT_TRUE(exact.accepts({10.0f, 10.0f, 4.0f}));
+}
+
+// Seven links from one node: only the six in its first slots become tubes.
+TEST_F(ScrubTest, LinksBeyondTheSixthSlotMakeNoGeometry) {
+    cScrubNode& centre = scrub_->add_node({10.0f, 10.0f, 1.0f});
+    const Vec3f around[7] = {{0.5f, 0, 0}, {-0.5f, 0, 0}, {0, 0.5f, 0},      {0, -0.5f, 0},
+                             {0, 0, 0.5f}, {0, 0, -0.5f}, {0.3f, 0.3f, 0.3f}};
+    for (const Vec3f& d : around)
+        EXPECT_TRUE(scrub_->connect(centre, scrub_->add_node(centre.position + d)));
+    EXPECT_FALSE(scrub_->connect(centre, *centre.neighbours[0])) << "linked twice";
+    scrub_->front = 10.0f;
+    scrub_->advance(-100.0f, 0.0f);
+    ASSERT_EQ(scrub_->geometry.blocks().size(), 1u);
+    EXPECT_EQ(scrub_->geometry.blocks()[0].vertex_count, 6 * 18);
+    for (const cScrubNode& n : scrub_->nodes())
+        EXPECT_TRUE(n.finalised());
+}
+
+// Sealing nothing takes no pair; the 31st live block warns once, gets a new pair and draws.
+TEST_F(ScrubTest, BlocksComeFromAPoolOfThirtyPairs) {
+    cScrubMultiVBO& g = scrub_->geometry;
+    g.endRenderBlock();
+    EXPECT_TRUE(g.blocks().empty());
+    EXPECT_EQ(g.free_pairs(), 30u);
+    cCapture lines;
+    for (int i = 0; i < 31; ++i) {
+        cScrubShapes::prism(g, {10, 10, static_cast<float>(i)}, {10, 10, i + 0.5f}, 0.1f);
+        g.endRenderBlock();
+    }
+    EXPECT_EQ(count(lines.out(), "cScrubMultiVBO::cRenderBlock::cRenderBlock: Warning "
+                                 "insufficient memory - reallocation occured\n"),
+              1u);
+    ASSERT_EQ(g.blocks().size(), 31u);
+    EXPECT_FLOAT_EQ(g.blocks()[30].z_min, 30.0f);
+    EXPECT_FLOAT_EQ(g.blocks()[30].z_max, 30.5f);
+    g.draw_blocks();
+    EXPECT_FALSE(check_gl_error("draw_blocks"));
+    g.retire_blocks(100.0f);
+    EXPECT_TRUE(g.blocks().empty());
+    EXPECT_EQ(g.free_pairs(), 31u);
+}
+
+// A prism is three sides of unindexed triangles around its axis; a curved tube is rings of
+// four joined by eight indexed triangles each.
+TEST_F(ScrubTest, PrismsAndCurvedTubes) {
+    cScrubMultiVBO& g = scrub_->geometry;
+    cScrubShapes::prism(g, {10, 10, 0}, {10, 10, 1}, 0.025f);
+    EXPECT_EQ(g.vertex_count(), 18u);
+    EXPECT_EQ(g.index_count(), 0u);
+    g.endRenderBlock();
+
+    const Vec3f control[4] = {{10, 10, 0}, {10.2f, 10, 0.2f}, {10.4f, 10, 0.4f}, {10.6f, 10, 0.6f}};
+    const size_t points = cScrubShapes::refine(control).size();
+    EXPECT_EQ(points, 1u + 3u * 4u) << "0.85 units long: four pieces below 0.219";
+    cScrubShapes::curved_tube(g, control, 0.025f);
+    EXPECT_EQ(g.vertex_count(), 4 * points);
+    EXPECT_EQ(g.index_count(), 3 * 8 * (points - 1));
+    g.endRenderBlock();
+    ASSERT_EQ(g.blocks().size(), 2u);
+    for (uint32_t i : g.blocks()[1].indices)
+        ASSERT_LT(i, 4 * points);
+}
+
+// Flying on: every node and block that falls behind the camera is freed, no link points at a
+// freed node, and the pairs come back to the pool.
+TEST_F(ScrubTest, NodesAndBlocksBehindTheCameraAreFreed) {
+    scrub_->density = 4.0f;
+    scrub_->advance(10.0f, 24.0f);
+    scrub_->advance(10.0f, 24.0f);
+    for (float z = 10.0f; z < 40.0f; z += 0.25f)
+        scrub_->advance(z, z + 14.0f);
+    for (const cScrubNode& n : scrub_->nodes()) {
+        ASSERT_GE(n.position.z, 39.75f);
+        for (const cScrubNode* other : n.neighbours)
+            ASSERT_GE(other->position.z, 39.75f);
+    }
+    const auto& blocks = scrub_->geometry.blocks();
+    ASSERT_FALSE(blocks.empty());
+    for (const auto& b : blocks)
+        EXPECT_GE(b.z_max, 39.75f);
+    EXPECT_EQ(blocks.size() + scrub_->geometry.free_pairs(), 30u);
+}
+
+} // namespace
