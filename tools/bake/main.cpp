@@ -3,6 +3,8 @@
 // line per file; any failure ends the run with "## ERROR: ..." and exit 1.
 #include "BakeModule.h"
 #include "BakeMusic.h"
+#include "cBakeCredits.h"
+#include "cBakeCreditsLight.h"
 #include "cBakeFont.h"
 #include "cBakeLoader.h"
 #include "cBakeLoaderArt.h"
@@ -24,6 +26,8 @@ std::vector<std::unique_ptr<iBakeModule>> modules() {
     list.push_back(std::make_unique<cBakeLogo>());
     list.push_back(std::make_unique<cBakeLoader>());
     list.push_back(std::make_unique<cBakeLoaderArt>());
+    list.push_back(std::make_unique<cBakeCredits>());
+    list.push_back(std::make_unique<cBakeCreditsLight>());
     return list;
 }
 
