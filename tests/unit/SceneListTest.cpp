@@ -10,7 +10,9 @@ TEST(SceneListTest, SevenScenesInTimelineOrderWithTheEndSceneLast) {
     add_scenes(manager);
     ASSERT_EQ(manager.scenes().size(), size_t(kSceneCount));
     for (int number = 0; number < kSceneCount; ++number)
-        EXPECT_EQ(manager.scenes()[size_t(number)]->get_name(), number == 6 ? "endscene" : "dummy")
+        EXPECT_EQ(manager.scenes()[size_t(number)]->get_name(), number == 6   ? "endscene"
+                                                                : number == 5 ? "greetings"
+                                                                              : "dummy")
             << number;
     cCapture capture;
     for (int number = 0; number < kSceneCount; ++number) {

@@ -35,7 +35,7 @@ std::vector<cCreditsPath> cCreditsPaths::all() {
     // Cuts: the camera is already moving when the picture cuts to it.
     list.push_back({"cam01.pth", move(at(500, 171, 366), at(492, 165, 356), at(480, 158, 342),
                                       {0, 150, -185}, {0, 190, -120}, false)});
-    list.push_back({"cam02.pth", move(at(300, 88, 62), at(302, 98, 66), at(300, 110, 76), logo,
+    list.push_back({"cam02.pth", move(at(305, 88, 112), at(307, 98, 118), at(305, 110, 126), logo,
                                       {0, 270, 0}, false)});
     list.push_back({"cam03.pth", move(at(200, 250, 520), at(205, 265, 530), at(200, 282, 540),
                                       {0, 60, 0}, {20, 70, 0}, false)});

@@ -21,10 +21,11 @@ constexpr float kLampPower = 210000;
 constexpr float kLampSoftness = 45; // keeps the walls right by a lamp from burning out
 constexpr float kOcclusionReach = 140;
 constexpr float kSkyTop = 700;
-constexpr float kExposure = 1.4f;
+constexpr float kExposure = 0.5f;
+constexpr float kGamma = 1.4f;
 const cRgb kLampColour{1.0f, 0.70f, 0.40f};
 const cRgb kSkyColour{0.55f, 0.78f, 1.25f};
-const cRgb kAmbientOff{0.035f, 0.055f, 0.095f};
+const cRgb kAmbientOff{0.06f, 0.09f, 0.15f};
 const cRgb kAmbientOn{0.10f, 0.075f, 0.05f};
 
 cRgb operator*(cRgb a, float s) {
@@ -392,8 +393,9 @@ cRgb cLightmapBaker::base_colour(int material) {
 }
 
 cRgb cLightmapBaker::albedo(size_t piece, const Vec3f& p) const {
-    const float coarse = fbm(p * (1.0f / 90.0f)), fine = fbm(p * (1.0f / 9.0f) + Vec3f(17, 3, 5));
-    const float grain = 0.82f + 0.22f * coarse + 0.1f * fine;
+    // Broad stains and a finer mottle, both larger than a texel so they do not sparkle.
+    const float coarse = fbm(p * (1.0f / 110.0f)), fine = fbm(p * (1.0f / 28.0f) + Vec3f(17, 3, 5));
+    const float grain = 0.84f + 0.22f * coarse + 0.06f * fine;
     switch (pieces_[piece].material) {
     case 1: { // floor: slabs of slightly different stone
         const float slab = lattice(int(std::floor(p.x / 100)), 0, int(std::floor(p.z / 100)));
@@ -456,7 +458,7 @@ void cLightmapBaker::finish(size_t piece, const cMap& map, cLightmapPair& out) c
             const float c[3] = {layers[l][i].r, layers[l][i].g, layers[l][i].b};
             for (int k = 0; k < 3; ++k) {
                 // Filmic shoulder, display gamma, highlights kept under white, dithered.
-                const float v = std::pow(1.0f - std::exp(-c[k] * kExposure), 1 / 2.2f) * 0.95f;
+                const float v = std::pow(1.0f - std::exp(-c[k] * kExposure), 1 / kGamma) * 0.95f;
                 const float d =
                     rnd(uint32_t(i) + uint32_t(piece) * 7919u, uint32_t(k + 3 * l)) - 0.5f;
                 (*bytes[l])[3 * i + size_t(k)] = uint8_t(std::clamp(v * 255 + d, 0.0f, 255.0f));
