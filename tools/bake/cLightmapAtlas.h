@@ -9,7 +9,7 @@
 
 class cLightmapAtlas {
 public:
-    static constexpr int kGutter = 2; // texels of clearance around each chart
+    static constexpr int kGutter = 3; // texels of clearance around each chart
 
     // `mesh` with its texture coordinates replaced by the light-map layout for a map of
     // `size` texels square. `density[i]` scales triangle i's share of texels (empty: all 1).

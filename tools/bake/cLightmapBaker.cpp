@@ -97,8 +97,10 @@ RTCRay ray_from(const Vec3f& o, const Vec3f& d, float far) {
 struct cLightmapBaker::cMap {
     int size = 0;
     std::vector<cTexel> texels;
-    std::vector<cRgb> lamps, sky; // irradiance straight from the lamps and the skylight
-    std::vector<cRgb> off, on;    // what the maps show, before tone mapping
+    std::vector<cRgb> lamps, sky;            // irradiance straight from the lamps and the skylight
+    std::vector<cRgb> bounce_on, bounce_off; // light from the rest of the room
+    std::vector<float> open;                 // 1 where nothing is near, 0 in a crevice
+    std::vector<cRgb> off, on;               // what the maps show, before tone mapping
 };
 
 cLightmapBaker::cLightmapBaker(std::vector<cPiece> pieces, std::vector<cRoomLamp> lamps)
@@ -326,8 +328,9 @@ void cLightmapBaker::bounce_from(unsigned geometry, unsigned triangle, float u, 
 }
 
 void cLightmapBaker::gather_pass(size_t piece, cMap& map, uint64_t& rays) const {
-    map.off.assign(map.texels.size(), cRgb{});
-    map.on.assign(map.texels.size(), cRgb{});
+    map.bounce_on.assign(map.texels.size(), cRgb{});
+    map.bounce_off.assign(map.texels.size(), cRgb{});
+    map.open.assign(map.texels.size(), 1.0f);
     rays += in_parallel(map.size, [&](int row, uint64_t& count) {
         RTCIntersectContext context;
         rtcInitIntersectContext(&context);
@@ -361,17 +364,49 @@ void cLightmapBaker::gather_pass(size_t piece, cMap& map, uint64_t& rays) const 
                 bounce_from(hit.hit.geomID, hit.hit.primID, hit.hit.u, hit.hit.v, bounce_on,
                             bounce_off);
             }
-            const float ao = open / kGatherRays;
-            const cRgb a = albedo(piece, t.position);
             const float inv = 1.0f / kGatherRays;
-            map.off[i] = a * (map.sky[i] + bounce_off * inv + kAmbientOff * ao);
-            map.on[i] = a * (map.lamps[i] + map.sky[i] + bounce_on * inv + kAmbientOn * ao);
+            map.open[i] = open * inv;
+            map.bounce_on[i] = bounce_on * inv;
+            map.bounce_off[i] = bounce_off * inv;
+        }
+    });
+    compose(piece, map);
+}
+
+void cLightmapBaker::compose(size_t piece, cMap& map) const {
+    // The gathered light is noisy from a dozen rays; it changes slowly over a surface, so it
+    // is averaged over the covered texels nearby. Charts lie further apart than the reach.
+    const int size = map.size, reach = 2;
+    map.off.assign(map.texels.size(), cRgb{});
+    map.on.assign(map.texels.size(), cRgb{});
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const size_t i = size_t(y) * size_t(size) + size_t(x);
+            const cTexel& t = map.texels[i];
+            if (!t.covered)
+                continue;
+            cRgb on, off;
+            float open = 0, count = 0;
+            for (int dy = -reach; dy <= reach; ++dy)
+                for (int dx = -reach; dx <= reach; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= size || ny >= size)
+                        continue;
+                    const size_t j = size_t(ny) * size_t(size) + size_t(nx);
+                    if (!map.texels[j].covered || map.texels[j].normal.dot(t.normal) < 0.7f)
+                        continue;
+                    on = on + map.bounce_on[j], off = off + map.bounce_off[j];
+                    open += map.open[j], count += 1;
+                }
+            const float inv = 1.0f / count;
+            const cRgb a = albedo(piece, t.position);
+            map.off[i] = a * (map.sky[i] + off * inv + kAmbientOff * (open * inv));
+            map.on[i] = a * (map.lamps[i] + map.sky[i] + on * inv + kAmbientOn * (open * inv));
             if (lit_bulb(piece, t.position)) {
                 map.on[i] = cRgb{6.0f, 4.8f, 3.2f};
                 map.off[i] = cRgb{0.05f, 0.05f, 0.06f};
             }
         }
-    });
 }
 
 bool cLightmapBaker::lit_bulb(size_t piece, const Vec3f& p) const {
@@ -449,6 +484,19 @@ void cLightmapBaker::finish(size_t piece, const cMap& map, cLightmapPair& out) c
             }
         }
         filled.swap(next);
+    }
+    // What is still empty takes the map's mean, so that small mipmap levels do not darken
+    // the charts' edges.
+    for (int l = 0; l < 2; ++l) {
+        cRgb mean;
+        float count = 0;
+        for (size_t i = 0; i < n; ++i)
+            if (filled[i])
+                mean = mean + layers[l][i], count += 1;
+        mean = mean * (1.0f / std::max(count, 1.0f));
+        for (size_t i = 0; i < n; ++i)
+            if (!filled[i])
+                layers[l][i] = mean;
     }
     out.size = size;
     std::vector<uint8_t>* bytes[2] = {&out.off, &out.on};

@@ -52,6 +52,7 @@ private:
     void rasterize(size_t piece, cMap& map) const;
     void direct_pass(cMap& map, uint64_t& rays) const;
     void gather_pass(size_t piece, cMap& map, uint64_t& rays) const;
+    void compose(size_t piece, cMap& map) const;
     template <class F> static uint64_t in_parallel(int rows, F work);
     cRgb lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const;
     cRgb sky_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const;
