@@ -374,7 +374,7 @@ void cLightmapBaker::gather_pass(size_t piece, cMap& map, uint64_t& rays) const 
 }
 
 void cLightmapBaker::compose(size_t piece, cMap& map) const {
-    // Both the lamps' light (a few shadow rays) and the gathered light (a dozen rays) are
+    // The lamps' and the sky's light (a few shadow rays) and the gathered light (a dozen rays) are
     // noisy and change slowly over a surface: each is averaged over the covered texels
     // nearby that face the same way. Charts lie further apart than the reach.
     const int size = map.size, reach = 2;
@@ -386,7 +386,7 @@ void cLightmapBaker::compose(size_t piece, cMap& map) const {
             const cTexel& t = map.texels[i];
             if (!t.covered)
                 continue;
-            cRgb on, off, lamps;
+            cRgb on, off, lamps, sky;
             float open = 0, count = 0;
             for (int dy = -reach; dy <= reach; ++dy)
                 for (int dx = -reach; dx <= reach; ++dx) {
@@ -397,13 +397,13 @@ void cLightmapBaker::compose(size_t piece, cMap& map) const {
                     if (!map.texels[j].covered || map.texels[j].normal.dot(t.normal) < 0.7f)
                         continue;
                     on = on + map.bounce_on[j], off = off + map.bounce_off[j];
-                    lamps = lamps + map.lamps[j];
+                    lamps = lamps + map.lamps[j], sky = sky + map.sky[j];
                     open += map.open[j], count += 1;
                 }
             const float inv = 1.0f / count;
             const cRgb a = albedo(piece, t.position);
-            map.off[i] = a * (map.sky[i] + off * inv + kAmbientOff * (open * inv));
-            map.on[i] = a * (lamps * inv + map.sky[i] + on * inv + kAmbientOn * (open * inv));
+            map.off[i] = a * (sky * inv + off * inv + kAmbientOff * (open * inv));
+            map.on[i] = a * (lamps * inv + sky * inv + on * inv + kAmbientOn * (open * inv));
             if (lit_bulb(piece, t.position)) {
                 map.on[i] = cRgb{6.0f, 4.8f, 3.2f};
                 map.off[i] = cRgb{0.05f, 0.05f, 0.06f};
