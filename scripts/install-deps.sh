@@ -14,6 +14,7 @@ packages=(
   googletest libgtest-dev xvfb xauth libxtst-dev
   clang libclang-rt-14-dev llvm-14
   ffmpeg
+  libembree-dev
 )
 
 missing=()

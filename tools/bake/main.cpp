@@ -3,6 +3,8 @@
 // line per file; any failure ends the run with "## ERROR: ..." and exit 1.
 #include "BakeModule.h"
 #include "BakeMusic.h"
+#include "cBakeCredits.h"
+#include "cBakeCreditsLight.h"
 #include "cBakeFont.h"
 #include "cBakeIntroBack.h"
 #include "cBakeIntroLogos.h"
@@ -40,6 +42,8 @@ std::vector<std::unique_ptr<iBakeModule>> modules() {
     list.push_back(std::make_unique<cBakeSunArt>());
     list.push_back(std::make_unique<cBakeSunTitle>());
     list.push_back(std::make_unique<cBakeScrub>());
+    list.push_back(std::make_unique<cBakeCredits>());
+    list.push_back(std::make_unique<cBakeCreditsLight>());
     return list;
 }
 

@@ -1,0 +1,188 @@
+#include "cSceneCredits.h"
+
+#include "base/cResourcePath.h"
+#include "mesh_files/BzObjLoader.h"
+#include "render/GlExtensions.h"
+#include "render/ShaderRegistry.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cShaderParameter.h"
+#include "render/cTextureManager.h"
+#include "render/post/PostEffects.h"
+#include "shaders/cShdLightmap.h"
+#include "timeline/cMETrigger.h"
+#include "toolkit/TweakVars.h"
+
+#include <string>
+
+namespace {
+
+const char* const kRoomFiles[] = {"centerring_busted.bzobj", "floor_busted.bzobj", "lamp.bzobj",
+                                  "pipe.bzobj", "soejle_busted.bzobj"};
+const char* const kMapFiles[] = {"busted_CenterRingVRayCompleteMap_off.jpg",
+                                 "busted_CenterRingVRayCompleteMap_on.jpg",
+                                 "busted_FloorVRayCompleteMap_off.jpg",
+                                 "busted_FloorVRayCompleteMap_on.jpg",
+                                 "Lamp05VRayCompleteMap_off.jpg",
+                                 "Lamp05VRayCompleteMap_on.jpg",
+                                 "busted_Pipe11VRayCompleteMap_off.jpg",
+                                 "busted_Pipe11VRayCompleteMap_on.jpg",
+                                 "busted_Soejle03VRayCompleteMap_off.jpg",
+                                 "busted_Soejle03VRayCompleteMap_on.jpg",
+                                 "sun_particle_ambientgasses.png"};
+
+// The trigger counts of the whole run.
+cCreditsRoomCounters& counters() {
+    static cCreditsRoomCounters shared;
+    return shared;
+}
+
+std::unique_ptr<cMeshObj> load_mesh(const char* file) {
+    std::unique_ptr<cMeshObj> mesh(BzObjLoader::create(file));
+    mesh->upload(true);
+    return mesh;
+}
+
+void bind_map(GLenum unit, const cTextureDesc& map) {
+    ext::glActiveTexture(unit);
+    if (map.valid()) {
+        glBindTexture(GLenum(map.target), GLuint(map.id));
+        glEnable(GLenum(map.target));
+    }
+}
+
+void unbind_map(GLenum unit, const cTextureDesc& map) {
+    ext::glActiveTexture(unit);
+    if (map.valid()) {
+        glDisable(GLenum(map.target));
+        glBindTexture(GLenum(map.target), 0);
+    }
+}
+
+} // namespace
+
+cSceneCredits::cSceneCredits(cDemoTime* time) : cScene(time), cues_(counters()) {}
+
+cSceneCredits::~cSceneCredits() = default;
+
+void cSceneCredits::load() {
+    if (loaded_)
+        return;
+    resource_path().push_searchpath("../data/models/credits");
+    for (int i = 0; i < kPieces; ++i)
+        room_[size_t(i)] = load_mesh(kRoomFiles[i]);
+    // The maps are never seen from far enough to shrink below a texel a pixel: without
+    // mipmaps they filter alike and cost half as much to read.
+    for (size_t i = 0; i < maps_.size(); ++i)
+        maps_[i] = texture_manager().get_texture(kMapFiles[i], false, GL_CLAMP, 0);
+    logo_ = load_mesh("mrl_logo.bzobj");
+    ensure_shader<cShdLightmap>("lightmap_shader");
+    for (int i = 0; i < cCreditsRoomCues::kPaths; ++i) {
+        const std::string file = "cam0" + std::to_string(i + 1) + ".pth";
+        load_path(resource_path().get_fullpath(file), paths_[size_t(i)]);
+    }
+    loaded_ = true;
+    yellow_ = std::make_unique<cColorCorrection>("colorcorrection_yellow.png");
+}
+
+void cSceneCredits::init() {
+    camera_.eye = {-493.99f, 366.07f, 80.4f};
+    camera_.interest = {0, 150, -185.06f};
+    camera_.up = {0, 1, 0};
+    camera_.fov = 90;
+    camera_.near_plane = 2;
+    camera_.far_plane = 2500;
+    hsb_.hue = 0;
+    cues_.init(demo_time());
+    cut_levels().pre_cut = 64;
+    cut_levels().post_cut = 128;
+}
+
+void cSceneCredits::handle_event(cEvent* event) {
+    if (event->type != cEvent::kMidi)
+        return;
+    auto* note = dynamic_cast<cMETrigger*>(event);
+    if (note && note->is_note_on())
+        cues_.note_on(note->track, demo_time());
+}
+
+void cSceneCredits::update() {
+    cues_.update(demo_time(), levels_, hsb_);
+    cShaderParameter<float> blend(cues_.blend);
+    if (shader_manager().find("lightmap_shader"))
+        shader_manager().set_parameter("lightmap_shader", 1, &blend);
+}
+
+void cSceneCredits::follow_path() {
+    const cCameraPath& path = paths_[size_t(cues_.path)];
+    const float s = cues_.path_parameter(demo_time());
+    camera_.eye = path_eye(path, s);
+    camera_.interest = path_interest(path, s);
+    camera_.up = path_up(path, s);
+    apply_camera(camera_);
+}
+
+void cSceneCredits::draw_room() {
+    shader_manager().bind("lightmap_shader");
+    for (size_t i = 0; i < room_.size(); ++i) {
+        bind_map(GL_TEXTURE0, maps_[2 * i]);
+        bind_map(GL_TEXTURE1, maps_[2 * i + 1]);
+        room_[i]->draw();
+        unbind_map(GL_TEXTURE1, maps_[2 * i + 1]);
+        unbind_map(GL_TEXTURE0, maps_[2 * i]);
+    }
+}
+
+void cSceneCredits::draw_logo() {
+    shader_manager().unbind();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_FOG);
+    const float b = cues_.blend;
+    glColor4f(b, b, b, 1);
+    glPushMatrix();
+    glTranslatef(0, 250, 0);
+    glScalef(6, 6, 6);
+    glRotatef(90.0f * float(demo_time()) / 1000.0f - 30.0f, 0, 1, 0);
+    logo_->draw();
+    glPopMatrix();
+    glColor4f(1, 1, 1, 1);
+}
+
+void cSceneCredits::draw() {
+    cRenderTargetManager& pool = render_target_manager();
+    cTmpRenderTarget a, b;
+    pool.acquire(a, RTT_FULL);
+    a->begin();
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    follow_path();
+    draw_room();
+    draw_logo();
+    a->end();
+    pool.acquire(b, RTT_FULL);
+    spill_into(RTT_HALF, *a.get(), cut_levels(), *b.get());
+    a->begin();
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    yellow_->apply(*b.get());
+    a->end();
+    b->begin();
+    ::hsb(hsb_, *a.get());
+    b->end();
+    register_levels_shader();
+    ::levels(*b.get(), levels_.inBlack, levels_.inWhite, levels_.Gamma, levels_.outBlack,
+             levels_.outWhite);
+    pool.release(b);
+    pool.release(a);
+}
+
+void cSceneCredits::register_vars(cGuiVarList& vars) {
+    add_levels_vars(vars, levels_);
+    add_hsb_vars(vars, hsb_);
+    add_cut_vars(vars, cut_levels());
+    register_camera_vars(vars, camera_, -1500, 1500);
+    add_var(vars, "decay", &cues_.decay, 500, 3000);
+    add_var(vars, "blend", &cues_.blend, 0, 1);
+    add_watch(vars, "path", &cues_.path);
+}

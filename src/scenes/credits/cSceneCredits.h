@@ -1,0 +1,52 @@
+// The credits room ("greetings"): the busted room lit by baked light maps that stutter with
+// the tune, a logo turning in the middle that dims with the lights, camera cuts between
+// eight paths and a grey flash that decays; finished with spill, a yellow grade and levels.
+#pragma once
+
+#include "cCreditsRoomCues.h"
+#include "geometry/cCameraPath.h"
+#include "mesh_files/cMeshObj.h"
+#include "render/cTextureDesc.h"
+#include "render/post/PostParams.h"
+#include "render/post/cColorCorrection.h"
+#include "timeline/cScene.h"
+
+#include <array>
+#include <memory>
+
+class cSceneCredits : public cScene {
+public:
+    static constexpr int kPieces = 5;
+
+    explicit cSceneCredits(cDemoTime* time);
+    ~cSceneCredits() override;
+
+    std::string get_name() override { return "greetings"; }
+    void load() override;
+    void init() override;
+    void deinit() override {}
+    void draw() override;
+    void handle_event(cEvent* event) override;
+    void update() override;
+    void register_vars(cGuiVarList& vars) override;
+
+    const cCreditsRoomCues& cues() const { return cues_; }
+    const cLevelsParams& levels() const { return levels_; }
+    const cHsbParams& hsb() const { return hsb_; }
+
+private:
+    void follow_path();
+    void draw_room();
+    void draw_logo();
+    void finish_frame();
+
+    cLevelsParams levels_;
+    cHsbParams hsb_;
+    std::unique_ptr<cColorCorrection> yellow_;
+    cCreditsRoomCues cues_;
+    bool loaded_ = false;
+    std::array<std::unique_ptr<cMeshObj>, kPieces> room_;
+    std::array<cTextureDesc, 2 * kPieces + 1> maps_;
+    std::unique_ptr<cMeshObj> logo_;
+    std::array<cCameraPath, cCreditsRoomCues::kPaths> paths_;
+};

@@ -1,0 +1,541 @@
+#include "cLightmapBaker.h"
+
+#include "cLightmapAtlas.h"
+
+#include <embree3/rtcore.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+constexpr float kPi = 3.14159265f;
+constexpr uint32_t kLampSamples = 6; // shadow rays to the lamps per texel
+constexpr int kSkySamples = 4;       // shadow rays towards the skylight
+constexpr int kGatherRays = 12;      // hemisphere rays for the bounce and the occlusion
+constexpr float kLampPower = 210000;
+constexpr float kLampSoftness = 45; // keeps the walls right by a lamp from burning out
+constexpr float kOcclusionReach = 140;
+constexpr float kSkyTop = 700;
+constexpr float kExposure = 0.5f;
+constexpr float kGamma = 1.4f;
+const cRgb kLampColour{1.0f, 0.70f, 0.40f};
+const cRgb kSkyColour{0.55f, 0.78f, 1.25f};
+const cRgb kAmbientOff{0.06f, 0.09f, 0.15f};
+const cRgb kAmbientOn{0.10f, 0.075f, 0.05f};
+
+cRgb operator*(cRgb a, float s) {
+    return {a.r * s, a.g * s, a.b * s};
+}
+cRgb operator*(cRgb a, cRgb b) {
+    return {a.r * b.r, a.g * b.g, a.b * b.b};
+}
+cRgb operator+(cRgb a, cRgb b) {
+    return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
+
+uint32_t mix(uint32_t h) {
+    h ^= h >> 16;
+    h *= 0x7feb352du;
+    h ^= h >> 15;
+    h *= 0x846ca68bu;
+    h ^= h >> 16;
+    return h;
+}
+
+// The n-th 0..1 number of a texel's own sequence: the same whatever thread bakes it.
+float rnd(uint32_t seed, uint32_t n) {
+    return float(mix(seed * 9781u + n * 6271u + 1u) >> 8) / 16777216.0f;
+}
+
+float lattice(int x, int y, int z) {
+    return float(mix(uint32_t(x) * 73856093u ^ uint32_t(y) * 19349663u ^ uint32_t(z) * 83492791u) >>
+                 8) /
+           16777216.0f;
+}
+
+float value_noise(Vec3f p) {
+    const int x = int(std::floor(p.x)), y = int(std::floor(p.y)), z = int(std::floor(p.z));
+    auto fade = [](float t) { return t * t * (3 - 2 * t); };
+    const float fx = fade(p.x - float(x)), fy = fade(p.y - float(y)), fz = fade(p.z - float(z));
+    float c[2][2];
+    for (int j = 0; j < 2; ++j)
+        for (int k = 0; k < 2; ++k)
+            c[j][k] = lattice(x, y + j, z + k) +
+                      (lattice(x + 1, y + j, z + k) - lattice(x, y + j, z + k)) * fx;
+    const float a = c[0][0] + (c[1][0] - c[0][0]) * fy, b = c[0][1] + (c[1][1] - c[0][1]) * fy;
+    return a + (b - a) * fz;
+}
+
+float fbm(Vec3f p) {
+    float sum = 0, amp = 0.5f;
+    for (int o = 0; o < 4; ++o, amp *= 0.5f, p = p * 2.03f)
+        sum += amp * value_noise(p);
+    return sum / 0.9375f;
+}
+
+// An orthonormal frame around n.
+void frame(const Vec3f& n, Vec3f& t, Vec3f& b) {
+    t = (std::fabs(n.x) > 0.5f ? Vec3f(0, 1, 0) : Vec3f(1, 0, 0)).cross(n).normalized();
+    b = n.cross(t);
+}
+
+RTCRay ray_from(const Vec3f& o, const Vec3f& d, float far) {
+    RTCRay ray{};
+    ray.org_x = o.x, ray.org_y = o.y, ray.org_z = o.z;
+    ray.dir_x = d.x, ray.dir_y = d.y, ray.dir_z = d.z;
+    ray.tnear = 0, ray.tfar = far, ray.mask = 0xffffffffu, ray.flags = 0;
+    return ray;
+}
+
+} // namespace
+
+struct cLightmapBaker::cMap {
+    int size = 0;
+    std::vector<cTexel> texels;
+    std::vector<cRgb> lamps, sky;            // irradiance straight from the lamps and the skylight
+    std::vector<cRgb> bounce_on, bounce_off; // light from the rest of the room
+    std::vector<float> open;                 // 1 where nothing is near, 0 in a crevice
+    std::vector<cRgb> off, on;               // what the maps show, before tone mapping
+};
+
+cLightmapBaker::cLightmapBaker(std::vector<cPiece> pieces, std::vector<cRoomLamp> lamps)
+    : pieces_(std::move(pieces)), lamps_(std::move(lamps)) {
+    build_scene();
+}
+
+cLightmapBaker::~cLightmapBaker() {
+    for (cMap* map : maps_)
+        delete map;
+    if (scene_)
+        rtcReleaseScene(RTCScene(scene_));
+    if (device_)
+        rtcReleaseDevice(RTCDevice(device_));
+}
+
+void cLightmapBaker::build_scene() {
+    RTCDevice device = rtcNewDevice("threads=1");
+    if (!device)
+        throw std::runtime_error("cannot start the ray tracer");
+    device_ = device;
+    RTCScene scene = rtcNewScene(device);
+    scene_ = scene;
+    for (const cPiece& piece : pieces_) {
+        const cBakeMesh& mesh = *piece.mesh;
+        RTCGeometry geometry = rtcNewGeometry(device, RTC_GEOMETRY_TYPE_TRIANGLE);
+        auto* v = static_cast<float*>(rtcSetNewGeometryBuffer(geometry, RTC_BUFFER_TYPE_VERTEX, 0,
+                                                              RTC_FORMAT_FLOAT3, 3 * sizeof(float),
+                                                              mesh.vertex_count()));
+        for (size_t i = 0; i < mesh.vertex_count(); ++i)
+            v[3 * i] = mesh.positions[i].x, v[3 * i + 1] = mesh.positions[i].y,
+                  v[3 * i + 2] = mesh.positions[i].z;
+        auto* t = static_cast<unsigned*>(
+            rtcSetNewGeometryBuffer(geometry, RTC_BUFFER_TYPE_INDEX, 0, RTC_FORMAT_UINT3,
+                                    3 * sizeof(unsigned), mesh.triangles.size()));
+        for (size_t i = 0; i < mesh.triangles.size(); ++i)
+            for (int k = 0; k < 3; ++k)
+                t[3 * i + size_t(k)] = mesh.triangles[i][size_t(k)];
+        rtcCommitGeometry(geometry);
+        rtcAttachGeometry(scene, geometry);
+        rtcReleaseGeometry(geometry);
+        maps_.push_back(new cMap);
+    }
+    rtcCommitScene(scene);
+}
+
+template <class F> uint64_t cLightmapBaker::in_parallel(int rows, F work) {
+    const unsigned count = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+    std::vector<uint64_t> rays(count, 0);
+    std::vector<std::thread> threads;
+    for (unsigned w = 0; w < count; ++w)
+        threads.emplace_back([&, w] {
+            for (int row = int(w); row < rows; row += int(count))
+                work(row, rays[w]);
+        });
+    for (auto& t : threads)
+        t.join();
+    uint64_t sum = 0;
+    for (uint64_t r : rays)
+        sum += r;
+    return sum;
+}
+
+void cLightmapBaker::rasterize(size_t piece, cMap& map) const {
+    const cBakeMesh& mesh = *pieces_[piece].mesh;
+    const int size = pieces_[piece].size;
+    map.size = size;
+    map.texels.assign(size_t(size) * size, cTexel{});
+    for (const auto& tri : mesh.triangles) {
+        float px[3], py[3];
+        for (int k = 0; k < 3; ++k)
+            px[k] = mesh.texcoords[tri[size_t(k)]].u * float(size),
+            py[k] = mesh.texcoords[tri[size_t(k)]].v * float(size);
+        const float det = (py[1] - py[2]) * (px[0] - px[2]) + (px[2] - px[1]) * (py[0] - py[2]);
+        if (std::fabs(det) < 1e-12f)
+            continue;
+        const int x0 = std::max(0, int(std::floor(std::min({px[0], px[1], px[2]}))));
+        const int x1 = std::min(size - 1, int(std::ceil(std::max({px[0], px[1], px[2]}))));
+        const int y0 = std::max(0, int(std::floor(std::min({py[0], py[1], py[2]}))));
+        const int y1 = std::min(size - 1, int(std::ceil(std::max({py[0], py[1], py[2]}))));
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) {
+                const float cx = float(x) + 0.5f, cy = float(y) + 0.5f;
+                const float a =
+                    ((py[1] - py[2]) * (cx - px[2]) + (px[2] - px[1]) * (cy - py[2])) / det;
+                const float b =
+                    ((py[2] - py[0]) * (cx - px[2]) + (px[0] - px[2]) * (cy - py[2])) / det;
+                const float c = 1 - a - b;
+                if (a < -1e-4f || b < -1e-4f || c < -1e-4f)
+                    continue;
+                cTexel& texel = map.texels[size_t(y) * size + size_t(x)];
+                texel.position = mesh.positions[tri[0]] * a + mesh.positions[tri[1]] * b +
+                                 mesh.positions[tri[2]] * c;
+                texel.normal =
+                    (mesh.normals[tri[0]] * a + mesh.normals[tri[1]] * b + mesh.normals[tri[2]] * c)
+                        .normalized();
+                texel.covered = true;
+            }
+    }
+}
+
+bool cLightmapBaker::visible(const Vec3f& from, const Vec3f& to) const {
+    const Vec3f d = to - from;
+    const float length = d.length();
+    RTCIntersectContext context;
+    rtcInitIntersectContext(&context);
+    RTCRay ray = ray_from(from, d * (1 / length), length * 0.999f - 0.05f);
+    rtcOccluded1(RTCScene(scene_), &context, &ray);
+    return ray.tfar >= 0;
+}
+
+cRgb cLightmapBaker::lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const {
+    // Shadow rays go to the lamps in proportion to what each could give the texel unshadowed,
+    // so far and grazing lamps cost few rays; each ray is weighted back by that share.
+    auto reach = [&](const Vec3f& target) {
+        const Vec3f l = target - p;
+        const float d2 = l.dot(l), cosine = n.dot(l) / std::sqrt(d2);
+        return std::max(0.0f, cosine + 0.05f) / (d2 + kLampSoftness * kLampSoftness);
+    };
+    std::vector<float> share(lamps_.size());
+    float total = 0;
+    for (size_t k = 0; k < lamps_.size(); ++k)
+        total += share[k] = reach(lamps_[k].position);
+    if (total <= 0)
+        return cRgb{};
+    float sum = 0;
+    const Vec3f from = p + n * 0.4f;
+    for (uint32_t s = 0; s < kLampSamples; ++s) {
+        float pick = (float(s) + rnd(seed, 3 * s)) / kLampSamples * total;
+        size_t k = 0;
+        while (k + 1 < lamps_.size() && pick >= share[k])
+            pick -= share[k++];
+        const cRoomLamp& lamp = lamps_[k];
+        // A point on the half of the bulb that faces the texel.
+        const float z = 2 * rnd(seed, 3 * s + 1) - 1, a = 2 * kPi * rnd(seed, 3 * s + 2);
+        const float r = std::sqrt(std::max(0.0f, 1 - z * z));
+        Vec3f dir(r * std::cos(a), r * std::sin(a), z);
+        if (dir.dot(lamp.position - p) > 0)
+            dir = -dir;
+        const Vec3f target = lamp.position + dir * lamp.radius;
+        const Vec3f l = target - p;
+        const float d2 = l.dot(l), cosine = n.dot(l) / std::sqrt(d2);
+        if (cosine <= 0)
+            continue;
+        ++rays;
+        if (visible(from, target))
+            sum += cosine / (d2 + kLampSoftness * kLampSoftness) * total / share[k];
+    }
+    return kLampColour * (kLampPower * sum / kLampSamples);
+}
+
+cRgb cLightmapBaker::sky_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const {
+    // The skylight as a disc of light at the shaft's top: area sampling finds it from every
+    // texel that can see it, where hemisphere rays would rarely hit it.
+    const float area = kPi * cCreditsRoom::kSkylight * cCreditsRoom::kSkylight;
+    float sum = 0;
+    const Vec3f from = p + n * 0.4f;
+    for (int s = 0; s < kSkySamples; ++s) {
+        const float r = cCreditsRoom::kSkylight *
+                        std::sqrt((float(s) + rnd(seed, 100 + uint32_t(s))) / kSkySamples);
+        const float a = 2 * kPi * rnd(seed, 200 + uint32_t(s));
+        const Vec3f target(r * std::cos(a), kSkyTop, r * std::sin(a));
+        const Vec3f l = target - p;
+        const float d2 = l.dot(l), d = std::sqrt(d2);
+        const float cos_here = n.dot(l) / d, cos_there = l.y / d;
+        if (cos_here <= 0 || cos_there <= 0)
+            continue;
+        ++rays;
+        if (visible(from, target))
+            sum += cos_here * cos_there * area / d2 / kSkySamples;
+    }
+    return kSkyColour * sum;
+}
+
+void cLightmapBaker::direct_pass(cMap& map, uint64_t& rays) const {
+    map.lamps.assign(map.texels.size(), cRgb{});
+    map.sky.assign(map.texels.size(), cRgb{});
+    rays += in_parallel(map.size, [&](int row, uint64_t& count) {
+        for (int x = 0; x < map.size; ++x) {
+            const size_t i = size_t(row) * size_t(map.size) + size_t(x);
+            const cTexel& t = map.texels[i];
+            if (!t.covered)
+                continue;
+            map.lamps[i] = lamps_at(t.position, t.normal, uint32_t(i) * 3u + 17u, count);
+            map.sky[i] = sky_at(t.position, t.normal, uint32_t(i) * 5u + 3u, count);
+        }
+    });
+    // Carry covered texels' light into the gutter, where bounce rays may land.
+    for (int pass = 0; pass < 2; ++pass)
+        for (size_t i = 0; i < map.texels.size(); ++i)
+            if (!map.texels[i].covered && map.lamps[i].r == 0 && map.sky[i].r == 0) {
+                const int x = int(i % size_t(map.size)), y = int(i / size_t(map.size));
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = x + dx, ny = y + dy;
+                        if (nx < 0 || ny < 0 || nx >= map.size || ny >= map.size)
+                            continue;
+                        const size_t j = size_t(ny) * size_t(map.size) + size_t(nx);
+                        if (map.texels[j].covered) {
+                            map.lamps[i] = map.lamps[j], map.sky[i] = map.sky[j];
+                        }
+                    }
+            }
+}
+
+void cLightmapBaker::bounce_from(unsigned geometry, unsigned triangle, float u, float v, cRgb& on,
+                                 cRgb& off) const {
+    const cMap& map = *maps_[geometry];
+    if (map.lamps.empty())
+        return;
+    const cBakeMesh& mesh = *pieces_[geometry].mesh;
+    const auto& tri = mesh.triangles[triangle];
+    const float w = 1 - u - v;
+    const float tu =
+        mesh.texcoords[tri[0]].u * w + mesh.texcoords[tri[1]].u * u + mesh.texcoords[tri[2]].u * v;
+    const float tv =
+        mesh.texcoords[tri[0]].v * w + mesh.texcoords[tri[1]].v * u + mesh.texcoords[tri[2]].v * v;
+    const int x = std::clamp(int(tu * float(map.size)), 0, map.size - 1);
+    const int y = std::clamp(int(tv * float(map.size)), 0, map.size - 1);
+    const size_t i = size_t(y) * size_t(map.size) + size_t(x);
+    // The surface's mean colour: light bounced off it is too soft to show its grain.
+    const cRgb a = base_colour(pieces_[geometry].material);
+    on = on + a * (map.lamps[i] + map.sky[i]);
+    off = off + a * map.sky[i];
+}
+
+void cLightmapBaker::gather_pass(size_t piece, cMap& map, uint64_t& rays) const {
+    map.bounce_on.assign(map.texels.size(), cRgb{});
+    map.bounce_off.assign(map.texels.size(), cRgb{});
+    map.open.assign(map.texels.size(), 1.0f);
+    rays += in_parallel(map.size, [&](int row, uint64_t& count) {
+        RTCIntersectContext context;
+        rtcInitIntersectContext(&context);
+        for (int x = 0; x < map.size; ++x) {
+            const size_t i = size_t(row) * size_t(map.size) + size_t(x);
+            const cTexel& t = map.texels[i];
+            if (!t.covered)
+                continue;
+            Vec3f tx, bx;
+            frame(t.normal, tx, bx);
+            cRgb bounce_on, bounce_off;
+            float open = 0;
+            const uint32_t seed = uint32_t(i) * 7u + 11u;
+            for (int s = 0; s < kGatherRays; ++s) {
+                // Cosine-weighted, stratified over the hemisphere.
+                const float u1 = (float(s % 3) + rnd(seed, 300 + uint32_t(s))) / 3;
+                const float u2 = (float(s / 3) + rnd(seed, 400 + uint32_t(s))) / 4;
+                const float r = std::sqrt(u1), a = 2 * kPi * u2;
+                const Vec3f d =
+                    tx * (r * std::cos(a)) + bx * (r * std::sin(a)) + t.normal * std::sqrt(1 - u1);
+                RTCRayHit hit{};
+                hit.ray = ray_from(t.position + t.normal * 0.4f, d, 1e5f);
+                hit.hit.geomID = RTC_INVALID_GEOMETRY_ID;
+                rtcIntersect1(RTCScene(scene_), &context, &hit);
+                ++count;
+                if (hit.hit.geomID == RTC_INVALID_GEOMETRY_ID) {
+                    open += 1;
+                    continue;
+                }
+                open += std::min(1.0f, hit.ray.tfar / kOcclusionReach);
+                bounce_from(hit.hit.geomID, hit.hit.primID, hit.hit.u, hit.hit.v, bounce_on,
+                            bounce_off);
+            }
+            const float inv = 1.0f / kGatherRays;
+            map.open[i] = open * inv;
+            map.bounce_on[i] = bounce_on * inv;
+            map.bounce_off[i] = bounce_off * inv;
+        }
+    });
+    compose(piece, map);
+}
+
+void cLightmapBaker::compose(size_t piece, cMap& map) const {
+    // The lamps' and the sky's light (a few shadow rays) and the gathered light (a dozen rays) are
+    // noisy and change slowly over a surface: each is averaged over the covered texels
+    // nearby that face the same way. Charts lie further apart than the reach.
+    const int size = map.size, reach = 2;
+    map.off.assign(map.texels.size(), cRgb{});
+    map.on.assign(map.texels.size(), cRgb{});
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const size_t i = size_t(y) * size_t(size) + size_t(x);
+            const cTexel& t = map.texels[i];
+            if (!t.covered)
+                continue;
+            cRgb on, off, lamps, sky;
+            float open = 0, count = 0;
+            for (int dy = -reach; dy <= reach; ++dy)
+                for (int dx = -reach; dx <= reach; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= size || ny >= size)
+                        continue;
+                    const size_t j = size_t(ny) * size_t(size) + size_t(nx);
+                    if (!map.texels[j].covered || map.texels[j].normal.dot(t.normal) < 0.7f)
+                        continue;
+                    on = on + map.bounce_on[j], off = off + map.bounce_off[j];
+                    lamps = lamps + map.lamps[j], sky = sky + map.sky[j];
+                    open += map.open[j], count += 1;
+                }
+            const float inv = 1.0f / count;
+            const cRgb a = albedo(piece, t.position);
+            map.off[i] = a * (sky * inv + off * inv + kAmbientOff * (open * inv));
+            map.on[i] = a * (lamps * inv + sky * inv + on * inv + kAmbientOn * (open * inv));
+            if (lit_bulb(piece, t.position)) {
+                map.on[i] = cRgb{6.0f, 4.8f, 3.2f};
+                map.off[i] = cRgb{0.05f, 0.05f, 0.06f};
+            }
+        }
+}
+
+bool cLightmapBaker::lit_bulb(size_t piece, const Vec3f& p) const {
+    if (pieces_[piece].material != 2)
+        return false;
+    for (const cRoomLamp& lamp : lamps_)
+        if ((p - lamp.position).length() < lamp.radius * 1.3f)
+            return true;
+    return false;
+}
+
+cRgb cLightmapBaker::base_colour(int material) {
+    static const cRgb colours[] = {{0.60f, 0.57f, 0.53f},
+                                   {0.50f, 0.47f, 0.44f},
+                                   {0.30f, 0.24f, 0.18f},
+                                   {0.36f, 0.31f, 0.28f},
+                                   {0.70f, 0.67f, 0.62f}};
+    return colours[std::clamp(material, 0, 4)];
+}
+
+cRgb cLightmapBaker::albedo(size_t piece, const Vec3f& p) const {
+    // Broad stains and a finer mottle, both larger than a texel so they do not sparkle.
+    const float coarse = fbm(p * (1.0f / 110.0f)), fine = fbm(p * (1.0f / 28.0f) + Vec3f(17, 3, 5));
+    const float grain = 0.84f + 0.22f * coarse + 0.06f * fine;
+    switch (pieces_[piece].material) {
+    case 1: { // floor: slabs of slightly different stone
+        const float slab = lattice(int(std::floor(p.x / 100)), 0, int(std::floor(p.z / 100)));
+        return cRgb{0.50f, 0.47f, 0.44f} * (grain * (0.85f + 0.25f * slab));
+    }
+    case 2: // lamps: dark bronze
+        return cRgb{0.30f, 0.24f, 0.18f} * grain;
+    case 3: { // pipes: painted metal, rusting in patches
+        const float rust = std::clamp((fbm(p * (1.0f / 30.0f)) - 0.55f) * 4, 0.0f, 1.0f);
+        return cRgb{0.32f + 0.15f * rust, 0.33f - 0.05f * rust, 0.34f - 0.14f * rust} * grain;
+    }
+    case 4: { // pillars: pale veined stone
+        const float vein = 0.5f + 0.5f * std::sin(p.y * 0.02f + p.x * 0.013f + 9 * coarse);
+        return cRgb{0.70f, 0.67f, 0.62f} * (grain * (0.9f + 0.12f * vein * vein * vein));
+    }
+    default: // the ring and the hall: warm grey concrete
+        return cRgb{0.60f, 0.57f, 0.53f} * grain;
+    }
+}
+
+void cLightmapBaker::finish(size_t piece, const cMap& map, cLightmapPair& out) const {
+    const int size = map.size;
+    const size_t n = map.texels.size();
+    std::vector<cRgb> layers[2] = {map.off, map.on};
+    std::vector<char> filled(n);
+    for (size_t i = 0; i < n; ++i)
+        filled[i] = map.texels[i].covered;
+    // Grow the charts into their gutters so that filtering at a chart's edge stays on it.
+    for (int pass = 0; pass < 2 * cLightmapAtlas::kGutter + 2; ++pass) {
+        std::vector<char> next = filled;
+        for (size_t i = 0; i < n; ++i) {
+            if (filled[i])
+                continue;
+            const int x = int(i % size_t(size)), y = int(i / size_t(size));
+            cRgb sum[2];
+            int count = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= size || ny >= size)
+                        continue;
+                    const size_t j = size_t(ny) * size_t(size) + size_t(nx);
+                    if (!filled[j])
+                        continue;
+                    sum[0] = sum[0] + layers[0][j], sum[1] = sum[1] + layers[1][j], ++count;
+                }
+            if (count) {
+                layers[0][i] = sum[0] * (1.0f / float(count));
+                layers[1][i] = sum[1] * (1.0f / float(count));
+                next[i] = 1;
+            }
+        }
+        filled.swap(next);
+    }
+    // What is still empty takes the map's mean, so that small mipmap levels do not darken
+    // the charts' edges.
+    for (int l = 0; l < 2; ++l) {
+        cRgb mean;
+        float count = 0;
+        for (size_t i = 0; i < n; ++i)
+            if (filled[i])
+                mean = mean + layers[l][i], count += 1;
+        mean = mean * (1.0f / std::max(count, 1.0f));
+        for (size_t i = 0; i < n; ++i)
+            if (!filled[i])
+                layers[l][i] = mean;
+    }
+    out.size = size;
+    std::vector<uint8_t>* bytes[2] = {&out.off, &out.on};
+    for (int l = 0; l < 2; ++l) {
+        bytes[l]->resize(3 * n);
+        for (size_t i = 0; i < n; ++i) {
+            const float c[3] = {layers[l][i].r, layers[l][i].g, layers[l][i].b};
+            for (int k = 0; k < 3; ++k) {
+                // Filmic shoulder, display gamma, highlights kept under white, dithered.
+                const float v = std::pow(1.0f - std::exp(-c[k] * kExposure), 1 / kGamma) * 0.95f;
+                const float d =
+                    rnd(uint32_t(i) + uint32_t(piece) * 7919u, uint32_t(k + 3 * l)) - 0.5f;
+                (*bytes[l])[3 * i + size_t(k)] = uint8_t(std::clamp(v * 255 + d, 0.0f, 255.0f));
+            }
+        }
+    }
+}
+
+std::vector<cLightmapPair> cLightmapBaker::bake(cBakeStats& stats) {
+    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t cpu_start = std::clock();
+    uint64_t rays = 0;
+    for (size_t p = 0; p < pieces_.size(); ++p) {
+        if (!pieces_[p].wanted)
+            continue;
+        rasterize(p, *maps_[p]);
+        direct_pass(*maps_[p], rays);
+    }
+    std::vector<cLightmapPair> result(pieces_.size());
+    for (size_t p = 0; p < pieces_.size(); ++p)
+        if (pieces_[p].wanted) {
+            gather_pass(p, *maps_[p], rays);
+            finish(p, *maps_[p], result[p]);
+        }
+    stats.rays += rays;
+    stats.cpu_seconds += double(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+    stats.seconds +=
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result;
+}
