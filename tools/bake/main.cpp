@@ -11,12 +11,12 @@
 #include "cBakeLoader.h"
 #include "cBakeLoaderArt.h"
 #include "cBakeLogo.h"
+#include "cBakeScrub.h"
 #include "cBakeSprutte.h"
 #include "cBakeSprutteArt.h"
 #include "cBakeSun.h"
 #include "cBakeSunArt.h"
 #include "cBakeSunTitle.h"
-#include "cBakeScrub.h"
 
 #include <exception>
 #include <filesystem>
