@@ -77,6 +77,21 @@ void end_ortho() {
     glPopAttrib();
 }
 
+void reset_scene_state(bool unit_ortho) {
+    if (unit_ortho) {
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, 1, 0, 1, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+    }
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+    glEnable(GL_DEPTH_TEST);
+}
+
 void quad_texel(float width, float height) {
     textured_quad(0, 0, width, height);
 }

@@ -18,6 +18,10 @@ void end_ortho();
 // both pushed; pop_unit_square pops them and leaves model-view current.
 void push_unit_square();
 void pop_unit_square();
+// The state a scene starts from: lighting, blending and 2D and rectangle texturing off, depth
+// testing on. With `unit_ortho` the matrices become the unit square too, replacing (not
+// saving) what they held.
+void reset_scene_state(bool unit_ortho);
 
 // The unit square with texture coordinates 0..width x 0..height: a rectangle texture read
 // texel for texel.

@@ -3,6 +3,7 @@
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
 #include "platform/RuntimeRandom.h"
+#include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
@@ -86,16 +87,7 @@ void cSceneScrub::load_glows() {
 void cSceneScrub::init() {
     mrl_srand(1335);
     glClearColor(0.1f, 0.1f, 0.1f, 1.0f);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, 1, 0, 1, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_TEXTURE_RECTANGLE_ARB);
-    glEnable(GL_DEPTH_TEST);
+    reset_scene_state(true);
     const int32_t now = demo_time();
     cues_.greeting = -1;
     cues_.greeting_z = 0.0f;

@@ -37,16 +37,7 @@ void cSceneSolarFlare::load() {
 }
 
 void cSceneSolarFlare::init() {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, 1, 0, 1, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_TEXTURE_RECTANGLE_ARB);
-    glEnable(GL_DEPTH_TEST);
+    reset_scene_state(true);
     reset_camera(camera_);
     camera_.eye = Vec3f(37, 37, 37);
     levels_.outBlack = 13;

@@ -77,11 +77,7 @@ void cSceneSprutte::load() {
 }
 
 void cSceneSprutte::init() {
-    glDisable(GL_LIGHTING);
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_TEXTURE_RECTANGLE_ARB);
-    glEnable(GL_DEPTH_TEST);
+    reset_scene_state(false);
     reset_camera(camera_);
     camera_.near_plane = 10;
     camera_.far_plane = 100000;
