@@ -3,6 +3,7 @@
 #include "scenes/attractor/cSceneAttractor.h"
 #include "scenes/cSceneDummy.h"
 #include "scenes/credits/cSceneCredits.h"
+#include "scenes/creditssun/cSceneCreditsSol.h"
 #include "scenes/end/cSceneEnd.h"
 #include "scenes/scrub/cSceneScrub.h"
 #include "scenes/solarflare/cSceneSolarFlare.h"
@@ -14,7 +15,7 @@ void add_scenes(cSceneManager& manager) {
     manager.set_fallback(new cSceneDummy(time));
     manager.add_scene(new cSceneSolarFlare(time));
     manager.add_scene(new cSceneSprutte(time));
-    manager.add_scene(new cSceneDummy(time)); // the credits sun's place
+    manager.add_scene(new cSceneCreditsSol(time));
     manager.add_scene(new cSceneAttractor(time));
     manager.add_scene(new cSceneScrub(time));
     manager.add_scene(new cSceneCredits(time));

@@ -1,5 +1,5 @@
 // The scene list keeps the timeline's numbering: seven scenes, the end scene at 6, and the
-// places of the scenes still to come held by the grey fallback, which a switch reaches.
+// grey fallback for a scene number beyond the list.
 #include "frame/SceneList.h"
 #include "support/Capture.h"
 
@@ -8,9 +8,9 @@
 TEST(SceneListTest, SevenScenesInTimelineOrderWithTheEndSceneLast) {
     cSceneManager manager;
     add_scenes(manager);
-    const char* const names[kSceneCount] = {"solar flares",        "sprutte",       "dummy",
-                                            "animated attractors", "growing scrub", "greetings",
-                                            "endscene"};
+    const char* const names[kSceneCount] = {
+        "solar flares",  "sprutte",   "greetings", "animated attractors",
+        "growing scrub", "greetings", "endscene"};
     ASSERT_EQ(manager.scenes().size(), size_t(kSceneCount));
     for (int number = 0; number < kSceneCount; ++number)
         EXPECT_EQ(manager.scenes()[size_t(number)]->get_name(), names[number]) << number;

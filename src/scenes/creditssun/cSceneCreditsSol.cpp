@@ -1,0 +1,222 @@
+#include "cSceneCreditsSol.h"
+
+#include "base/cResourcePath.h"
+#include "mesh_files/BzObjLoader.h"
+#include "render/GlExtensions.h"
+#include "render/ShaderRegistry.h"
+#include "render/cRenderTargetManager.h"
+#include "render/cShaderParameter.h"
+#include "render/cTextureManager.h"
+#include "render/post/PostEffects.h"
+#include "shaders/cShdEdgeDetect.h"
+#include "shaders/cShdLightmap.h"
+#include "timeline/cMECtrlChange.h"
+#include "timeline/cMETrigger.h"
+#include "timeline/cSceneManager.h"
+#include "toolkit/TweakVars.h"
+#include "toolkit/cRandomTable.h"
+
+#include <string>
+
+namespace {
+
+const char* const kRoomFiles[] = {"centerring.bzobj", "floor.bzobj", "lamp.bzobj", "pipe.bzobj",
+                                  "soejle.bzobj"};
+const char* const kMapFiles[] = {
+    "CenterRingVRayCompleteMap_off.jpg", "CenterRingVRayCompleteMap_on.jpg",
+    "FloorVRayCompleteMap_off.jpg",      "FloorVRayCompleteMap_on.jpg",
+    "Lamp05VRayCompleteMap_off.jpg",     "Lamp05VRayCompleteMap_on.jpg",
+    "Pipe11VRayCompleteMap_off.jpg",     "Pipe11VRayCompleteMap_on.jpg",
+    "Soejle03VRayCompleteMap_off.jpg",   "Soejle03VRayCompleteMap_on.jpg",
+    "sun_particle_ambientgasses.png"};
+
+// The times of the whole run.
+cCreditsSunCounters& counters() {
+    static cCreditsSunCounters shared;
+    return shared;
+}
+
+std::unique_ptr<cMeshObj> load_mesh(const char* file) {
+    std::unique_ptr<cMeshObj> mesh(BzObjLoader::create(file));
+    mesh->upload(true);
+    return mesh;
+}
+
+void bind_map(GLenum unit, const cTextureDesc& map) {
+    ext::glActiveTexture(unit);
+    if (map.valid())
+        glBindTexture(GLenum(map.target), GLuint(map.id));
+}
+
+void disable_texturing(GLenum unit) {
+    ext::glActiveTexture(unit);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_RECTANGLE_ARB);
+}
+
+} // namespace
+
+cSceneCreditsSol::cSceneCreditsSol(cDemoTime* time) : cScene(time), cues_(counters()) {}
+
+cSceneCreditsSol::~cSceneCreditsSol() = default;
+
+void cSceneCreditsSol::load() {
+    if (loaded_)
+        return;
+    resource_path().push_searchpath("../data/models/credits");
+    for (int i = 0; i < kPieces; ++i)
+        room_[size_t(i)] = load_mesh(kRoomFiles[i]);
+    // Seen from inside the room the maps never shrink below a texel a pixel: without
+    // mipmaps they filter alike and cost half as much to read.
+    for (size_t i = 0; i < maps_.size(); ++i)
+        maps_[i] = texture_manager().get_texture(kMapFiles[i], false, GL_CLAMP, 0);
+    mask_ = texture_manager().get_texture("maskband_fullsize.jpg", false, GL_CLAMP_TO_EDGE,
+                                          GL_TEXTURE_RECTANGLE_ARB);
+    sphere_ = load_mesh("credit_sphere.bzobj");
+    ensure_shader<cShdLightmap>("lightmap_shader");
+    ensure_shader<cShdEdgeDetect>("edge_shader");
+    load_path(resource_path().get_fullpath("camslow.pth"), slow_path_);
+    for (int i = 0; i < cCreditsSunCues::kPaths; ++i) {
+        const std::string file = "longpath0" + std::to_string(i + 1) + ".pth";
+        load_path(resource_path().get_fullpath(file), paths_[size_t(i)]);
+    }
+    loaded_ = true;
+    sun_.load();
+    smoke_.load();
+    smoke_.create_buffer();
+}
+
+void cSceneCreditsSol::init() {
+    const int32_t now = demo_time();
+    camera_.eye = {-493.99f, 366.07f, 80.4f};
+    camera_.interest = {0, 150, -185.06f};
+    camera_.up = {0, 1, 0};
+    camera_.fov = 85;
+    camera_.near_plane = 1;
+    camera_.far_plane = 2500;
+    levels_.inBlack = 85;
+    levels_.inWhite = 170.823f;
+    hsb_ = cHsbParams{-170, 70.9591f, 30};
+    cut_levels().pre_cut = 33;
+    cut_levels().post_cut = 128;
+    cues_.init(now);
+    sun_position_ = {0, 175, 0};
+    sun_scale_ = 1;
+    sun_.set_flare_count(0);
+    sun_.set_particle_colour({0.2f, 0.71f, 1});
+    sun_.set_particle_alpha(0.03f);
+    sun_.set_point_size(3.35487f);
+    if (cSunParticles* points = sun_.particles()) {
+        points->rate = 35607;
+        points->lifetime = {0, 40, 0};
+    }
+    sun_.start(now);
+    smoke_.init();
+}
+
+void cSceneCreditsSol::handle_event(cEvent* event) {
+    const int32_t now = demo_time();
+    if (event->type == cEvent::kBeat) {
+        cues_.beat(now);
+        return;
+    }
+    if (event->type != cEvent::kMidi)
+        return;
+    if (auto* note = dynamic_cast<cMETrigger*>(event)) {
+        if (note->is_note_on())
+            cues_.note_on(note->track, note->time, now);
+    } else if (auto* control = dynamic_cast<cMECtrlChange*>(event)) {
+        cues_.controller(control->data1, control->data2);
+    }
+}
+
+void cSceneCreditsSol::update() {
+    const int32_t now = demo_time();
+    sun_.advance(*time_);
+    if (!cues_.started()) {
+        cEventQueue* queue = scene_manager().event_queue();
+        cues_.start(now, queue ? queue->next_scene_time() : -1);
+    }
+    cues_.update(now, levels_);
+    cShaderParameter<float> blend(cues_.blend);
+    if (shader_manager().find("lightmap_shader"))
+        shader_manager().set_parameter("lightmap_shader", 1, &blend);
+    sun_.set_particle_alpha(cues_.particle_alpha);
+    const float dt = float(time_->now_ms - time_->prev_ms) / 1000.0f;
+    smoke_.step(cues_.since_start(now), dt, sun_scale_);
+}
+
+void cSceneCreditsSol::follow_path() {
+    const int32_t now = demo_time();
+    const cCameraPath& path = cues_.slow_camera ? slow_path_ : paths_[size_t(cues_.path)];
+    const float s = cues_.path_parameter(now);
+    camera_.eye = path_eye(path, s);
+    camera_.interest = path_interest(path, s);
+    camera_.up = path_up(path, s);
+    camera_.fov = cues_.fov(now);
+    apply_camera(camera_);
+}
+
+void cSceneCreditsSol::draw_room() {
+    shader_manager().bind("lightmap_shader");
+    for (GLenum unit : {GL_TEXTURE0, GL_TEXTURE1}) {
+        ext::glActiveTexture(unit);
+        glEnable(GL_TEXTURE_2D);
+    }
+    for (size_t i = 0; i < room_.size(); ++i) {
+        bind_map(GL_TEXTURE0, maps_[2 * i]);
+        bind_map(GL_TEXTURE1, maps_[2 * i + 1]);
+        room_[i]->draw();
+    }
+    disable_texturing(GL_TEXTURE1);
+    disable_texturing(GL_TEXTURE0);
+}
+
+// Black, turning slowly and shaking by a few units about its place above the ring.
+void cSceneCreditsSol::draw_sun() {
+    const int32_t now = demo_time();
+    sun_scale_ = cues_.sun_scale(now);
+    glPushMatrix();
+    glRotatef(-15.0f * float(now) / 1000.0f, 0, 1, 0);
+    glTranslatef(sun_position_.x, sun_position_.y, sun_position_.z);
+    cRandomTable& table = random_table();
+    const size_t c = table.cursor();
+    glTranslatef(3 * table.at(c + 3), 3 * table.at(c + 2), 3 * table.at(c + 1));
+    table.set_cursor(c + 3);
+    glScalef(sun_scale_, sun_scale_, sun_scale_);
+    sun_.draw(false, now);
+    glPopMatrix();
+}
+
+void cSceneCreditsSol::draw() {
+    follow_path();
+    cRenderTargetManager& pool = render_target_manager();
+    cTmpRenderTarget a, b;
+    pool.acquire(a, RTT_FULL);
+    a->begin();
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    draw_room();
+    draw_sun();
+    shader_manager().unbind();
+    smoke_.draw();
+    a->end();
+    pool.acquire(b, RTT_FULL);
+    spill_into(RTT_HALF, *a.get(), cut_levels(), *b.get());
+    a->begin();
+    ::hsb(hsb_, *b.get());
+    a->end();
+    register_levels_shader();
+    ::levels(*a.get(), levels_.inBlack, levels_.inWhite, levels_.Gamma, levels_.outBlack,
+             levels_.outWhite);
+    pool.release(b);
+    pool.release(a);
+}
+
+void cSceneCreditsSol::register_vars(cGuiVarList& vars) {
+    add_levels_vars(vars, levels_);
+    add_hsb_vars(vars, hsb_);
+    add_var(vars, "blend", &cues_.blend, 0, 1);
+    add_watch(vars, "light_int", &cues_.light_int);
+}

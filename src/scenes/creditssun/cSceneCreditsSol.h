@@ -1,0 +1,56 @@
+// The credits sun ("greetings"): the intact room lit by light maps that flash with the tune,
+// a black sun growing in its middle above a ring of rising dark smoke, a camera drifting and
+// then cutting between four long paths; finished with spill, hue/saturation and levels.
+#pragma once
+
+#include "cCreditsSmoke.h"
+#include "cCreditsSunCues.h"
+#include "geometry/cCameraPath.h"
+#include "mesh_files/cMeshObj.h"
+#include "render/cTextureDesc.h"
+#include "render/post/PostParams.h"
+#include "scenes/solarflare/cSunFlares.h"
+#include "timeline/cScene.h"
+
+#include <array>
+#include <memory>
+
+class cSceneCreditsSol : public cScene {
+public:
+    static constexpr int kPieces = 5;
+
+    explicit cSceneCreditsSol(cDemoTime* time);
+    ~cSceneCreditsSol() override;
+
+    std::string get_name() override { return "greetings"; }
+    void load() override;
+    void init() override;
+    void deinit() override {}
+    void draw() override;
+    void handle_event(cEvent* event) override;
+    void update() override;
+    void register_vars(cGuiVarList& vars) override;
+
+    const cCreditsSunCues& cues() const { return cues_; }
+    const cLevelsParams& levels() const { return levels_; }
+
+private:
+    void follow_path();
+    void draw_room();
+    void draw_sun();
+
+    cLevelsParams levels_;
+    cHsbParams hsb_;
+    cCreditsSunCues cues_;
+    bool loaded_ = false;
+    std::array<std::unique_ptr<cMeshObj>, kPieces> room_;
+    std::array<cTextureDesc, 2 * kPieces + 1> maps_;
+    cTextureDesc mask_;
+    std::unique_ptr<cMeshObj> sphere_;
+    cCameraPath slow_path_;
+    std::array<cCameraPath, cCreditsSunCues::kPaths> paths_;
+    cSunFlares sun_;
+    Vec3f sun_position_{0, 175, 0};
+    float sun_scale_ = 1;
+    cCreditsSmoke smoke_;
+};
