@@ -209,3 +209,12 @@ cMeshObj* BzObjLoader::create(const std::string& file_name) {
     bobj_load_compressed(mesh, path);
     return mesh;
 }
+
+std::unique_ptr<cMeshObj> BzObjLoader::load_uploaded(const std::string& file_name, bool materials,
+                                                     bool release) {
+    std::unique_ptr<cMeshObj> mesh(create(file_name));
+    if (!materials)
+        mesh->drop_materials();
+    mesh->upload(release);
+    return mesh;
+}

@@ -6,6 +6,7 @@
 #include "mesh_files/cMeshObj.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ class BzObjLoader {
 public:
     // A new mesh (the caller owns it) from a file found on the search paths.
     static cMeshObj* create(const std::string& file_name);
+    // A mesh from a file, uploaded into vertex buffers (its client arrays freed when
+    // `release`); without `materials` its material records are dropped first.
+    static std::unique_ptr<cMeshObj> load_uploaded(const std::string& file_name, bool materials,
+                                                   bool release = true);
 };
 
 // Reads, inflates and parses the file at `path` into `mesh`; a file that

@@ -23,10 +23,7 @@ constexpr double kNoiseShare[2] = {0.1, 0.0001};
 constexpr float kFadeInMs = 250.0f;
 
 std::unique_ptr<iMesh> load_logo(const char* file) {
-    std::unique_ptr<cMeshObj> mesh(BzObjLoader::create(file));
-    mesh->drop_materials();
-    mesh->upload(true);
-    return mesh;
+    return BzObjLoader::load_uploaded(file, false);
 }
 
 float aspect() {

@@ -37,9 +37,7 @@ cCreditsRoomCounters& counters() {
 }
 
 std::unique_ptr<cMeshObj> load_mesh(const char* file) {
-    std::unique_ptr<cMeshObj> mesh(BzObjLoader::create(file));
-    mesh->upload(true);
-    return mesh;
+    return BzObjLoader::load_uploaded(file, true);
 }
 
 void bind_map(GLenum unit, const cTextureDesc& map) {

@@ -51,10 +51,7 @@ void clear_all() {
 } // namespace
 
 std::unique_ptr<cMeshObj> cLoadScreen_MM::load_mesh(const char* file) {
-    std::unique_ptr<cMeshObj> mesh(BzObjLoader::create(file));
-    mesh->drop_materials();
-    mesh->upload(true);
-    return mesh;
+    return BzObjLoader::load_uploaded(file, false);
 }
 
 cLoadScreen_MM::cLoadScreen_MM(const cDemoTime& clock) : clock_(clock) {

@@ -29,10 +29,7 @@ const char* const kNames[cScrubCues::kGreetings] = {"glacier", "fjord",  "ember"
                                                     "cobalt",  "basalt", "aurora"};
 
 std::unique_ptr<cMeshObj> load_mesh(const char* file) {
-    std::unique_ptr<cMeshObj> mesh(BzObjLoader::create(file));
-    mesh->drop_materials();
-    mesh->upload(true);
-    return mesh;
+    return BzObjLoader::load_uploaded(file, false);
 }
 
 } // namespace

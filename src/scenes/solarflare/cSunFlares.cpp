@@ -20,10 +20,7 @@ constexpr float kPi = 3.14159265f;
 constexpr const char* kFlareShader = "flare_shader";
 
 std::unique_ptr<cMeshObj> load_mesh(const char* file, bool release) {
-    std::unique_ptr<cMeshObj> mesh(BzObjLoader::create(file));
-    mesh->drop_materials();
-    mesh->upload(release);
-    return mesh;
+    return BzObjLoader::load_uploaded(file, false, release);
 }
 
 void bind_on(GLenum unit, const cTextureDesc& texture) {
