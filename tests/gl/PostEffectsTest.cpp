@@ -57,10 +57,10 @@ TEST_F(PostEffectsTest, HsbTurnsHueAndChangesSaturationAndBrightness) {
     const struct {
         cHsbParams params;
         tRgba want;
-    } cases[] = {{{-180, 0, 0}, rgb(77, 204, 204)},
+    } cases[] = {{{-180, 0, 0}, rgb(35, 162, 162)}, // turned about the grey axis
                  {{120, 0, 0}, rgb(77, 77, 204)},
-                 {{0, -100, 0}, rgb(140, 140, 140)},
-                 {{0, 0, 20}, rgb(227, 156, 156)}};
+                 {{0, -100, 0}, rgb(119, 119, 119)},
+                 {{0, 0, 20}, rgb(255, 128, 128)}};
     for (const auto& c : cases) {
         hsb(c.params, *source);
         EXPECT_LE(off_by([&](int, int) { return c.want; }), 1)

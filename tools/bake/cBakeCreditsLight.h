@@ -10,7 +10,7 @@
 class cBakeCreditsLight : public iBakeModule {
 public:
     // Raise when the lighting changes in a way the pieces' bytes do not show.
-    static constexpr int kLightingVersion = 5;
+    static constexpr int kLightingVersion = 6;
     static constexpr const char* kKeyFile = "models/credits/lightmaps.key";
 
     std::string name() const override { return "credits light maps"; }

@@ -27,6 +27,7 @@ const cRgb kLampColour{1.0f, 0.70f, 0.40f};
 const cRgb kSkyColour{0.55f, 0.78f, 1.25f};
 const cRgb kAmbientOff{0.06f, 0.09f, 0.15f};
 const cRgb kAmbientOn{0.10f, 0.075f, 0.05f};
+const cRgb kMoonTint{0.66f, 1.01f, 1.87f}; // luminance 1
 
 cRgb operator*(cRgb a, float s) {
     return {a.r * s, a.g * s, a.b * s};
@@ -36,6 +37,14 @@ cRgb operator*(cRgb a, cRgb b) {
 }
 cRgb operator+(cRgb a, cRgb b) {
     return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
+
+// With the lamps off the room is seen by the sky's cold light alone: its brightness with one
+// steady blue, so that dark, nearly grey texels do not each take a hue of their own from the
+// noise (a strong grade would turn those into patches of every colour).
+cRgb moonlit(cRgb c) {
+    const float luminance = 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b;
+    return kMoonTint * luminance;
 }
 
 uint32_t mix(uint32_t h) {
@@ -402,7 +411,7 @@ void cLightmapBaker::compose(size_t piece, cMap& map) const {
                 }
             const float inv = 1.0f / count;
             const cRgb a = albedo(piece, t.position);
-            map.off[i] = a * (sky * inv + off * inv + kAmbientOff * (open * inv));
+            map.off[i] = moonlit(a * (sky * inv + off * inv + kAmbientOff * (open * inv)));
             map.on[i] = a * (lamps * inv + sky * inv + on * inv + kAmbientOn * (open * inv));
             if (lit_bulb(piece, t.position)) {
                 map.on[i] = cRgb{6.0f, 4.8f, 3.2f};
