@@ -37,6 +37,7 @@ const std::map<std::string, std::set<std::string>> kMayImport = {
 };
 const char* const kSolarFlare = "scenes/solarflare";
 const char* const kCreditsSun = "scenes/creditssun";
+const char* const kCreditsRoom = "scenes/credits";
 
 // The room of a file under src/: its folder, with render/post and each
 // scene's folder rooms of their own; "" for the top of src/.
@@ -52,7 +53,7 @@ bool may_import(const std::string& from, const std::string& to) {
     if (from == to || from == "frame")
         return true;
     if (to.rfind("scenes/", 0) == 0)
-        return from == kCreditsSun && to == kSolarFlare;
+        return from == kCreditsSun && (to == kSolarFlare || to == kCreditsRoom);
     const std::string rule = from.rfind("scenes/", 0) == 0 ? "scenes" : from;
     const auto allowed = kMayImport.find(rule);
     return allowed != kMayImport.end() && allowed->second.count(to) > 0;

@@ -2,13 +2,11 @@
 
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
-#include "render/GlExtensions.h"
-#include "render/ShaderRegistry.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cShaderManager_CG.h"
 #include "render/cShaderParameter.h"
 #include "render/cTextureManager.h"
 #include "render/post/PostEffects.h"
-#include "shaders/cShdLightmap.h"
 #include "timeline/cMETrigger.h"
 #include "toolkit/TweakVars.h"
 
@@ -16,44 +14,23 @@
 
 namespace {
 
-const char* const kRoomFiles[] = {"centerring_busted.bzobj", "floor_busted.bzobj", "lamp.bzobj",
-                                  "pipe.bzobj", "soejle_busted.bzobj"};
-const char* const kMapFiles[] = {"busted_CenterRingVRayCompleteMap_off.jpg",
-                                 "busted_CenterRingVRayCompleteMap_on.jpg",
-                                 "busted_FloorVRayCompleteMap_off.jpg",
-                                 "busted_FloorVRayCompleteMap_on.jpg",
-                                 "Lamp05VRayCompleteMap_off.jpg",
-                                 "Lamp05VRayCompleteMap_on.jpg",
-                                 "busted_Pipe11VRayCompleteMap_off.jpg",
-                                 "busted_Pipe11VRayCompleteMap_on.jpg",
-                                 "busted_Soejle03VRayCompleteMap_off.jpg",
-                                 "busted_Soejle03VRayCompleteMap_on.jpg",
-                                 "sun_particle_ambientgasses.png"};
+const cLitRoom::tMeshFiles kRoomFiles = {"centerring_busted.bzobj", "floor_busted.bzobj",
+                                         "lamp.bzobj", "pipe.bzobj", "soejle_busted.bzobj"};
+const cLitRoom::tMapFiles kMapFiles = {"busted_CenterRingVRayCompleteMap_off.jpg",
+                                       "busted_CenterRingVRayCompleteMap_on.jpg",
+                                       "busted_FloorVRayCompleteMap_off.jpg",
+                                       "busted_FloorVRayCompleteMap_on.jpg",
+                                       "Lamp05VRayCompleteMap_off.jpg",
+                                       "Lamp05VRayCompleteMap_on.jpg",
+                                       "busted_Pipe11VRayCompleteMap_off.jpg",
+                                       "busted_Pipe11VRayCompleteMap_on.jpg",
+                                       "busted_Soejle03VRayCompleteMap_off.jpg",
+                                       "busted_Soejle03VRayCompleteMap_on.jpg"};
 
 // The trigger counts of the whole run.
 cCreditsRoomCounters& counters() {
     static cCreditsRoomCounters shared;
     return shared;
-}
-
-std::unique_ptr<cMeshObj> load_mesh(const char* file) {
-    return BzObjLoader::load_uploaded(file, true);
-}
-
-void bind_map(GLenum unit, const cTextureDesc& map) {
-    ext::glActiveTexture(unit);
-    if (map.valid()) {
-        glBindTexture(GLenum(map.target), GLuint(map.id));
-        glEnable(GLenum(map.target));
-    }
-}
-
-void unbind_map(GLenum unit, const cTextureDesc& map) {
-    ext::glActiveTexture(unit);
-    if (map.valid()) {
-        glDisable(GLenum(map.target));
-        glBindTexture(GLenum(map.target), 0);
-    }
 }
 
 } // namespace
@@ -66,14 +43,9 @@ void cSceneCredits::load() {
     if (loaded_)
         return;
     resource_path().push_searchpath("../data/models/credits");
-    for (int i = 0; i < kPieces; ++i)
-        room_[size_t(i)] = load_mesh(kRoomFiles[i]);
-    // The maps are never seen from far enough to shrink below a texel a pixel: without
-    // mipmaps they filter alike and cost half as much to read.
-    for (size_t i = 0; i < maps_.size(); ++i)
-        maps_[i] = texture_manager().get_texture(kMapFiles[i], false, GL_CLAMP, 0);
-    logo_ = load_mesh("mrl_logo.bzobj");
-    ensure_shader<cShdLightmap>("lightmap_shader");
+    room_.load(kRoomFiles, kMapFiles);
+    gasses_ = texture_manager().get_texture("sun_particle_ambientgasses.png", false, GL_CLAMP, 0);
+    logo_ = BzObjLoader::load_uploaded("mrl_logo.bzobj", true);
     for (int i = 0; i < cCreditsRoomCues::kPaths; ++i) {
         const std::string file = "cam0" + std::to_string(i + 1) + ".pth";
         load_path(resource_path().get_fullpath(file), paths_[size_t(i)]);
@@ -119,17 +91,6 @@ void cSceneCredits::follow_path() {
     apply_camera(camera_);
 }
 
-void cSceneCredits::draw_room() {
-    shader_manager().bind("lightmap_shader");
-    for (size_t i = 0; i < room_.size(); ++i) {
-        bind_map(GL_TEXTURE0, maps_[2 * i]);
-        bind_map(GL_TEXTURE1, maps_[2 * i + 1]);
-        room_[i]->draw();
-        unbind_map(GL_TEXTURE1, maps_[2 * i + 1]);
-        unbind_map(GL_TEXTURE0, maps_[2 * i]);
-    }
-}
-
 void cSceneCredits::draw_logo() {
     shader_manager().unbind();
     glDisable(GL_LIGHTING);
@@ -155,7 +116,7 @@ void cSceneCredits::draw() {
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     follow_path();
-    draw_room();
+    room_.draw();
     draw_logo();
     a->end();
     pool.acquire(b, RTT_FULL);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cCreditsRoomCues.h"
+#include "cLitRoom.h"
 #include "geometry/cCameraPath.h"
 #include "mesh_files/cMeshObj.h"
 #include "render/cTextureDesc.h"
@@ -16,8 +17,6 @@
 
 class cSceneCredits : public cScene {
 public:
-    static constexpr int kPieces = 5;
-
     explicit cSceneCredits(cDemoTime* time);
     ~cSceneCredits() override;
 
@@ -36,7 +35,6 @@ public:
 
 private:
     void follow_path();
-    void draw_room();
     void draw_logo();
     void finish_frame();
 
@@ -45,8 +43,8 @@ private:
     std::unique_ptr<cColorCorrection> yellow_;
     cCreditsRoomCues cues_;
     bool loaded_ = false;
-    std::array<std::unique_ptr<cMeshObj>, kPieces> room_;
-    std::array<cTextureDesc, 2 * kPieces + 1> maps_;
+    cLitRoom room_;
+    cTextureDesc gasses_; // loaded with the room's maps, drawn by no one
     std::unique_ptr<cMeshObj> logo_;
     std::array<cCameraPath, cCreditsRoomCues::kPaths> paths_;
 };

@@ -2,14 +2,12 @@
 
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
-#include "render/GlExtensions.h"
 #include "render/ShaderRegistry.h"
 #include "render/cRenderTargetManager.h"
 #include "render/cShaderParameter.h"
 #include "render/cTextureManager.h"
 #include "render/post/PostEffects.h"
 #include "shaders/cShdEdgeDetect.h"
-#include "shaders/cShdLightmap.h"
 #include "timeline/cMECtrlChange.h"
 #include "timeline/cMETrigger.h"
 #include "timeline/cSceneManager.h"
@@ -20,37 +18,19 @@
 
 namespace {
 
-const char* const kRoomFiles[] = {"centerring.bzobj", "floor.bzobj", "lamp.bzobj", "pipe.bzobj",
-                                  "soejle.bzobj"};
-const char* const kMapFiles[] = {
+const cLitRoom::tMeshFiles kRoomFiles = {"centerring.bzobj", "floor.bzobj", "lamp.bzobj",
+                                         "pipe.bzobj", "soejle.bzobj"};
+const cLitRoom::tMapFiles kMapFiles = {
     "CenterRingVRayCompleteMap_off.jpg", "CenterRingVRayCompleteMap_on.jpg",
     "FloorVRayCompleteMap_off.jpg",      "FloorVRayCompleteMap_on.jpg",
     "Lamp05VRayCompleteMap_off.jpg",     "Lamp05VRayCompleteMap_on.jpg",
     "Pipe11VRayCompleteMap_off.jpg",     "Pipe11VRayCompleteMap_on.jpg",
-    "Soejle03VRayCompleteMap_off.jpg",   "Soejle03VRayCompleteMap_on.jpg",
-    "sun_particle_ambientgasses.png"};
+    "Soejle03VRayCompleteMap_off.jpg",   "Soejle03VRayCompleteMap_on.jpg"};
 
 // The times of the whole run.
 cCreditsSunCounters& counters() {
     static cCreditsSunCounters shared;
     return shared;
-}
-
-std::unique_ptr<cMeshObj> load_mesh(const char* file) {
-    return BzObjLoader::load_uploaded(file, true);
-}
-
-void bind_map(GLenum unit, const cTextureDesc& map) {
-    ext::glActiveTexture(unit);
-    if (map.valid())
-        glBindTexture(GLenum(map.target), GLuint(map.id));
-}
-
-void disable_texturing(GLenum unit) {
-    ext::glActiveTexture(unit);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_TEXTURE_RECTANGLE_ARB);
 }
 
 } // namespace
@@ -63,16 +43,11 @@ void cSceneCreditsSol::load() {
     if (loaded_)
         return;
     resource_path().push_searchpath("../data/models/credits");
-    for (int i = 0; i < kPieces; ++i)
-        room_[size_t(i)] = load_mesh(kRoomFiles[i]);
-    // Seen from inside the room the maps never shrink below a texel a pixel: without
-    // mipmaps they filter alike and cost half as much to read.
-    for (size_t i = 0; i < maps_.size(); ++i)
-        maps_[i] = texture_manager().get_texture(kMapFiles[i], false, GL_CLAMP, 0);
+    room_.load(kRoomFiles, kMapFiles);
+    gasses_ = texture_manager().get_texture("sun_particle_ambientgasses.png", false, GL_CLAMP, 0);
     mask_ = texture_manager().get_texture("maskband_fullsize.jpg", false, GL_CLAMP_TO_EDGE,
                                           GL_TEXTURE_RECTANGLE_ARB);
-    sphere_ = load_mesh("credit_sphere.bzobj");
-    ensure_shader<cShdLightmap>("lightmap_shader");
+    sphere_ = BzObjLoader::load_uploaded("credit_sphere.bzobj", true);
     ensure_shader<cShdEdgeDetect>("edge_shader");
     load_path(resource_path().get_fullpath("camslow.pth"), slow_path_);
     for (int i = 0; i < cCreditsSunCues::kPaths; ++i) {
@@ -156,21 +131,6 @@ void cSceneCreditsSol::follow_path() {
     apply_camera(camera_);
 }
 
-void cSceneCreditsSol::draw_room() {
-    shader_manager().bind("lightmap_shader");
-    for (GLenum unit : {GL_TEXTURE0, GL_TEXTURE1}) {
-        ext::glActiveTexture(unit);
-        glEnable(GL_TEXTURE_2D);
-    }
-    for (size_t i = 0; i < room_.size(); ++i) {
-        bind_map(GL_TEXTURE0, maps_[2 * i]);
-        bind_map(GL_TEXTURE1, maps_[2 * i + 1]);
-        room_[i]->draw();
-    }
-    disable_texturing(GL_TEXTURE1);
-    disable_texturing(GL_TEXTURE0);
-}
-
 // Black, turning slowly and shaking by a few units about its place above the ring.
 void cSceneCreditsSol::draw_sun() {
     const int32_t now = demo_time();
@@ -195,7 +155,7 @@ void cSceneCreditsSol::draw() {
     a->begin();
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    draw_room();
+    room_.draw();
     draw_sun();
     shader_manager().unbind();
     smoke_.draw();

@@ -9,6 +9,7 @@
 #include "mesh_files/cMeshObj.h"
 #include "render/cTextureDesc.h"
 #include "render/post/PostParams.h"
+#include "scenes/credits/cLitRoom.h"
 #include "scenes/solarflare/cSunFlares.h"
 #include "timeline/cScene.h"
 
@@ -17,8 +18,6 @@
 
 class cSceneCreditsSol : public cScene {
 public:
-    static constexpr int kPieces = 5;
-
     explicit cSceneCreditsSol(cDemoTime* time);
     ~cSceneCreditsSol() override;
 
@@ -36,15 +35,14 @@ public:
 
 private:
     void follow_path();
-    void draw_room();
     void draw_sun();
 
     cLevelsParams levels_;
     cHsbParams hsb_;
     cCreditsSunCues cues_;
     bool loaded_ = false;
-    std::array<std::unique_ptr<cMeshObj>, kPieces> room_;
-    std::array<cTextureDesc, 2 * kPieces + 1> maps_;
+    cLitRoom room_;
+    cTextureDesc gasses_; // loaded with the room's maps, drawn by no one
     cTextureDesc mask_;
     std::unique_ptr<cMeshObj> sphere_;
     cCameraPath slow_path_;
