@@ -1,21 +1,14 @@
 // The growing scrub as a viewer sees it, captured from a short timeline of its own: the
 // opening picture until the first kick, the tube in yellow fog, a blue flash on each kick,
 // the logo bars after the 32nd, and each of the seven greetings as dark lettering.
-#include "support/ChildProcess.h"
-#include "support/MidiBuilder.h"
-#include "support/TestAudio.h"
+#include "support/CaptureRun.h"
 
-#include <IL/il.h>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
 
-const fs::path kRoot = fs::path(DEMO_BINARY).parent_path().parent_path();
 // Quarter notes of 500 ms at 480 ticks: a tick is 1.0417 ms.
 constexpr int kTicksPerMs10 = 96; // ticks per 100 ms
 constexpr int32_t kFirstKick = 1500, kKickStep = 250, kFirstCrash = 9400, kCrashStep = 400;
@@ -30,23 +23,13 @@ struct sRgbStats {
 
 class ScrubCaptureTest : public ::testing::Test {
 protected:
-    static void run_capture() {
+    static void capture() {
         dir_ = new TempDir;
-        make_demo_tree(dir_->path(""), kRoot);
-        write_test_mp3(*dir_, "data/music/pulse55.mp3", 13 * kTestRate);
-        write_bytes(dir_->path("data/script/markers.txt"), "s04 0:0:0,000\nquit 0:0:12,500\n");
-        const std::vector<uint8_t> midi = midi_file(1, 480, tracks());
-        write_bytes(dir_->path("data/music/pulse55.mid"), std::string(midi.begin(), midi.end()));
         std::string times;
         for (int32_t t : frame_times())
             times += (times.empty() ? "" : ",") + std::to_string(t);
-        const std::string script = dir_->path("bin/run.sh");
-        write_bytes(script, "#!/bin/sh\nexec " + (kRoot / "bin/capture").string() +
-                                " --fps 20 --at " + times + " --out ../out\n");
-        fs::permissions(script, fs::perms::owner_exec, fs::perm_options::add);
-        cChildProcess capture(script, dir_->path("bin"), "");
-        exit_code_ = capture.wait_exit(500);
-        errors_ = capture.err();
+        exit_code_ = run_capture(*dir_, "s04 0:0:0,000\nquit 0:0:12,500\n", tracks(), 13,
+                                 "--fps 20 --at " + times, &errors_);
     }
     static void TearDownTestSuite() { delete dir_; }
 
@@ -82,29 +65,18 @@ protected:
 
     // Mean colour over rows y0..y1 (from the picture's top, in 0..1) of a captured frame.
     static sRgbStats stats(int32_t ms, float y0, float y1) {
-        char name[32];
-        std::snprintf(name, sizeof name, "frame_%07d.png", ms);
-        ilInit();
-        ILuint image = 0;
-        ilGenImages(1, &image);
-        ilBindImage(image);
+        const sCapturedFrame f = captured_frame(*dir_, ms);
         sRgbStats s;
-        if (ilLoadImage(dir_->path(std::string("out/") + name).c_str()) &&
-            ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE)) {
-            const int w = ilGetInteger(IL_IMAGE_WIDTH), h = ilGetInteger(IL_IMAGE_HEIGHT);
-            const int top = (h - 640) / 2, from = top + int(y0 * 640), to = top + int(y1 * 640);
-            const ILubyte* p = ilGetData();
-            const bool flipped = ilGetInteger(IL_IMAGE_ORIGIN) == IL_ORIGIN_LOWER_LEFT;
-            double n = 0;
-            for (int y = from; y < to; ++y)
-                for (int x = 0; x < w; ++x) {
-                    const ILubyte* c = p + (size_t((flipped ? h - 1 - y : y)) * w + x) * 3;
-                    s.r += c[0], s.g += c[1], s.b += c[2], n += 1;
-                    s.dark += (c[0] + c[1] + c[2]) < 120 ? 1 : 0;
-                }
-            s.r /= n, s.g /= n, s.b /= n, s.dark /= n;
-        }
-        ilDeleteImages(1, &image);
+        if (f.rgb.empty())
+            return s;
+        double n = 0;
+        for (int y = int(y0 * 640); y < int(y1 * 640); ++y)
+            for (int x = 0; x < f.width; ++x) {
+                const uint8_t* c = f.at(x, y);
+                s.r += c[0], s.g += c[1], s.b += c[2], n += 1;
+                s.dark += (c[0] + c[1] + c[2]) < 120 ? 1 : 0;
+            }
+        s.r /= n, s.g /= n, s.b /= n, s.dark /= n;
         return s;
     }
 
@@ -121,7 +93,7 @@ std::string ScrubCaptureTest::errors_;
 
 // One capture serves every check: the tool's run is the slow part.
 TEST_F(ScrubCaptureTest, OpeningTubeFlashLogoBarsAndTheSevenGreetings) {
-    run_capture();
+    capture();
     ASSERT_EQ(exit_code_, 0) << errors_;
     const sRgbStats opening = stats(1000, 0.0f, 1.0f);
     EXPECT_GT(opening.r, opening.g + 40) << "the orange sunset, not the yellow fog";

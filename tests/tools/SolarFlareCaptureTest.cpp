@@ -1,19 +1,13 @@
 // The solar flare as a viewer sees it, captured on a short timeline: black at the start of the
 // fade-in, a sun that grows from a dot, the title card over the lower third in its seconds and
 // gone after them, and the picture whited out after the impact on MIDI track 7.
-#include "support/ChildProcess.h"
-#include "support/MidiBuilder.h"
-#include "support/TestAudio.h"
+#include "support/CaptureRun.h"
 
 #include <IL/il.h>
-#include <filesystem>
 #include <gtest/gtest.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kRoot = fs::path(DEMO_BINARY).parent_path().parent_path();
 // The scene from 0.1 s, the next scene (which ends the sun's growth) at 20 s.
 const char* const kTimeline = "s00 0:0:0,100\ns01 0:0:20,000\nquit 0:0:20,500\n";
 constexpr int kImpactTick = 34 * 480; // 17 s at 120 beats a minute
@@ -58,25 +52,17 @@ sPicture load(const std::string& file) {
 } // namespace
 
 TEST(SolarFlareCaptureTest, SunGrowsTitleShowsInItsSecondsAndTheImpactWhitesOut) {
-    TempDir dir;
-    make_demo_tree(dir.path(""), kRoot.string());
-    fs::create_directories(dir.path("out"));
-    write_test_mp3(dir, "data/music/pulse55.mp3", 21 * kTestRate);
-    write_bytes(dir.path("data/script/markers.txt"), kTimeline);
     std::vector<cMidiTrack> tracks(8);
     tracks[0].name(0, "tempo").tempo(0, 500000).end();
     for (int i = 1; i < 7; ++i)
         tracks[size_t(i)].name(0, "rest").end();
     tracks[7].name(0, "impact").event(kImpactTick, {0x90, 40, 100}).event(240, {0x80, 40, 0}).end();
-    const std::vector<uint8_t> midi = midi_file(1, 480, tracks);
-    write_bytes(dir.path("data/music/pulse55.mid"), std::string(midi.begin(), midi.end()));
-    const std::string script = dir.path("bin/run.sh");
-    write_bytes(script, "#!/bin/sh\nexec " + (kRoot / "bin/capture").string() +
-                            " --letterbox --fps 2 --at 500,3000,11500,16000,18000 --out ../out\n");
-    fs::permissions(script, fs::perms::owner_exec, fs::perm_options::add);
-    cChildProcess capture(script, dir.path("bin"), "");
-    ASSERT_EQ(capture.wait_exit(600), 0) << capture.err();
-
+    TempDir dir;
+    std::string errors;
+    ASSERT_EQ(run_capture(dir, kTimeline, tracks, 21,
+                          "--letterbox --fps 2 --at 500,3000,11500,16000,18000", &errors),
+              0)
+        << errors;
     const auto frame = [&](const char* name) { return load(dir.path("out/") + name); };
     const sPicture start = frame("frame_0000500.png"), early = frame("frame_0003000.png"),
                    titled = frame("frame_0011500.png"), late = frame("frame_0016000.png"),
