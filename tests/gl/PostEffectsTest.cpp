@@ -4,8 +4,10 @@
 
 #include "render/post/PostEffects.h"
 #include "render/post/cColorCorrection.h"
+#include "shaders/cShdBase.h"
 
 #include <cmath>
+#include <fstream>
 
 namespace {
 
@@ -14,14 +16,18 @@ tRgba ramp(int x, int y) {
     return rgb(x % 256, y % 256, (x / 4 + y * 3) % 256);
 }
 
-// Largest difference over the colour channels of the view and the picture f.
-int off_by(const tPicture& f) {
-    const tPixels a = read_view(), b = picture(kViewWidth, kViewHeight, f);
+// Largest difference over the colour channels of two pictures.
+int difference(const tPixels& a, const tPixels& b) {
     int worst = 0;
     for (size_t i = 0; i < a.size(); ++i)
         if (i % 4 != 3)
             worst = std::max(worst, std::abs(int(a[i]) - int(b[i])));
     return worst;
+}
+
+// Largest difference over the colour channels of the view and the picture f.
+int off_by(const tPicture& f) {
+    return difference(read_view(), picture(kViewWidth, kViewHeight, f));
 }
 
 // The ramp with each channel through its own curve.
@@ -30,6 +36,45 @@ tPicture ramp_through(const std::function<int(int, int)>& curve) {
         const tRgba in = ramp(x, y);
         return rgb(curve(0, in[0]), curve(1, in[1]), curve(2, in[2]));
     };
+}
+
+// The blur as it was drawn before its reads were paired: fifteen taps on texel centres.
+class cShdCentreTapBlur : public cShdBase {
+public:
+    cShdCentreTapBlur(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment)
+        : cShdBase(vertex_profile, manager, fragment) {
+        const std::string file = ::testing::TempDir() + "centre_tap_blur.glsl";
+        std::ofstream(file) << R"(#version 120
+#extension GL_ARB_texture_rectangle : enable
+uniform sampler2DRect image0;
+uniform vec2 sampledir;
+const float weight[8] = float[8](0.1345983, 0.1273246, 0.1077779, 0.0816380, 0.0553350,
+                                 0.0335624, 0.0182159, 0.0088470);
+void main() {
+    vec2 at = gl_TexCoord[0].xy;
+    vec4 sum = texture2DRect(image0, at) * weight[0];
+    for (int i = 1; i < 8; ++i) {
+        vec2 step = sampledir * float(i);
+        sum += (texture2DRect(image0, at + step) + texture2DRect(image0, at - step)) * weight[i];
+    }
+    gl_FragColor = sum;
+})";
+        uniform(FRAGMENT, "sampledir", direction_, 2);
+        load_from_files("cg_blurtex_vert.cg", file);
+    }
+
+private:
+    bool take(cShaderParameterBase* parameter) override { return copy(parameter, direction_, 2); }
+    float direction_[2] = {1, 0};
+};
+
+// A bright block with sharp edges and a one-texel line on black, above a band of gradients.
+tRgba sharp_and_smooth(int x, int y) {
+    if (x >= 300 && x < 420 && y >= 200 && y < 330)
+        return rgb(255, 240, 190);
+    if (x - y == 600 || x == 900)
+        return rgb(255, 255, 255);
+    return y < 120 ? rgb(x / 4, 255 - x / 4, y * 2) : rgb(0, 0, 0);
 }
 
 using PostEffectsTest = cShaderFixture;
@@ -156,4 +201,32 @@ TEST_F(PostEffectsTest, GlowLayersZoomTheImageAboutTheCentreEachFainter) {
         EXPECT_EQ(at(out, x + 15, 320), 0) << "nothing between the layers";
     }
     EXPECT_EQ(at(out, 100, 100), 0) << "cleared to black first";
+}
+
+// The paired blur reads and the spills built on them against the reads on texel centres, on one
+// picture: no channel of any pixel may differ by more than 2 of 255.
+TEST_F(PostEffectsTest, PairedBlurReadsDrawTheSamePictures) {
+    auto source = full(sharp_and_smooth);
+    const auto draw_all = [&] {
+        std::vector<tPixels> drawn;
+        auto into = full(ramp);
+        auto quarter = target(kViewWidth / 4, kViewHeight / 4, ramp);
+        blur(*source, *into);
+        blur(*source, *quarter); // as the glow does: four source texels a target texel
+        drawn.push_back(read_target(*into));
+        drawn.push_back(read_target(*quarter));
+        spill_half(cCutLevels{200, 128}, *source);
+        drawn.push_back(read_view());
+        spill_into(RTT_QUATER, *source, cCutLevels{64, 255}, *into);
+        drawn.push_back(read_target(*into));
+        return drawn;
+    };
+    const std::vector<tPixels> now = draw_all();
+    cSingleton<cShaderManager_CG>::destroy();
+    shader_manager().init();
+    shader_manager().register_shader<cShdCentreTapBlur>("blur_shader");
+    const std::vector<tPixels> before = draw_all();
+    const char* names[] = {"blur", "blur to a quarter", "spill_half", "spill_into"};
+    for (size_t i = 0; i < now.size(); ++i)
+        EXPECT_LE(difference(now[i], before[i]), 2) << names[i];
 }
