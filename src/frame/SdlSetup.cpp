@@ -63,6 +63,16 @@ bool start_sdl() {
     return SDL_Init(0xFFFF) == 0 || SDL_Init(0xFFFF & ~SDL_INIT_AUDIO) == 0;
 }
 
+// A full-screen window at any other size than the desktop's is not what a
+// desktop gives: the compatibility layer scales it, and where no window
+// manager resizes the window it shows only a part of the picture.
+void fit_desktop(cDisplaySettings& settings) {
+    if (const SDL_VideoInfo* desktop = SDL_GetVideoInfo())
+        if (desktop->current_w > 0 && desktop->current_h > 0)
+            settings.fit_screen(static_cast<uint32_t>(desktop->current_w),
+                                static_cast<uint32_t>(desktop->current_h));
+}
+
 } // namespace
 
 void init_sdl(cDisplaySettings& settings) {
@@ -76,6 +86,8 @@ void init_sdl(cDisplaySettings& settings) {
                   << std::endl;
         std::exit(0);
     }
+    if (settings.video_flags & cDisplaySettings::kFullScreen)
+        fit_desktop(settings);
     set_attributes(settings);
     settings.screen = set_video_mode(settings);
     if (!settings.screen && settings.multisample_buffers != 0) {

@@ -192,10 +192,6 @@ void draw_masked(const cTextureDesc& mask, iRenderTarget& image) {
 }
 
 void set_picture_viewport(const cDisplaySettings& s) {
-    const GLsizei w = static_cast<GLsizei>(s.view_width);
-    if (s.stretch)
-        glViewport(0, 0, w, static_cast<GLsizei>(s.height));
-    else
-        glViewport(0, static_cast<GLint>((s.height - s.view_height) / 2), w,
-                   static_cast<GLsizei>(s.view_height));
+    const sPixelRect r = s.picture_rect();
+    glViewport(r.x, r.y, r.width, r.height);
 }

@@ -40,6 +40,5 @@ void quad_two_units(iRenderTarget& a, iRenderTarget& b);
 // The image blended over the frame with the mask's brightness as its alpha.
 void draw_masked(const cTextureDesc& mask, iRenderTarget& image);
 
-// The picture's viewport: the window's full height when stretched, else letterboxed in the
-// middle of the window.
+// The picture's viewport: the whole window when stretched, else the picture centred in it.
 void set_picture_viewport(const cDisplaySettings& settings);

@@ -2,6 +2,16 @@
 
 #include "GlExtensions.h"
 
+namespace {
+
+GLuint bound_framebuffer() {
+    GLint bound = 0;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &bound);
+    return static_cast<GLuint>(bound);
+}
+
+} // namespace
+
 cRenderTarget_fbo::cRenderTarget_fbo(unsigned width, unsigned height)
     : width_(width), height_(height), texture_target_(GL_TEXTURE_RECTANGLE_ARB) {}
 
@@ -20,6 +30,7 @@ void cRenderTarget_fbo::create_texture() {
 
 // Completeness is not queried: every size the pool asks for is renderable.
 void cRenderTarget_fbo::create() {
+    const GLuint bound = bound_framebuffer();
     create_texture();
     ext::glGenFramebuffersEXT(1, &framebuffer_);
     ext::glGenRenderbuffersEXT(1, &depth_);
@@ -33,12 +44,13 @@ void cRenderTarget_fbo::create() {
         ext::glFramebufferRenderbufferEXT(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT,
                                           GL_RENDERBUFFER_EXT, depth_);
     }
-    ext::glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+    ext::glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, bound);
     glBindTexture(texture_target_, 0);
 }
 
 void cRenderTarget_fbo::begin() {
     glGetIntegerv(GL_VIEWPORT, saved_viewport_);
+    saved_framebuffer_ = static_cast<GLint>(bound_framebuffer());
     glViewport(0, 0, static_cast<GLsizei>(width_), static_cast<GLsizei>(height_));
     ext::glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer_);
     glGetIntegerv(GL_DRAW_BUFFER, &saved_draw_buffer_);
@@ -47,7 +59,7 @@ void cRenderTarget_fbo::begin() {
 
 void cRenderTarget_fbo::end() {
     glDrawBuffer(static_cast<GLenum>(saved_draw_buffer_));
-    ext::glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+    ext::glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, static_cast<GLuint>(saved_framebuffer_));
     glViewport(saved_viewport_[0], saved_viewport_[1], saved_viewport_[2], saved_viewport_[3]);
 }
 
@@ -59,8 +71,8 @@ void cRenderTarget_fbo::unbind_texture() {
     glBindTexture(texture_target_, 0);
 }
 
+// Deleting a bound framebuffer unbinds it; any other binding stays.
 cRenderTarget_fbo::~cRenderTarget_fbo() {
-    ext::glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
     unbind_texture();
     ext::glDeleteFramebuffersEXT(1, &framebuffer_);
     ext::glDeleteRenderbuffersEXT(1, &depth_);

@@ -1,6 +1,8 @@
 // A render target made of a framebuffer object with a depth renderbuffer and
 // a colour texture. The texture is always a rectangle texture addressed in
-// texels; its contents are undefined until something draws into it.
+// texels; its contents are undefined until something draws into it. Ending a
+// target rebinds the framebuffer that was bound before it, which is not
+// always 0: a window system may draw the window through a framebuffer of its own.
 #pragma once
 
 #include "iRenderTarget.h"
@@ -39,4 +41,5 @@ private:
     bool with_depth_ = true;
     GLint saved_viewport_[4] = {-1, -1, -1, -1};
     GLint saved_draw_buffer_ = 0;
+    GLint saved_framebuffer_ = 0;
 };

@@ -123,6 +123,20 @@ TEST_F(RenderTargetPoolTest, TargetRendersIntoItsTextureAndRestoresTheWindow) {
     target->unbind_texture();
     EXPECT_EQ(std::vector<GLubyte>(texels.end() - 4, texels.end()),
               (std::vector<GLubyte>{51, 102, 153, 255}));
+
+    // Whatever framebuffer stands for the screen is bound again, not framebuffer 0, also
+    // when a target is made while it is bound.
+    cRenderTarget_fbo screen(64, 40);
+    screen.create();
+    ext::glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, screen.framebuffer());
+    const std::vector<GLint> own = view();
+    cRenderTarget_fbo late(32, 20);
+    late.create();
+    EXPECT_EQ(view(), own);
+    target->begin();
+    target->end();
+    EXPECT_EQ(view(), own);
+    ext::glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, static_cast<GLuint>(window[4]));
 }
 
 } // namespace

@@ -12,9 +12,9 @@ int shift_of(unsigned long mask) {
 
 } // namespace
 
-sScreenGrab grab_screen() {
+sScreenGrab grab_screen(const char* name) {
     sScreenGrab grab;
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = XOpenDisplay(name);
     if (!display)
         return grab;
     const Window root = DefaultRootWindow(display);

@@ -15,4 +15,5 @@ struct sScreenGrab {
     const uint8_t* at(int x, int y) const { return &rgb[(size_t(y) * width + x) * 3]; }
 };
 
-sScreenGrab grab_screen();
+// `display` names another X display than the tests' own (":N").
+sScreenGrab grab_screen(const char* display = nullptr);

@@ -14,8 +14,14 @@
 
 namespace {
 
-// Passes after the first, each a quarter of the width before.
-constexpr int kNarrowingPasses = 4;
+// The most columns, a power of four, that a first pass of four taps a column can fill from
+// `source_width` texels into a target `room` texels wide.
+int first_columns(unsigned source_width, unsigned room) {
+    int columns = 1;
+    while (unsigned(columns) * 4 <= source_width / 4 && unsigned(columns) * 4 <= room)
+        columns *= 4;
+    return columns;
+}
 
 // Nearest filtering while averaging, so each tap reads exactly one texel.
 void set_filter(std::initializer_list<iRenderTarget*> targets, GLint filter) {
@@ -47,8 +53,6 @@ void row_resample(iRenderTarget& source, iRenderTarget& destination) {
     const cPostSpan span;
     ensure_shader<cShdHorzResampleQuater>("horz_quater_resample_shader");
     const eRTType type = cRenderTargetManager::type_of(destination);
-    // Five quarterings from a full, half or quarter width leave one texel; from any other
-    // width the strip would never narrow to a column.
     if (type != RTT_FULL && type != RTT_HALF && type != RTT_QUATER) {
         msg_err() << "## ERROR in row_resample: destination of type "
                   << cRenderTargetManager::type_name(type) << " not supported" << std::endl;
@@ -61,16 +65,19 @@ void row_resample(iRenderTarget& source, iRenderTarget& destination) {
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
     shaders.bind("horz_quater_resample_shader");
-    float k = static_cast<float>(4 / type);
-    pass(source, *p.get(), 1, k);
+    // The first pass squeezes the whole row into a power of four columns, so that every
+    // later quartering ends on whole texels and the last one leaves a single column, whatever
+    // the picture's width (1024 gives 256 columns, reading four texels each).
+    const int columns = first_columns(source.width(), p->width());
+    pass(source, *p.get(), 1, float(p->width()) / float(columns));
     iRenderTarget* from = p.get();
     iRenderTarget* into = q.get();
-    for (int i = 0; i < kNarrowingPasses; ++i, k *= 4) {
-        pass(*from, *into, k, 4 * k);
+    for (int n = columns; n > 1; n /= 4) {
+        pass(*from, *into, float(from->width()) / float(n), float(into->width()) / float(n / 4));
         std::swap(from, into);
     }
     shaders.unbind();
-    stretch(*from, destination, k);
+    stretch(*from, destination, float(from->width()));
     set_filter({&source, p.get(), q.get()}, GL_LINEAR);
     shaders.pop_shader();
     render_target_manager().release(p);
