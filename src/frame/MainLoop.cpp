@@ -28,20 +28,23 @@ bool pump_events(cInputState& input) {
 }
 
 bool handle_keys(cInputState& input, cDemo& demo, const cDemoTime& time) {
-    for (auto key = input.pressed_keys.begin(); key != input.pressed_keys.end();) {
-        if (*key == SDLK_ESCAPE || *key == SDLK_q)
+    const std::vector<int> presses = std::move(input.key_presses);
+    input.key_presses.clear();
+    for (int key : presses) {
+        if (key == SDLK_ESCAPE || key == SDLK_q)
             return false;
-        if (*key == SDLK_TAB) {
+        if (key == SDLK_TAB)
             demo.toggle_gui();
-            key = input.pressed_keys.erase(key);
-        } else if (*key == SDLK_SPACE) {
+        else if (key == SDLK_SPACE)
             dump_state(time, demo);
-            key = input.pressed_keys.erase(key);
-        } else {
-            ++key;
-        }
     }
     return true;
+}
+
+void feed_pointer(cInputState& input, cTweakGui& gui, iTweakable* current) {
+    gui.handle_pointer({input.mouse[0], input.mouse[1], input.button_held(), input.clicked},
+                       current);
+    input.clicked = false;
 }
 
 bool update_frame(cDemo& demo) {
@@ -50,11 +53,9 @@ bool update_frame(cDemo& demo) {
         return false;
     if (manager.frame_update())
         demo.gui().refill(manager.current_scene());
-    if (demo.gui_visible()) {
-        const cInputState& input = input_state();
-        demo.gui().handle_pointer({input.mouse[0], input.mouse[1], input.button_held()},
-                                  manager.current_scene());
-    }
+    if (demo.gui_visible())
+        feed_pointer(input_state(), demo.gui(), manager.current_scene());
+    input_state().clicked = false;
     return true;
 }
 

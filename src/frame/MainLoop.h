@@ -1,4 +1,4 @@
-// The frame loop: pump SDL's events, handle the held keys, advance the clock
+// The frame loop: pump SDL's events, act on the keys pressed, advance the clock
 // and the timeline, draw the current scene and swap. No sleep and no frame
 // cap; it ends only through exit, which runs the tear-down handler.
 #pragma once
@@ -9,8 +9,11 @@
 
 // Drains SDL's event queue into `input`; false when the program must end.
 bool pump_events(cInputState& input);
-// Tab toggles the GUI, Space dumps the demo time; false on Escape or q.
+// Acts on every key pressed since the last call, once each and in order: Tab
+// toggles the GUI, Space dumps the demo time; false on Escape or q.
 bool handle_keys(cInputState& input, cDemo& demo, const cDemoTime& time);
+// The pointer handed to the GUI; a click it has now seen is no longer new.
+void feed_pointer(cInputState& input, cTweakGui& gui, iTweakable* current);
 // Events, keys, the clock, the timeline and the GUI of one frame; false when
 // the program must end.
 bool update_frame(cDemo& demo);

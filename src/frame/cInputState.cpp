@@ -22,7 +22,8 @@ bool cInputState::apply(const SDL_Event& event, unsigned width, unsigned height)
     case SDL_KEYDOWN:
         if (event.key.keysym.sym == SDLK_ESCAPE)
             return false;
-        pressed_keys.insert(lower_key(event.key.keysym.sym));
+        key_presses.push_back(lower_key(event.key.keysym.sym));
+        pressed_keys.insert(key_presses.back());
         break;
     case SDL_KEYUP:
         pressed_keys.erase(lower_key(event.key.keysym.sym));
@@ -32,8 +33,11 @@ bool cInputState::apply(const SDL_Event& event, unsigned width, unsigned height)
         break;
     case SDL_MOUSEBUTTONDOWN:
         normalise(event.button.x, event.button.y, width, height, click);
+        // The pointer is where the button went down, even without a motion event.
+        normalise(event.button.x, event.button.y, width, height, mouse);
         if (event.button.button < kButtons)
             buttons[event.button.button] = true;
+        clicked = clicked || event.button.button <= 3;
         break;
     case SDL_MOUSEBUTTONUP:
         // The wheel "buttons" 4 and 5 stay set once turned.

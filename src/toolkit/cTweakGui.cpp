@@ -30,6 +30,10 @@ void cTweakGui::refill(iTweakable* owner) {
 void cTweakGui::handle_pointer(const cPointer& pointer, iTweakable* current) {
     if (current != owner_)
         refill(current);
+    if (pointer.pressed) { // hover first: the press lands on what is under it
+        list_.set_button_held(false);
+        list_.handle_input(GUI_DRAG, pointer.x, pointer.y);
+    }
     list_.set_button_held(pointer.held);
     list_.handle_input(GUI_DRAG, pointer.x, pointer.y);
 }

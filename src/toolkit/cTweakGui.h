@@ -8,11 +8,13 @@
 
 #include "toolkit/iTweakable.h"
 
-// The pointer as the GUI sees it: in GUI units, and whether one of the three
-// real mouse buttons is held (the wheel's flags do not count).
+// The pointer as the GUI sees it: in GUI units, whether one of the three
+// real mouse buttons is held (the wheel's flags do not count), and whether one
+// went down since the last frame (it grabs what lies under the pointer now).
 struct cPointer {
     float x = 0, y = 0;
     bool held = false;
+    bool pressed = false;
 };
 
 class cTweakGui {

@@ -1,5 +1,6 @@
 #include "frame/MainLoop.h"
 #include "support/Capture.h"
+#include "support/StubScene.h"
 #include "toolkit/TweakVars.h"
 
 #include <gtest/gtest.h>
@@ -52,11 +53,14 @@ TEST(Input, MouseIsNormalisedFromTheBottomLeftAndWheelFlagsStick) {
     input.apply(button(SDL_MOUSEBUTTONUP, 4, 0, 0), 1024, 768);
     EXPECT_FALSE(input.buttons[1]);
     EXPECT_TRUE(input.buttons[4]);
+    input.clicked = false; // the frame has seen the click
     EXPECT_FALSE(input.button_held()); // a stuck wheel flag must not end hovering
 }
 
-// Tab toggles the GUI; Space prints "-", the time, then one row per variable.
-TEST(Input, KeyHandlingTogglesDumpsOncePerPressAndQuits) {
+// Taps shorter than a frame: key down and key up arrive before the frame's key handling.
+// Each press is acted on once, in order; a key held across frames does not repeat. Tab
+// toggles the GUI; Space prints "-", the time, then one row per variable; q quits.
+TEST(Input, EveryKeyPressIsActedOnOnceHoweverShortTheTap) {
     cDemo demo;
     int layers = 12;
     float gamma = 1.5f;
@@ -66,15 +70,46 @@ TEST(Input, KeyHandlingTogglesDumpsOncePerPressAndQuits) {
     add_var(demo.gui().list(), "cam-eye", &eye, -10, 10);
     cDemoTime time{1000, 76004, 76000};
     cInputState input;
-    input.pressed_keys = {SDLK_TAB, SDLK_SPACE, 'x'};
+    const auto tap = [&](SDLKey k) {
+        input.apply(key(SDL_KEYDOWN, k), 1024, 768);
+        input.apply(key(SDL_KEYUP, k), 1024, 768);
+    };
+    for (SDLKey k : {SDLK_TAB, SDLK_SPACE, SDLK_x, SDLK_TAB, SDLK_TAB})
+        tap(k);
     cCapture capture;
     EXPECT_TRUE(handle_keys(input, demo, time));
-    EXPECT_TRUE(demo.gui_visible());
+    EXPECT_TRUE(demo.gui_visible()); // three taps of Tab
     const std::string dump = "-\n00:01:15,004\nlayers 12\ngamma 1.5\ncam-eye (1,2.50,-0.12)\n";
     EXPECT_EQ(capture.err(), dump);
-    EXPECT_EQ(input.pressed_keys, (std::set<int>{'x'})); // held until released
+    EXPECT_TRUE(input.pressed_keys.empty());
+
+    input.apply(key(SDL_KEYDOWN, SDLK_SPACE), 1024, 768); // held over two frames
     EXPECT_TRUE(handle_keys(input, demo, time));
-    EXPECT_EQ(capture.err(), dump);
-    input.pressed_keys.insert('q');
+    EXPECT_TRUE(handle_keys(input, demo, time));
+    EXPECT_EQ(capture.err(), dump + dump);
+    EXPECT_EQ(input.pressed_keys, (std::set<int>{SDLK_SPACE}));
+
+    tap(static_cast<SDLKey>('Q'));
     EXPECT_FALSE(handle_keys(input, demo, time));
+}
+
+// A click whose button comes up before the frame still grabs the slider under it and sets
+// its value, once; the next frame sees the button up.
+TEST(Input, AClickShorterThanAFrameMovesTheSliderUnderIt) {
+    float angle = 5;
+    cStubScene scene("alpha", [&](cGuiVarList& v) { add_var(v, "angle", &angle, 0, 10); });
+    cTweakGui gui;
+    gui.layout();
+    gui.refill(&scene);
+    gui.list().layout();
+    cInputState input;
+    const Uint16 x = 0.9 * 1024, y = (1 - 0.68) * 768;
+    input.apply(button(SDL_MOUSEBUTTONDOWN, 1, x, y), 1024, 768);
+    input.apply(button(SDL_MOUSEBUTTONUP, 1, x, y), 1024, 768);
+    feed_pointer(input, gui, &scene);
+    EXPECT_GT(angle, 9);
+    EXPECT_FALSE(input.button_held());
+    angle = 5;
+    feed_pointer(input, gui, &scene);
+    EXPECT_EQ(angle, 5);
 }
