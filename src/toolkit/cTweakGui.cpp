@@ -1,6 +1,6 @@
 #include "toolkit/cTweakGui.h"
 
-#include "render/ScreenHelpers.h"
+#include "render/cOverlayState.h"
 
 #include "base/cDisplaySettings.h"
 
@@ -38,35 +38,12 @@ void cTweakGui::handle_pointer(const cPointer& pointer, iTweakable* current) {
     list_.handle_input(GUI_DRAG, pointer.x, pointer.y);
 }
 
+// The GUI's units span the whole window, like the mouse position.
 void cTweakGui::draw() {
-    begin_overlay();
+    const cOverlayState state;
     glColor4f(1, 1, 1, 1);
     list_.draw();
     glColor4f(1, 1, 1, 1);
     scene_label_.draw();
     second_label_.draw();
-    end_overlay();
-}
-
-// The GUI's units span the whole window, like the mouse position, so the
-// viewport is opened to the window for the overlay and restored after it.
-void cTweakGui::begin_overlay() {
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
-    const cDisplaySettings& settings = display_settings();
-    glViewport(0, 0, static_cast<GLsizei>(settings.width), static_cast<GLsizei>(settings.height));
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_CULL_FACE);
-    glDisable(GL_ALPHA_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_TEXTURE_RECTANGLE_ARB);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    push_unit_square();
-}
-
-void cTweakGui::end_overlay() {
-    pop_unit_square();
-    glPopAttrib();
 }

@@ -27,7 +27,8 @@ public:
     // owner than `current` is refilled first, so no write reaches a scene
     // that is not on screen.
     void handle_pointer(const cPointer& pointer, iTweakable* current);
-    // Draws the list and both labels over the frame, leaving GL state as found.
+    // Draws the list and both labels over the frame from a state of its own, whatever the
+    // frame's drawing left, and leaves GL state as found.
     void draw();
     // The list's "name value" lines on the error stream.
     void dump() const { list_.dump(); }
@@ -37,9 +38,6 @@ public:
     const iTweakable* owner() const { return owner_; }
 
 private:
-    static void begin_overlay();
-    static void end_overlay();
-
     cGuiVarList list_;
     cGuiTxtLabel scene_label_;
     cGuiTxtLabel second_label_;   // its text stays empty
