@@ -24,6 +24,11 @@ public:
     int32_t stop_ms() const { return stop_ms_; }
     // Whether the frame shown from `t` until `next` must be read back.
     bool wants_pixels(int32_t t, int32_t next) const;
+    // Whether the frame shown from `t` must be drawn at all: read back, or timed for the
+    // statistics. The others are only updated, which leaves the same state behind.
+    bool wants_drawing(int32_t t, int32_t next) const {
+        return wants_pixels(t, next) || (stats_file_ && in_range(t));
+    }
     void take(const cFrame& frame, int32_t t, int32_t next, const std::string& scene);
     // The frame shown from `t`: its wall time and the part of it spent in the post effects.
     void record(const std::string& scene, int32_t t, double wall_ms, double post_ms, int pool_peak);

@@ -95,6 +95,10 @@ void cCaptureRun::step(cDemo& demo, int64_t n) {
         std::exit(0);
     if (scene_manager().demo_time().demo_time() != t)
         fail("the demo's clock does not read the frame's time " + std::to_string(t), true);
+    if (!outputs_.wants_drawing(t, next)) {
+        progress_.update(n, t, scene_label());
+        return;
+    }
     draw_frame(demo);
     const tClock::time_point drawn = tClock::now();
     const std::string scene = scene_label();
