@@ -2,6 +2,7 @@
 
 #include "SceneList.h"
 #include "platform/PerfCounter.h"
+#include "render/GlBaseline.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
 #include "render/cShaderManager_CG.h"
@@ -86,6 +87,7 @@ void load_phase(cDemo& demo) {
     manager.start();
     render_target_manager().set_clock(&manager.demo_time());
     add_scenes(manager);
+    manager.set_scene_start([] { set_baseline_state(display_settings()); });
     cLoadScreen_MM screen(manager.demo_time());
     screen.show_progress(0.0f, true);
     load_scenes(manager, screen);

@@ -24,3 +24,12 @@ void apply_camera(const cCamera& c) {
     gluLookAt(c.eye.x, c.eye.y, c.eye.z, c.interest.x, c.interest.y, c.interest.z, c.up.x, c.up.y,
               c.up.z);
 }
+
+bool follow_path(cCamera& camera, const cCameraPath& path, float s) {
+    if (path.empty())
+        return false;
+    camera.eye = path_eye(path, s);
+    camera.interest = path_interest(path, s);
+    camera.up = path_up(path, s);
+    return true;
+}

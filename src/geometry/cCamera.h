@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Vec3.h"
+#include "cCameraPath.h"
 
 class cGuiVarList;
 
@@ -21,3 +22,6 @@ struct cCamera {
 void reset_camera(cCamera& camera);
 // Loads the projection and model-view matrices; leaves model-view selected.
 void apply_camera(const cCamera& camera);
+// Eye, interest point and up from the path at parameter s. A path that could not be read
+// keeps the camera where it was rather than putting both points at the origin; false then.
+bool follow_path(cCamera& camera, const cCameraPath& path, float s);

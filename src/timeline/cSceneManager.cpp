@@ -4,6 +4,7 @@
 #include "cEventQueue_factory.h"
 #include "cLaptopLights.h"
 #include "cMETrigger.h"
+#include "toolkit/cRandomTable.h"
 
 #include <cstdlib>
 
@@ -46,6 +47,10 @@ void cSceneManager::set_event_queue(cEventQueue* queue) {
 void cSceneManager::switch_scene(const cEvent& event) {
     if (current_)
         current_->deinit();
+    if (scene_start_)
+        scene_start_();
+    // Every scene draws the same random numbers however the run reached it.
+    random_table().set_cursor(0);
     if (event.type >= 0 && static_cast<size_t>(event.type) < scenes_.size()) {
         current_ = scenes_[static_cast<size_t>(event.type)];
         current_->init();

@@ -36,6 +36,9 @@ public:
     // Takes ownership of the timeline, replacing (and deleting) any earlier.
     void set_event_queue(cEventQueue* queue);
 
+    // Called before every scene switch: puts the GL state every scene starts from in place.
+    // Handed in by the frame, which knows the renderer.
+    void set_scene_start(void (*start)()) { scene_start_ = start; }
     void switch_scene(const cEvent& event);
     void draw_current();
     // Pops and handles every due event; true if the current scene changed.
@@ -62,6 +65,7 @@ private:
     cSoundModule_fmod sound_;
     cDemoTime time_;
     cScene* fallback_ = nullptr;
+    void (*scene_start_)() = nullptr;
 };
 
 inline cSceneManager& scene_manager() {

@@ -36,10 +36,12 @@ TEST_F(AttractorStreamTest, RingOfFiveBatchesRestartsFromTheOriginOnTheSixth) {
         stream.update({1, 1, 1, 1});
         EXPECT_EQ(stream.filled(), 50000 * (update + 1));
     }
+    stream.flush();
     EXPECT_EQ(offsets, (std::vector<int>{0, 50000, 100000, 150000, 200000}));
     const std::vector<float> tail = read_points(stream.vbo_id(), 249999, 1);
 
     stream.update({2, 1, 1, 1});
+    stream.flush();
     EXPECT_EQ(stream.write_offset(), 50000);
     EXPECT_EQ(stream.filled(), 250000);
     const std::vector<float> head = read_points(stream.vbo_id(), 0, 2);

@@ -22,25 +22,70 @@ cAttractorStream::cAttractorStream(int32_t capacity, int32_t batch)
 }
 
 void cAttractorStream::update(const cAttractorParams& params) {
-    float* points = static_cast<float*>(vbo_.map_for_writing());
-    // A driver that cannot map leaves the cloud as it was rather than writing through null.
-    if (points != nullptr)
-        write_batch(points, params);
-    vbo_.unmap();
-    ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
-}
-
-int32_t cAttractorStream::write_batch(float* points, const cAttractorParams& params) {
-    if (capacity_ < write_offset_ + batch_) {
+    if (capacity_ < write_offset_ + batch_ || pass_ < 0) {
         write_offset_ = 0;
-        calculator_.generate_from_origin(points, batch_, params);
-    } else {
-        calculator_.generate(points + 3 * static_cast<size_t>(write_offset_), batch_, params);
+        ++pass_;
+        // Two passes hold every point the ring can show: older ones are overwritten.
+        batches_.erase(std::remove_if(batches_.begin(), batches_.end(),
+                                      [&](const sBatch& b) { return b.pass < pass_ - 1; }),
+                       batches_.end());
     }
-    const int32_t written_at = write_offset_;
+    batches_.push_back(
+        {params, calculator_.noise_scale, noise_index_, write_offset_, pass_, false});
+    // Three jitter reads a point, wrapping round the table.
+    const int64_t reads = 3 * int64_t(batch_);
+    noise_index_ = int32_t((noise_index_ + reads) % cAttractorCalculator_pickover::kNoiseSize);
     write_offset_ += batch_;
     filled_ = std::max(filled_, write_offset_);
-    return written_at;
+}
+
+// Whether no later batch has landed on this one's points.
+bool cAttractorStream::shown(size_t i) const {
+    for (size_t j = i + 1; j < batches_.size(); ++j)
+        if (batches_[j].offset == batches_[i].offset)
+            return false;
+    return true;
+}
+
+// Untraced, and shown or the start of the orbit of a shown batch later in its pass.
+bool cAttractorStream::needed(size_t i) const {
+    if (batches_[i].traced)
+        return false;
+    for (size_t j = i; j < batches_.size() && batches_[j].pass == batches_[i].pass; ++j)
+        if (!batches_[j].traced && shown(j))
+            return true;
+    return false;
+}
+
+void cAttractorStream::trace(const sBatch& b, float* destination) {
+    calculator_.noise_scale = b.noise_scale;
+    calculator_.noise_index = b.noise_start;
+    // The calculator's orbit sits where the previous batch of the pass ended: batches are
+    // traced in order, and every batch before a needed one in its pass is needed too.
+    if (b.offset == 0)
+        calculator_.generate_from_origin(destination, batch_, b.params);
+    else
+        calculator_.generate(destination, batch_, b.params);
+}
+
+void cAttractorStream::flush() {
+    const double live_scale = calculator_.noise_scale;
+    float* ring = nullptr;
+    for (size_t i = 0; i < batches_.size(); ++i) {
+        if (!needed(i)) {
+            batches_[i].traced = true; // shown by nothing, led to by nothing still to come
+            continue;
+        }
+        if (shown(i) && !ring && !(ring = static_cast<float*>(vbo_.map_for_writing())))
+            break; // a driver that cannot map leaves the cloud as it was
+        scratch_.resize(3 * size_t(batch_));
+        trace(batches_[i], shown(i) ? ring + 3 * size_t(batches_[i].offset) : scratch_.data());
+        batches_[i].traced = true;
+    }
+    if (ring)
+        vbo_.unmap();
+    ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
+    calculator_.noise_scale = live_scale;
 }
 
 void cAttractorStream::draw() {

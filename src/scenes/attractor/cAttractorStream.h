@@ -1,20 +1,27 @@
 // One cloud of attractor points: a ring of `capacity` points in a dynamic vertex buffer,
-// refilled `batch` points a frame through a write-only mapping. Each pass round the ring
-// starts the orbit again at the origin, so the cloud is rebuilt every capacity/batch frames.
+// refilled `batch` points a frame. Each pass round the ring starts the orbit again at the
+// origin, so the cloud is rebuilt every capacity/batch frames. A frame's update only records
+// its batch (parameters, jitter, where it lands); the points are traced when a drawing needs
+// them, so frames that are never drawn (a seek) cost nothing and the drawn ring is the same.
 #pragma once
 
 #include "cAttractorCalculator_pickover.h"
 #include "mesh_files/cVBO.h"
+
+#include <cstdint>
+#include <vector>
 
 class cAttractorStream {
 public:
     // Throws std::invalid_argument when a batch would not fit in the ring.
     cAttractorStream(int32_t capacity, int32_t batch);
 
-    // The next batch into the buffer.
+    // Records the next batch, traced with `params` and the calculator's jitter scale.
     void update(const cAttractorParams& params);
-    // The next batch into `points`, a client copy of the ring; returns where it was written.
-    int32_t write_batch(float* points, const cAttractorParams& params);
+    // Traces every recorded batch the ring still shows (and the ones their orbit starts
+    // from) into the buffer. The buffer is a function of the records: tracing changes no
+    // state a later frame reads.
+    void flush();
     // Every point written so far as GL_POINTS; a ring not yet full draws only what it holds,
     // never the buffer's undefined rest.
     void draw();
@@ -27,10 +34,27 @@ public:
     cAttractorCalculator_pickover& calculator() { return calculator_; }
 
 private:
+    struct sBatch {
+        cAttractorParams params;
+        double noise_scale;
+        int32_t noise_start; // the jitter table's running index at the batch's first point
+        int32_t offset;      // in points; 0 starts a pass from the origin
+        int64_t pass;
+        bool traced;
+    };
+
+    bool shown(size_t i) const;
+    bool needed(size_t i) const;
+    void trace(const sBatch& b, float* ring);
+
     int32_t capacity_;
     int32_t batch_;
     cVBO vbo_{3};
     cAttractorCalculator_pickover calculator_;
     int32_t write_offset_ = 0;
     int32_t filled_ = 0;
+    int32_t noise_index_ = 0;
+    int64_t pass_ = -1;
+    std::vector<sBatch> batches_; // this pass's and the previous pass's, oldest first
+    std::vector<float> scratch_;  // batches traced only for the orbit they lead to
 };

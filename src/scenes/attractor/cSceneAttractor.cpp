@@ -71,6 +71,12 @@ void cSceneAttractor::handle_event(cEvent* event) {
     cAttractorBeats::process_wide().handle(event->type, demo_time(), beat_);
 }
 
+// The camera keeps the distance the look had before this frame's drift, as it always has.
+void cSceneAttractor::update() {
+    view_dist_ = look_.dist;
+    update_clouds();
+}
+
 void cSceneAttractor::update_clouds() {
     cAttractorPresets::apply_if_changed(beat_.preset, applied_, look_);
     cAttractorPresets::drift(applied_, static_cast<float>(time_->frame_ms()) / 1000.0f, look_);
@@ -101,8 +107,7 @@ void cSceneAttractor::draw() {
     gluPerspective(45, aspect(), 0.1, 100);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    gluLookAt(0, 0, look_.dist, 0, 0, 0, 0, 1, 0);
-    update_clouds();
+    gluLookAt(0, 0, view_dist_, 0, 0, 0, 0, 1, 0);
     scene->end();
 
     // The flash: the picture's levels open from a crushed range back to the full one.
@@ -159,6 +164,8 @@ void cSceneAttractor::draw_clouds(iRenderTarget& target, int32_t t) {
     // Each switch fades the new clouds in over a quarter of a second.
     const float p = smoothstep(static_cast<float>(t - beat_.last_switch_ms) / kFadeInMs);
     if (streams_[0] && streams_[1]) {
+        streams_[0]->flush();
+        streams_[1]->flush();
         glColor4f(color0_.x, color0_.y, color0_.z, p * look_.color0A * beat_.cloud0_alpha);
         glPointSize(look_.pts_size0);
         streams_[0]->draw();

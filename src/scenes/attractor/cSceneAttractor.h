@@ -31,7 +31,8 @@ public:
     void deinit() override {}
     void draw() override;
     void handle_event(cEvent* event) override;
-    void update() override {}
+    // The look's preset and drift and a recorded batch for each cloud.
+    void update() override;
     void register_vars(cGuiVarList& vars) override;
 
     // Step 1-4 of every frame: the preset, its drift, then a batch for each cloud.
@@ -52,6 +53,7 @@ private:
     cLevelsParams final_levels_;
     cAttractorBeatState beat_;
     int applied_ = -1;
+    float view_dist_ = 0; // the camera's distance: the look's before the frame's drift
     cTextureDesc background_;
     std::unique_ptr<iMesh> arrow_, cubes_;
 };

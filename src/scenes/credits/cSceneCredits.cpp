@@ -77,6 +77,7 @@ void cSceneCredits::handle_event(cEvent* event) {
 
 void cSceneCredits::update() {
     cues_.update(demo_time(), levels_, hsb_);
+    follow_path();
     cShaderParameter<float> blend(cues_.blend);
     if (shader_manager().find("lightmap_shader"))
         shader_manager().set_parameter("lightmap_shader", 1, &blend);
@@ -85,10 +86,7 @@ void cSceneCredits::update() {
 void cSceneCredits::follow_path() {
     const cCameraPath& path = paths_[size_t(cues_.path)];
     const float s = cues_.path_parameter(demo_time());
-    camera_.eye = path_eye(path, s);
-    camera_.interest = path_interest(path, s);
-    camera_.up = path_up(path, s);
-    apply_camera(camera_);
+    ::follow_path(camera_, path, s);
 }
 
 void cSceneCredits::draw_logo() {
@@ -115,7 +113,7 @@ void cSceneCredits::draw() {
     a->begin();
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    follow_path();
+    apply_camera(camera_);
     room_.draw();
     draw_logo();
     a->end();

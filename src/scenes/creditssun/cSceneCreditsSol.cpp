@@ -116,39 +116,38 @@ void cSceneCreditsSol::update() {
     if (shader_manager().find("lightmap_shader"))
         shader_manager().set_parameter("lightmap_shader", 1, &blend);
     sun_.set_particle_alpha(cues_.particle_alpha);
+    sun_scale_ = cues_.sun_scale(now);
     const float dt = float(time_->now_ms - time_->prev_ms) / 1000.0f;
     smoke_.step(cues_.since_start(now), dt, sun_scale_);
+    follow_path();
+    cRandomTable& table = random_table();
+    const size_t c = table.cursor();
+    shake_ = {3 * table.at(c + 3), 3 * table.at(c + 2), 3 * table.at(c + 1)};
+    table.set_cursor(c + 3);
 }
 
 void cSceneCreditsSol::follow_path() {
     const int32_t now = demo_time();
     const cCameraPath& path = cues_.slow_camera ? slow_path_ : paths_[size_t(cues_.path)];
     const float s = cues_.path_parameter(now);
-    camera_.eye = path_eye(path, s);
-    camera_.interest = path_interest(path, s);
-    camera_.up = path_up(path, s);
+    ::follow_path(camera_, path, s);
     camera_.fov = cues_.fov(now);
-    apply_camera(camera_);
 }
 
 // Black, turning slowly and shaking by a few units about its place above the ring.
 void cSceneCreditsSol::draw_sun() {
     const int32_t now = demo_time();
-    sun_scale_ = cues_.sun_scale(now);
     glPushMatrix();
     glRotatef(-15.0f * float(now) / 1000.0f, 0, 1, 0);
     glTranslatef(sun_position_.x, sun_position_.y, sun_position_.z);
-    cRandomTable& table = random_table();
-    const size_t c = table.cursor();
-    glTranslatef(3 * table.at(c + 3), 3 * table.at(c + 2), 3 * table.at(c + 1));
-    table.set_cursor(c + 3);
+    glTranslatef(shake_.x, shake_.y, shake_.z);
     glScalef(sun_scale_, sun_scale_, sun_scale_);
     sun_.draw(false, now);
     glPopMatrix();
 }
 
 void cSceneCreditsSol::draw() {
-    follow_path();
+    apply_camera(camera_);
     cRenderTargetManager& pool = render_target_manager();
     cTmpRenderTarget a, b;
     pool.acquire(a, RTT_FULL);

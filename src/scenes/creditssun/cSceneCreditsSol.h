@@ -34,6 +34,7 @@ public:
     const cLevelsParams& levels() const { return levels_; }
 
 private:
+    // The camera along the cue's path, for this frame's drawing.
     void follow_path();
     void draw_sun();
 
@@ -50,5 +51,6 @@ private:
     cSunFlares sun_;
     Vec3f sun_position_{0, 175, 0};
     float sun_scale_ = 1;
+    Vec3f shake_{0, 0, 0}; // the sun's offset this frame, from three table values
     cCreditsSmoke smoke_;
 };

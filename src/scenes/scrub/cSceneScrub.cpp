@@ -116,6 +116,20 @@ void cSceneScrub::update() {
     cues_.update(now);
     diffuse_colour_ = cues_.tube_colour;
     morph_ = cues_.morph;
+    if (!scrub_)
+        return; // not loaded
+    camera_z += speed_ * static_cast<float>(time_->frame_ms()) / 1000.0f;
+    grow(camera_z);
+    if (first_draw) {
+        first_draw = false;
+        first_draw_ms = now;
+    }
+    acc_ = static_cast<float>(now - first_draw_ms) / 20000.0f;
+    if (first_overlay) {
+        first_overlay = false;
+        cues_.accent_ms = now;
+    }
+    overlay_.update(cues_, now);
 }
 
 void cSceneScrub::register_vars(cGuiVarList& vars) {
@@ -148,19 +162,13 @@ void cSceneScrub::draw() {
     target->begin();
     glClearColor(clear_colour_.x, clear_colour_.y, cues_.blue, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    camera_z += speed_ * static_cast<float>(time_->frame_ms()) / 1000.0f;
     set_fog_and_light();
     set_camera(camera_z);
-    grow(camera_z);
     draw_tube(now);
     if (cues_.greeting_shown())
         draw_greeting(camera_z);
     target->end();
     spill_half(cut_levels(), *target.get());
-    if (first_overlay) {
-        first_overlay = false;
-        cues_.accent_ms = now;
-    }
     overlay_.draw(cues_, now);
     pool.release(target);
 }
@@ -177,6 +185,10 @@ void cSceneScrub::set_fog_and_light() {
     glEnable(GL_LIGHTING);
     const float specular[4] = {0.5f, 0.5f, 0.5f, 1.0f};
     const float diffuse[4] = {diffuse_colour_.x, diffuse_colour_.y, diffuse_colour_.z, 1.0f};
+    // The whole material: the greeting's, set later in the frame, must not tint the tubes.
+    const float ambient[4] = {0.2f, 0.2f, 0.2f, 1.0f}, black[4] = {0, 0, 0, 1};
+    glMaterialfv(GL_FRONT, GL_AMBIENT, ambient);
+    glMaterialfv(GL_FRONT, GL_EMISSION, black);
     glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
     glMaterialf(GL_FRONT, GL_SHININESS, 50.0f);
     glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
@@ -208,12 +220,7 @@ void cSceneScrub::grow(float z) {
 }
 
 void cSceneScrub::draw_tube(int32_t now) {
-    if (first_draw) {
-        first_draw = false;
-        first_draw_ms = now;
-    }
     const float g = static_cast<float>(now - first_draw_ms) / 20000.0f;
-    acc_ = g;
     glPushMatrix();
     glTranslatef(10, 10, 0);
     glRotatef(now / 1000.0f * spin_rate_ + g * g * 360.0f, 0, 0, 1);

@@ -44,6 +44,16 @@ void cScrubOverlay::load() {
     vignette = textures.get_texture("vignette02.jpg", false, GL_CLAMP_TO_EDGE, 0);
 }
 
+// The copies draw from the random table whether or not they show, so that the table's
+// sequence does not depend on what is visible.
+void cScrubOverlay::update(const cScrubCues& cues, int32_t now) {
+    if (cues.first_hit)
+        frozen_ms_ = now;
+    if (echoes(cues))
+        for (float& j : jitter_)
+            j = 2 * next_random() - 1;
+}
+
 void cScrubOverlay::draw(const cScrubCues& cues, int32_t now) {
     glDepthMask(GL_FALSE);
     draw_vignette();
@@ -51,13 +61,11 @@ void cScrubOverlay::draw(const cScrubCues& cues, int32_t now) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     draw_logo_bars(cues, now);
-    if (cues.first_hit)
-        frozen_ms_ = now;
     const float m = std::clamp((now - frozen_ms_) / 12000.0f, 0.0f, 1.0f);
     const float zoom = 0.9f - 0.55f * m;
     draw_opening(zoom, 1.0f - std::clamp((now - frozen_ms_) / 500.0f, 0.0f, 1.0f),
                  1.0f - std::clamp((now - frozen_ms_) / 350.0f, 0.0f, 1.0f));
-    if (cues.kick_count > 1 && cues.kick_count <= 30)
+    if (echoes(cues))
         draw_echo(cues, now, zoom);
     glColor4f(1, 1, 1, 1);
     end_ortho();
@@ -114,8 +122,6 @@ void cScrubOverlay::draw_opening(float zoom, float background_alpha, float head_
     }
 }
 
-// The copies draw from the random table whether or not they show, so that the table's
-// sequence does not depend on what is visible.
 void cScrubOverlay::draw_echo(const cScrubCues& cues, int32_t now, float zoom) {
     const float t = (now - cues.last_crash_ms) / 500.0f;
     const float p = smoothstep(std::clamp((1 - t) * 1.5f, 0.0f, 1.0f));
@@ -127,7 +133,7 @@ void cScrubOverlay::draw_echo(const cScrubCues& cues, int32_t now, float zoom) {
     if (p > 0.0f && head.valid())
         bind(head);
     for (int i = 0; i < kEchoCopies; ++i) {
-        glTranslatef((2 * next_random() - 1) * shift, 0, 0);
+        glTranslatef(jitter_[i] * shift, 0, 0);
         if (p > 0.0f && head.valid())
             quad_texel(static_cast<float>(head.width), static_cast<float>(head.height));
     }

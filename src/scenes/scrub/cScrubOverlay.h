@@ -13,6 +13,9 @@ public:
     static constexpr int kEchoCopies = 25;
 
     void load();
+    // The frame's state at demo time `now` (ms): the first kick's time once it has come, and
+    // the echo copies' jitter, drawn from the random table while the echo plays.
+    void update(const cScrubCues& cues, int32_t now);
     // Over the current framebuffer at demo time `now` (ms).
     void draw(const cScrubCues& cues, int32_t now);
 
@@ -24,5 +27,10 @@ private:
     void draw_opening(float zoom, float background_alpha, float head_alpha);
     void draw_echo(const cScrubCues& cues, int32_t now, float zoom);
 
+    static bool echoes(const cScrubCues& cues) {
+        return cues.kick_count > 1 && cues.kick_count <= 30;
+    }
+
     int32_t frozen_ms_ = 0; // the time of the first kick, once it has come
+    float jitter_[kEchoCopies] = {};
 };

@@ -55,6 +55,12 @@ void cSceneSolarFlare::update() {
     // A brightness flicker: one frame in eight, on average, dims the picture.
     levels_.inWhite = 255.0f * clamp01(4 * next_random() + 0.5f);
     sun_.advance(*time_);
+    const int32_t t = demo_time();
+    if (!started_) {
+        first_frame_ = t;
+        started_ = true;
+    }
+    fade_and_glow(t);
 }
 
 void cSceneSolarFlare::handle_event(cEvent* event) {
@@ -98,17 +104,12 @@ void cSceneSolarFlare::glow_at(int32_t t, int32_t impact, cGlowParams& glow) {
 
 void cSceneSolarFlare::draw() {
     const int32_t t = demo_time();
-    if (!drawn_) {
-        first_draw_ = t;
-        drawn_ = true;
-    }
     cEventQueue* queue = scene_manager().event_queue();
     const int32_t t1 = queue ? queue->find_first(1).time : -1;
     cRenderTargetManager& pool = render_target_manager();
     cTmpRenderTarget a, b, c;
     pool.acquire(a, RTT_FULL);
-    draw_sun(*a.get(), t, sun_scale(t, first_draw_, t1));
-    fade_and_glow(t);
+    draw_sun(*a.get(), t, sun_scale(t, first_frame_, t1));
     pool.acquire(b, RTT_FULL);
     pool.acquire(c, RTT_HALF);
     post(*a.get(), *b.get(), *c.get());
@@ -131,7 +132,7 @@ void cSceneSolarFlare::draw_sun(iRenderTarget& a, int32_t t, float scale) {
 
 // The picture fades in from black over the scene's first 2.5 s.
 void cSceneSolarFlare::fade_and_glow(int32_t t) {
-    const float u = clamp01(static_cast<float>(t - first_draw_) / 2500.0f);
+    const float u = clamp01(static_cast<float>(t - first_frame_) / 2500.0f);
     levels_.outBlack = 13 * u;
     levels_.outWhite = 255 * u * u * (3 - 2 * u);
     glow_at(t, trigger_time_, glow_);

@@ -57,6 +57,6 @@ private:
     cTextureDesc overlay_;
     int32_t trigger_time_ = -1;
     cGlowParams glow_{50, 0.5f, 1.0f};
-    int32_t first_draw_ = -1; // t0: the demo time of the first draw in this run
-    bool drawn_ = false;
+    int32_t first_frame_ = -1; // t0: the demo time of the scene's first frame in this run
+    bool started_ = false;
 };

@@ -122,11 +122,12 @@ void cSunFlares::advance(const cDemoTime& time) {
     }
     if (particles_)
         particles_->update(static_cast<float>(time.now_ms - time.prev_ms) / 1000.0f);
+    const float r1 = next_random(), r2 = next_random(), r3 = next_random();
+    shake_ = {1.1f * (0.5f - 0.5f * r3), 1.1f * (0.5f - 0.5f * r2), 1.1f * (0.5f - 0.5f * r1)};
 }
 
 void cSunFlares::draw(bool textured, int32_t t) {
-    const float r1 = next_random(), r2 = next_random(), r3 = next_random();
-    glTranslatef(1.1f * (0.5f - 0.5f * r3), 1.1f * (0.5f - 0.5f * r2), 1.1f * (0.5f - 0.5f * r1));
+    glTranslatef(shake_.x, shake_.y, shake_.z);
     draw_body(textured);
     draw_particles();
     draw_flares(t);

@@ -41,7 +41,8 @@ public:
     void load();
     // Tops the list up to the flare count and spreads every start over the decay before t.
     void start(int32_t t);
-    // Renews or removes expired flares, adds missing ones, steps the particles (once loaded).
+    // Renews or removes expired flares, adds missing ones, steps the particles (once loaded)
+    // and picks the frame's shake.
     void advance(const cDemoTime& time);
     // Shaken sun body (black unless textured), its points and its flares at demo time t.
     void draw(bool textured, int32_t t);
@@ -76,4 +77,5 @@ private:
     float particle_alpha_ = 1;
     float point_size_ = 1;
     float flare_count_ = 0;
+    Vec3f shake_{0.55f, 0.55f, 0.55f}; // the body's offset this frame, from three table values
 };

@@ -111,6 +111,9 @@ void cSceneSprutte::update() {
         fognear_ = 250;
         fogfar_ = 60000;
     }
+    place_camera(t);
+    angle_ = t * kPi / 6 + std::sin(2 * t) * kPi;
+    arm_.step(demo_time(), angle_, propagation_);
 }
 
 void cSceneSprutte::place_camera(float t) {
@@ -125,16 +128,9 @@ void cSceneSprutte::place_camera(float t) {
     } else {
         const cCameraPath& path = paths_[kicks_.path];
         const float s = kicks_.path_parameter(demo_time());
-        // A path that could not be read keeps the camera where it was rather than putting
-        // eye and interest point both at the origin.
-        if (!path.empty()) {
-            camera_.eye = path_eye(path, s);
-            camera_.interest = path_interest(path, s);
-            camera_.up = path_up(path, s);
-        }
+        follow_path(camera_, path, s);
         camera_.fov = 70;
     }
-    apply_camera(camera_);
 }
 
 void cSceneSprutte::draw() {
@@ -146,7 +142,7 @@ void cSceneSprutte::draw() {
     shader_manager().unbind();
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    place_camera(t);
+    apply_camera(camera_);
     draw_world(t);
     scene->end();
     post_process(*scene.get());
@@ -159,7 +155,6 @@ void cSceneSprutte::draw_world(float t) {
     const float centre[4] = {0, 0, 0, 1};
     glLightfv(GL_LIGHT0, GL_POSITION, centre);
     glEnable(GL_LIGHT0);
-    angle_ = t * kPi / 6 + std::sin(2 * t) * kPi;
     if (kicks_.intro)
         glRotatef(5 * t, 0, 0, 1);
     draw_tube(t);
@@ -238,8 +233,7 @@ void cSceneSprutte::draw_cage() {
 void cSceneSprutte::draw_creature() {
     set_inv(1);
     shader_manager().bind("xray_shader");
-    arm_.step(demo_time(), angle_, propagation_);
-    body_->build(arm_);
+    body_->build(arm_); // the arms' geometry follows from their chains: nothing to keep
     body_->draw();
     set_inv(0);
     glEnable(GL_BLEND);
