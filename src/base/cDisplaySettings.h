@@ -29,6 +29,8 @@ struct cDisplaySettings {
     uint32_t view_height = 640;
     uint32_t bpp = 32;
     bool stretch = false;
+    // A full-screen window opens at the desktop's size, unless a tool has set the size.
+    bool fit_desktop = true;
     int red_size = 8;
     int green_size = 8;
     int blue_size = 8;

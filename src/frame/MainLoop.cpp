@@ -16,6 +16,37 @@ void dump_state(const cDemoTime& time, cDemo& demo) {
     demo.gui().dump();
 }
 
+// How far a seek key jumps, 0 for other keys; Home goes back to the start instead.
+int32_t jump_of(int key) {
+    switch (key) {
+    case SDLK_RIGHT:
+        return 5000;
+    case SDLK_LEFT:
+        return -5000;
+    case SDLK_PAGEDOWN:
+        return 30000;
+    case SDLK_PAGEUP:
+        return -30000;
+    default:
+        return 0;
+    }
+}
+
+// The seek keys and p; true when the run jumped. A jump is counted from the music's position,
+// which runs the audio latency ahead of the demo time.
+bool handle_seek_key(int key, cSceneManager& manager) {
+    const int32_t heard = manager.demo_time().demo_time() + cSceneManager::kAudioLatencyMs;
+    if (key == SDLK_p)
+        manager.set_paused(!manager.paused());
+    else if (key == SDLK_HOME)
+        manager.seek(0);
+    else if (const int32_t jump = jump_of(key))
+        manager.seek(heard + jump);
+    else
+        return false;
+    return key != SDLK_p;
+}
+
 } // namespace
 
 bool pump_events(cInputState& input) {
@@ -27,7 +58,7 @@ bool pump_events(cInputState& input) {
     return true;
 }
 
-bool handle_keys(cInputState& input, cDemo& demo, const cDemoTime& time) {
+bool handle_keys(cInputState& input, cDemo& demo, cSceneManager& manager) {
     const std::vector<int> presses = std::move(input.key_presses);
     input.key_presses.clear();
     for (int key : presses) {
@@ -36,7 +67,9 @@ bool handle_keys(cInputState& input, cDemo& demo, const cDemoTime& time) {
         if (key == SDLK_TAB)
             demo.toggle_gui();
         else if (key == SDLK_SPACE)
-            dump_state(time, demo);
+            dump_state(manager.demo_time(), demo);
+        else if (handle_seek_key(key, manager))
+            demo.gui().refill(manager.current_scene()); // the jump may have switched scenes
     }
     return true;
 }
@@ -49,7 +82,7 @@ void feed_pointer(cInputState& input, cTweakGui& gui, iTweakable* current) {
 
 bool update_frame(cDemo& demo) {
     cSceneManager& manager = scene_manager();
-    if (!pump_events(input_state()) || !handle_keys(input_state(), demo, manager.demo_time()))
+    if (!pump_events(input_state()) || !handle_keys(input_state(), demo, manager))
         return false;
     if (manager.frame_update())
         demo.gui().refill(manager.current_scene());
@@ -76,6 +109,10 @@ bool run_frame(cDemo& demo) {
 }
 
 void run_main_loop(cDemo& demo) {
+    // Keys pressed on the load screen are not acted on; Escape and the close button still end.
+    if (!pump_events(input_state()))
+        std::exit(0);
+    input_state().key_presses.clear();
     scene_manager().start_playback();
     while (run_frame(demo)) {
     }

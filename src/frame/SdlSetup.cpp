@@ -86,7 +86,7 @@ void init_sdl(cDisplaySettings& settings) {
                   << std::endl;
         std::exit(0);
     }
-    if (settings.video_flags & cDisplaySettings::kFullScreen)
+    if ((settings.video_flags & cDisplaySettings::kFullScreen) && settings.fit_desktop)
         fit_desktop(settings);
     set_attributes(settings);
     settings.screen = set_video_mode(settings);

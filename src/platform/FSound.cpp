@@ -6,8 +6,8 @@
 #include <mpg123.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -221,4 +221,27 @@ void FSOUND_Close() {
 
 int FSOUND_GetError() {
     return g.error;
+}
+
+signed char FSOUND_Stream_SetTime(FSOUND_STREAM* stream, int ms) {
+    if (!g.initialised)
+        return fail<signed char>(FMOD_ERR_UNINITIALIZED, 0);
+    if (!owned(stream) || ms < 0)
+        return fail<signed char>(FMOD_ERR_INVALID_PARAM, 0);
+    const off_t sample = static_cast<off_t>(static_cast<int64_t>(ms) * g.mixrate / 1000);
+    SDL_LockAudio();
+    const off_t at = mpg123_seek(stream->decoder, sample, SEEK_SET);
+    if (at >= 0)
+        stream->ended = false;
+    SDL_UnlockAudio();
+    return at >= 0 ? succeed<signed char>(1) : fail<signed char>(FMOD_ERR_FILE_BAD, 0);
+}
+
+signed char FSOUND_SetPaused(int channel, signed char paused) {
+    if (!g.initialised)
+        return fail<signed char>(FMOD_ERR_UNINITIALIZED, 0);
+    if (channel != 0)
+        return fail<signed char>(FMOD_ERR_INVALID_PARAM, 0);
+    SDL_PauseAudio(paused ? 1 : 0);
+    return succeed<signed char>(1);
 }

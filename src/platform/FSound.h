@@ -39,6 +39,11 @@ FSOUND_STREAM* FSOUND_Stream_Open(const char* name, unsigned int mode, int offse
 int FSOUND_Stream_GetLengthMs(FSOUND_STREAM* stream);
 // `channel` is -1 (any free) or 0; returns the channel, -1 on failure.
 int FSOUND_Stream_Play(int channel, FSOUND_STREAM* stream);
+// Moves a stream to `ms` from its start, sample-exact; a stream that had ended plays on from
+// there. What the device has already buffered is still heard first.
+signed char FSOUND_Stream_SetTime(FSOUND_STREAM* stream, int ms);
+// Pauses (TRUE) or resumes the stream channel (0).
+signed char FSOUND_SetPaused(int channel, signed char paused);
 // Closes the device, then frees every stream; harmless when nothing is open.
 void FSOUND_Close();
 // Outcome of the most recent call that can fail.

@@ -111,7 +111,6 @@ void reset_the_rest() {
     glPointSize(1);
     glLineWidth(1);
     ext::glPointParameterfARB(GL_POINT_SIZE_MIN, 0);
-    ext::glPointParameterfARB(GL_POINT_SIZE_MAX, 64);
     ext::glPointParameterfARB(GL_POINT_FADE_THRESHOLD_SIZE, 1);
     ext::glPointParameterfvARB(GL_POINT_DISTANCE_ATTENUATION, no_attenuation);
     glPolygonOffset(0, 0);

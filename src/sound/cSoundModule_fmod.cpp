@@ -79,6 +79,16 @@ void cSoundModule_fmod::play() {
     playing = true;
 }
 
+void cSoundModule_fmod::set_time(int ms) {
+    if (playing && stream)
+        FSOUND_Stream_SetTime(stream, ms);
+}
+
+void cSoundModule_fmod::set_paused(bool paused) {
+    if (playing && channel >= 0)
+        FSOUND_SetPaused(channel, paused ? 1 : 0);
+}
+
 void cSoundModule_fmod::close() {
     FSOUND_Close();
     stream = nullptr;

@@ -18,6 +18,9 @@ public:
     void start(); // checks the library version and opens the output device
     void load();  // opens the music stream
     void play();
+    // The music from `ms` on (heard after what the device has buffered); nothing before play.
+    void set_time(int ms);
+    void set_paused(bool paused);
     void close();
 
     bool is_playing() const { return playing; }

@@ -24,6 +24,9 @@ public:
     virtual void draw() = 0;
     virtual void handle_event(cEvent* event) = 0;
     virtual void update() = 0;
+    // Forgets what the run has done with the scene (counters, first frames, particles,
+    // growth): it is as just loaded, so the run can be played again from its start.
+    virtual void rewind() {}
     // Adds the scene's tweakable variables to the GUI's list; most have none.
     void register_vars(cGuiVarList& /*vars*/) override {}
 

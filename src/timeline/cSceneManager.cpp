@@ -1,11 +1,14 @@
 #include "cSceneManager.h"
 
+#include "base/FormatTime.h"
 #include "base/Messages.h"
 #include "cEventQueue_factory.h"
 #include "cLaptopLights.h"
 #include "cMETrigger.h"
+#include "platform/PerfCounter.h"
 #include "toolkit/cRandomTable.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 cSceneManager::cSceneManager() = default;
@@ -97,6 +100,10 @@ void cSceneManager::handle(cEvent* event, bool* switched) {
 
 bool cSceneManager::frame_update() {
     time_.advance();
+    if (paused_) { // the demo time stands: the start moves with the clock
+        time_.start_ms += time_.frame_ms();
+        return false;
+    }
     const bool switched = dispatch();
     if (current_)
         current_->update();
@@ -109,4 +116,72 @@ void cSceneManager::start_playback() {
     sound_.play();
     time_.advance();
     time_.start_ms = time_.now_ms + kAudioLatencyMs;
+}
+
+void cSceneManager::rewind_run() {
+    if (current_)
+        current_->deinit();
+    current_ = nullptr;
+    if (queue_)
+        queue_->rewind();
+    for (cScene* scene : scenes_)
+        scene->rewind();
+    time_.now_ms = time_.start_ms - kAudioLatencyMs;
+}
+
+void cSceneManager::replay_to(int32_t t) {
+    time_.prev_ms = time_.now_ms;
+    time_.now_ms = time_.start_ms + t;
+    dispatch();
+    if (current_ && replayed_[current_])
+        current_->update();
+}
+
+// Only the scene on screen at `arrive` and the scenes the timeline switches to after it need
+// their updates replayed: no other scene's state is ever seen again.
+void cSceneManager::mark_replayed(int32_t arrive) {
+    replayed_.clear();
+    cScene* on_screen = nullptr;
+    for (size_t i = 0; queue_ && i < queue_->size(); ++i) {
+        const cEvent& e = *queue_->at(i);
+        if (e.type < 0 || e.type > cEvent::kLastScene)
+            continue;
+        cScene* scene = size_t(e.type) < scenes_.size() ? scenes_[size_t(e.type)] : fallback_;
+        if (e.time < arrive)
+            on_screen = scene;
+        else
+            replayed_[scene] = true;
+    }
+    replayed_[on_screen ? on_screen : current_] = true;
+}
+
+void cSceneManager::seek(int32_t target_ms) {
+    const int32_t end = std::max(sound_.length_ms() - 1, 0);
+    target_ms = std::clamp(target_ms, 0, end);
+    const int32_t arrive = target_ms - kAudioLatencyMs;
+    const int32_t from = time_.demo_time();
+    const uint64_t started = perf_counter();
+    mark_replayed(arrive);
+    if (arrive < from)
+        rewind_run();
+    for (int32_t t = time_.demo_time() + kSeekStepMs; t < arrive; t += kSeekStepMs)
+        replay_to(t);
+    if (time_.demo_time() < arrive)
+        replay_to(arrive);
+    sound_.set_time(target_ms);
+    time_.advance();
+    time_.prev_ms = time_.now_ms;
+    time_.start_ms = time_.now_ms - arrive;
+    const double ms = double(perf_counter() - started) * 1000.0 / double(time_.frequency);
+    msg_out() << "# jumped to " << format_time(std::max(arrive, 0)) << " from "
+              << format_time(std::max(from, 0)) << " in " << int(ms) << " ms" << std::endl;
+}
+
+void cSceneManager::set_paused(bool paused) {
+    if (paused == paused_)
+        return;
+    paused_ = paused;
+    sound_.set_paused(paused);
+    if (!paused) // the music picks up where the picture stands
+        seek(time_.demo_time() + kAudioLatencyMs);
 }

@@ -10,6 +10,7 @@
 #include "sound/cSoundModule_fmod.h"
 
 #include <cstdint>
+#include <map>
 #include <vector>
 
 class cSceneManager {
@@ -20,6 +21,8 @@ public:
     // The note-ons of this MIDI track (the kick) flash the case lights.
     static constexpr int kLightsTrack = 1;
     static constexpr const char* kEventScript = "../data/script/markers.txt";
+    // Finer than the frames the heaviest scenes get on a software renderer.
+    static constexpr int32_t kSeekStepMs = 40;
 
     cSceneManager();
     cSceneManager(const cSceneManager&) = delete;
@@ -49,6 +52,14 @@ public:
     // Starts the music and puts demo time 0 where it is heard.
     void start_playback();
     void advance_clock() { time_.advance(); }
+    // Jumps the run to the music's position `target_ms` (clamped to the music): the music
+    // moves there, and the timeline and the scenes are played up to it by their updates
+    // alone, from where the run is (forward) or from its start (back), in steps of
+    // kSeekStepMs. The demo time afterwards is target_ms - kAudioLatencyMs, as at the start.
+    void seek(int32_t target_ms);
+    // A paused run keeps its demo time and its scenes' state; the music stops.
+    void set_paused(bool paused);
+    bool paused() const { return paused_; }
 
     cDemoTime& demo_time() { return time_; }
     cEventQueue* event_queue() { return queue_; }
@@ -58,6 +69,12 @@ public:
 
 private:
     void handle(cEvent* event, bool* switched);
+    // Back to before the first frame: no scene, the timeline's cursor at its start, every
+    // scene as loaded.
+    void rewind_run();
+    // One frame of the replay at demo time t: dispatch and update, no drawing.
+    void replay_to(int32_t t);
+    void mark_replayed(int32_t arrive);
 
     cEventQueue* queue_ = nullptr;
     std::vector<cScene*> scenes_;
@@ -66,6 +83,8 @@ private:
     cDemoTime time_;
     cScene* fallback_ = nullptr;
     void (*scene_start_)() = nullptr;
+    bool paused_ = false;
+    std::map<cScene*, bool> replayed_; // the scenes a seek's replay updates
 };
 
 inline cSceneManager& scene_manager() {

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -96,6 +98,44 @@ TEST_F(DemoRunTest, EscapeQAndTheCloseButtonEndWithTheTearDownLines) {
         expect_clean_end(*demo);
         EXPECT_EQ(demo->err().find(kWidescreen), c.widescreen ? 0u : std::string::npos);
     }
+}
+
+// Every demo time Space has printed so far, in ms.
+std::vector<int> printed_times(const std::string& err) {
+    std::vector<int> times;
+    std::istringstream in(err);
+    for (std::string line; std::getline(in, line);) {
+        int h = 0, m = 0, s = 0, ms = 0;
+        if (line.size() == 12 && std::sscanf(line.c_str(), "%d:%d:%d,%d", &h, &m, &s, &ms) == 4)
+            times.push_back(((h * 60 + m) * 60 + s) * 1000 + ms);
+    }
+    return times;
+}
+
+// Right jumps 5 s on, Home back to the start, Page Down 30 s (no further than the music), and
+// p holds the demo time until it is pressed again; Space reports where the run stands.
+TEST_F(DemoRunTest, SeekKeysJumpTheRunAndPHoldsIt) {
+    add_music(); // 20 s
+    auto demo = start("n\n");
+    ASSERT_TRUE(demo->wait_for_out(kPlaying, 90)) << demo->err();
+    ASSERT_TRUE(x_.find_window("mirrel OpenGL", 10));
+    const auto press = [&](const char* key) {
+        x_.tap_key(key);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    };
+    for (const char* key : {"Right", "space", "Home", "space", "Next", "space", "p", "space"})
+        press(key);
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    for (const char* key : {"space", "p", "q"})
+        press(key);
+    expect_clean_end(*demo);
+    const std::vector<int> t = printed_times(demo->err());
+    ASSERT_EQ(t.size(), 5u) << demo->err();
+    EXPECT_GE(t[0], 4800);
+    EXPECT_LT(t[0], 7500) << "5 s on from the start";
+    EXPECT_LT(t[1], 1500) << "back at the start";
+    EXPECT_GE(t[2], 19000) << "at the music's end";
+    EXPECT_EQ(t[3], t[4]) << "paused for a second";
 }
 
 TEST_F(DemoRunTest, MusicThatCannotPlayEndsTheLoadPhase) {

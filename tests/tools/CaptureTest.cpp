@@ -5,6 +5,7 @@
 #include "support/MidiBuilder.h"
 #include "support/TestAudio.h"
 
+#include <IL/il.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -121,6 +122,31 @@ TEST_F(CaptureTest, MakesASheetAndAVideoOfTheAskedStretch) {
     EXPECT_EQ(audio->out(), "aac\n");
 }
 
+// A size other than the screen's: the frame has that size and frames the picture as the demo
+// frames a screen of that size, the end scene's logo between black bars left and right.
+TEST_F(CaptureTest, ASizeGivesFramesOfThatSizeFramedAsOnSuchAScreen) {
+    auto capture = run(kCapture, "--size 1280x720 --at 1500 --out ../out");
+    ASSERT_EQ(capture->wait_exit(0), 0) << capture->err();
+    const std::string frame = out("frame_0001500.png");
+    ASSERT_EQ(png_size(frame), std::make_pair(1280, 720));
+    ilInit();
+    ILuint image = 0;
+    ilGenImages(1, &image);
+    ilBindImage(image);
+    ASSERT_TRUE(ilLoadImage(frame.c_str()) && ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE));
+    const ILubyte* rgb = ilGetData();
+    long bar_lit = 0, picture_lit = 0;
+    for (int y = 0; y < 720; ++y)
+        for (int x = 0; x < 1280; ++x) {
+            const ILubyte* p = rgb + (size_t(y) * 1280 + x) * 3;
+            const bool lit = p[0] + p[1] + p[2] > 0;
+            (x < 64 || x >= 1216 ? bar_lit : picture_lit) += lit;
+        }
+    ilDeleteImages(1, &image);
+    EXPECT_EQ(bar_lit, 0);
+    EXPECT_GT(picture_lit, 1152 * 720 / 2);
+}
+
 TEST_F(CaptureTest, BadInputEndsWithOneLineAndLeavesNothingBehind) {
     const struct {
         const char* args;
@@ -130,6 +156,7 @@ TEST_F(CaptureTest, BadInputEndsWithOneLineAndLeavesNothingBehind) {
         {"--at 500 --bogus 1", {}, "unknown option \"--bogus\""},
         {"--at 0:0:3,000 --out ../out/new/deeper", {}, "--at 00:00:03,000 lies outside"},
         {"--at -5 --out ../out", {}, "bad time \"-5\""},
+        {"--at 500 --size 1279x720", {}, "--size wants even sides"},
         {"--sheet ../no/such/dir/sheet.png", {}, "cannot write ../no/such/dir/sheet.png"},
         {"--video ../out/v.mp4", {"PATH=/nonexistent"}, "ffmpeg not found"},
     };

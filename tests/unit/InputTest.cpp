@@ -53,7 +53,7 @@ TEST(Input, MouseIsNormalisedFromTheBottomLeftAndWheelFlagsStick) {
     input.apply(button(SDL_MOUSEBUTTONUP, 4, 0, 0), 1024, 768);
     EXPECT_FALSE(input.buttons[1]);
     EXPECT_TRUE(input.buttons[4]);
-    input.clicked = false; // the frame has seen the click
+    input.clicked = false;             // the frame has seen the click
     EXPECT_FALSE(input.button_held()); // a stuck wheel flag must not end hovering
 }
 
@@ -68,7 +68,8 @@ TEST(Input, EveryKeyPressIsActedOnOnceHoweverShortTheTap) {
     add_var(demo.gui().list(), "layers", &layers, 1, 500);
     add_watch(demo.gui().list(), "gamma", &gamma);
     add_var(demo.gui().list(), "cam-eye", &eye, -10, 10);
-    cDemoTime time{1000, 76004, 76000};
+    cSceneManager manager;
+    manager.demo_time() = cDemoTime{1000, 76004, 76000};
     cInputState input;
     const auto tap = [&](SDLKey k) {
         input.apply(key(SDL_KEYDOWN, k), 1024, 768);
@@ -77,20 +78,20 @@ TEST(Input, EveryKeyPressIsActedOnOnceHoweverShortTheTap) {
     for (SDLKey k : {SDLK_TAB, SDLK_SPACE, SDLK_x, SDLK_TAB, SDLK_TAB})
         tap(k);
     cCapture capture;
-    EXPECT_TRUE(handle_keys(input, demo, time));
+    EXPECT_TRUE(handle_keys(input, demo, manager));
     EXPECT_TRUE(demo.gui_visible()); // three taps of Tab
     const std::string dump = "-\n00:01:15,004\nlayers 12\ngamma 1.5\ncam-eye (1,2.50,-0.12)\n";
     EXPECT_EQ(capture.err(), dump);
     EXPECT_TRUE(input.pressed_keys.empty());
 
     input.apply(key(SDL_KEYDOWN, SDLK_SPACE), 1024, 768); // held over two frames
-    EXPECT_TRUE(handle_keys(input, demo, time));
-    EXPECT_TRUE(handle_keys(input, demo, time));
+    EXPECT_TRUE(handle_keys(input, demo, manager));
+    EXPECT_TRUE(handle_keys(input, demo, manager));
     EXPECT_EQ(capture.err(), dump + dump);
     EXPECT_EQ(input.pressed_keys, (std::set<int>{SDLK_SPACE}));
 
     tap(static_cast<SDLKey>('Q'));
-    EXPECT_FALSE(handle_keys(input, demo, time));
+    EXPECT_FALSE(handle_keys(input, demo, manager));
 }
 
 // A click whose button comes up before the frame still grabs the slider under it and sets

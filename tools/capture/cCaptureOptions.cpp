@@ -28,6 +28,8 @@ const std::map<std::string, tSetter>& valued_options() {
              o.fps = cCaptureOptions::parse_number(v, "frame rate");
          }},
         {"--stats", [](sCaptureOptions& o, const std::string& v) { o.stats = v; }},
+        {"--size",
+         [](sCaptureOptions& o, const std::string& v) { cCaptureOptions::parse_size(v, o); }},
     };
     return options;
 }
@@ -65,17 +67,33 @@ const char* cCaptureOptions::usage() {
            "  --stats FILE    write each scene's frame count, frame times, the share of them "
            "spent\n"
            "                  in the post effects and the render-target peak\n"
+           "  --size WxH      render and write frames of this size, framed as the demo frames a\n"
+           "                  screen of that size (default: the screen's size)\n"
            "  --help          print this text\n"
            "\n"
            "examples:\n"
            "  xvfb-run -a ./capture --at 0:1:05,250,90000 --out ../out/stills\n"
-           "  xvfb-run -a ./capture --wide --video ../out/clip.mp4 --from 0:1:00 --to 0:1:10\n";
+           "  xvfb-run -a ./capture --wide --video ../out/clip.mp4 --from 0:1:00 --to 0:1:10\n"
+           "  xvfb-run -a ./capture --size 1920x1080 --video ../out/hd.mp4 --from 0:2:20 --to "
+           "0:2:30\n";
 }
 
 int32_t cCaptureOptions::parse_number(const std::string& text, const std::string& what) {
     if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), ::isdigit))
         throw std::runtime_error("bad " + what + " \"" + text + "\"");
     return std::stoi(text);
+}
+
+void cCaptureOptions::parse_size(const std::string& text, sCaptureOptions& o) {
+    const size_t x = text.find('x');
+    if (x == std::string::npos)
+        throw std::runtime_error("bad size \"" + text + "\": give it as WxH, e.g. 1920x1080");
+    const int32_t w = parse_number(text.substr(0, x), "width");
+    const int32_t h = parse_number(text.substr(x + 1), "height");
+    if (w < 64 || h < 64 || w > 8192 || h > 8192 || w % 2 || h % 2)
+        throw std::runtime_error("--size wants even sides from 64 to 8192, not \"" + text + "\"");
+    o.width = w;
+    o.height = h;
 }
 
 int32_t cCaptureOptions::parse_time(const std::string& text) {

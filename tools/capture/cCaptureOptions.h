@@ -20,6 +20,7 @@ struct sCaptureOptions {
     int32_t to = kToEnd;
     int fps = 60;
     std::string stats;
+    int width = 0, height = 0; // --size; 0: the screen's size
 
     bool runs_to_end() const { return to == kToEnd; }
 };
@@ -33,5 +34,7 @@ public:
     static std::vector<int32_t> parse_times(const std::string& list);
     // Plain decimal digits only.
     static int32_t parse_number(const std::string& text, const std::string& what);
+    // "WxH", each even and 64 to 8192 (a video's frame wants even sides).
+    static void parse_size(const std::string& text, sCaptureOptions& o);
     static const char* usage();
 };

@@ -5,6 +5,8 @@
 #include "frame/MainLoop.h"
 #include "frame/Startup.h"
 #include "platform/LightDevice.h"
+#include "render/GlExtensions.h"
+#include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
 #include "render/post/cPostSpan.h"
 #include "timeline/cSceneManager.h"
@@ -42,6 +44,10 @@ void cCaptureRun::run() {
     set_clock_source(&clock_);
     cDisplaySettings& settings = display_settings();
     apply_widescreen_answer(options_.wide ? eAnswer::yes : eAnswer::no, settings);
+    if (options_.width > 0) { // framed as on a screen of that size, whatever the screen is
+        settings.fit_screen(uint32_t(options_.width), uint32_t(options_.height));
+        settings.fit_desktop = false;
+    }
     run_demo(settings, frame_loop);
 }
 
@@ -70,6 +76,12 @@ void cCaptureRun::start() {
     quit_ends_run_ = quit_ends_run_ && outputs_.stop_ms() >= end_ms_;
     // Only statistics pay for the post effects' waits on the GL.
     cPostSpan::enable_timing(!options_.stats.empty());
+    if (options_.width > 0) {
+        // Frames of a given size land in a framebuffer of that size, not in a window the
+        // screen may not hold.
+        screen_ = std::make_unique<cRenderTarget_fbo>(options_.width, options_.height);
+        screen_->create();
+    }
     clock_.hold_at(clock_.now_ms());
     scene_manager().start_playback();
     playback_ms_ = clock_.now_ms();
@@ -90,6 +102,10 @@ void cCaptureRun::step(cDemo& demo, int64_t n) {
     const int32_t t = grid_.time_of(n), next = grid_.time_of(n + 1);
     clock_.hold_at(playback_ms_ + cSceneManager::kAudioLatencyMs + t);
     reached_ms_ = t;
+    if (screen_) {
+        ext::glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, screen_->framebuffer());
+        set_picture_viewport(display_settings());
+    }
     const tClock::time_point begin = tClock::now();
     if (!update_frame(demo))
         std::exit(0);

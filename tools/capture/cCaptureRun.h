@@ -8,6 +8,9 @@
 #include "cFrameGrid.h"
 #include "cProgressLine.h"
 #include "cVirtualClock.h"
+#include "render/cRenderTarget_fbo.h"
+
+#include <memory>
 
 class cDemo;
 
@@ -44,4 +47,5 @@ private:
     bool quit_ends_run_ = false;     // the timeline's quit event ends the run
     bool done_ = false;              // every frame the outputs need was drawn
     bool failed_ = false;
+    std::unique_ptr<cRenderTarget_fbo> screen_; // with --size: the frame's framebuffer
 };

@@ -1,6 +1,7 @@
 #include "cFrame.h"
 
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <IL/il.h>
 #include <algorithm>
 #include <stdexcept>
@@ -11,7 +12,10 @@ cFrame cFrame::read_back(int width, int height) {
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPushAttrib(GL_PIXEL_MODE_BIT);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
+    // The window's back buffer, or the colour of a framebuffer standing in for it.
+    GLint bound = 0;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
+    glReadBuffer(bound ? GL_COLOR_ATTACHMENT0 : GL_BACK);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottom_first.data());
     glPopAttrib();
     glPopClientAttrib();

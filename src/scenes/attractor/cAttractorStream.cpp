@@ -88,6 +88,12 @@ void cAttractorStream::flush() {
     calculator_.noise_scale = live_scale;
 }
 
+void cAttractorStream::rewind() {
+    batches_.clear();
+    write_offset_ = filled_ = noise_index_ = 0;
+    pass_ = -1;
+}
+
 void cAttractorStream::draw() {
     vbo_.set_as_vertex_array();
     glDrawArrays(GL_POINTS, 0, filled_);

@@ -22,6 +22,8 @@ public:
     // from) into the buffer. The buffer is a function of the records: tracing changes no
     // state a later frame reads.
     void flush();
+    // Empty, as made: the next batch starts the first pass.
+    void rewind();
     // Every point written so far as GL_POINTS; a ring not yet full draws only what it holds,
     // never the buffer's undefined rest.
     void draw();

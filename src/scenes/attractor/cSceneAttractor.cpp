@@ -77,6 +77,17 @@ void cSceneAttractor::update() {
     update_clouds();
 }
 
+void cSceneAttractor::rewind() {
+    cAttractorBeats::process_wide() = cAttractorBeats();
+    beat_ = cAttractorBeatState();
+    applied_ = -1;
+    look_ = cAttractorLook();
+    for (auto& stream : streams_)
+        if (stream)
+            stream->rewind();
+    update_clouds(); // the first batch, as loading gives it
+}
+
 void cSceneAttractor::update_clouds() {
     cAttractorPresets::apply_if_changed(beat_.preset, applied_, look_);
     cAttractorPresets::drift(applied_, static_cast<float>(time_->frame_ms()) / 1000.0f, look_);

@@ -33,6 +33,7 @@ public:
     void handle_event(cEvent* event) override;
     // The look's preset and drift and a recorded batch for each cloud.
     void update() override;
+    void rewind() override;
     void register_vars(cGuiVarList& vars) override;
 
     // Step 1-4 of every frame: the preset, its drift, then a batch for each cloud.

@@ -20,11 +20,11 @@ void cCreditsRoomCues::init(int32_t now) {
 void cCreditsRoomCues::note_on(int track, int32_t now) {
     switch (track) {
     case 10:
-        if ((++counters_.track10 + 1) % 3 == 0)
+        if ((++counters_->track10 + 1) % 3 == 0)
             decay_start_ = now;
         break;
     case 1:
-        if (++counters_.track1 % 2 == 0) {
+        if (++counters_->track1 % 2 == 0) {
             path = (path + 1) % kPaths;
             path_start_ = now;
         }
@@ -38,9 +38,9 @@ void cCreditsRoomCues::note_on(int track, int32_t now) {
 }
 
 void cCreditsRoomCues::update(int32_t now, cLevelsParams& levels, cHsbParams& hsb) {
-    if (!counters_.started) {
-        counters_.started = true;
-        counters_.first_update = now;
+    if (!counters_->started) {
+        counters_->started = true;
+        counters_->first_update = now;
     }
     blend = 0.5f + 0.5f * std::clamp(float(now - blend_start_) / 400.0f, 0.0f, 1.0f);
     // The flash holds for the first sixth of `decay`, then eases out.
@@ -49,7 +49,7 @@ void cCreditsRoomCues::update(int32_t now, cLevelsParams& levels, cHsbParams& hs
     levels.inWhite = 255 - 147 * k;
     levels.Gamma = 1 + k;
     hsb.saturation = std::clamp(-100 * std::pow(k, 1.0f / 7.0f), -100.0f, 100.0f);
-    const float fade = smoothstep(1 - float(now - counters_.first_update) / 1500.0f);
+    const float fade = smoothstep(1 - float(now - counters_->first_update) / 1500.0f);
     levels.outBlack = std::clamp(255 * fade, 0.0f, 255.0f);
 }
 

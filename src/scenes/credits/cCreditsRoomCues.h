@@ -21,7 +21,7 @@ public:
     static constexpr int kPaths = 8;
     static constexpr int32_t kPathMs[kPaths] = {1300, 1300, 1200, 1500, 1500, 1500, 1300, 1300};
 
-    explicit cCreditsRoomCues(cCreditsRoomCounters& counters) : counters_(counters) {}
+    explicit cCreditsRoomCues(cCreditsRoomCounters& counters) : counters_(&counters) {}
 
     void init(int32_t now);
     void note_on(int track, int32_t now);
@@ -35,7 +35,7 @@ public:
     int path = 0;
 
 private:
-    cCreditsRoomCounters& counters_;
+    cCreditsRoomCounters* counters_;
     int32_t path_start_ = 0;
     int32_t decay_start_ = -10000;
     int32_t blend_start_ = -10000;

@@ -75,6 +75,11 @@ void cSceneCredits::handle_event(cEvent* event) {
         cues_.note_on(note->track, demo_time());
 }
 
+void cSceneCredits::rewind() {
+    counters() = cCreditsRoomCounters();
+    cues_ = cCreditsRoomCues(counters());
+}
+
 void cSceneCredits::update() {
     cues_.update(demo_time(), levels_, hsb_);
     follow_path();

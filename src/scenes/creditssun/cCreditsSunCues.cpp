@@ -60,20 +60,20 @@ void cCreditsSunCues::controller(int number, int value) {
 }
 
 void cCreditsSunCues::start(int32_t now, int32_t next_switch) {
-    counters_.started = true;
-    counters_.first_update = now;
-    counters_.span = next_switch - now;
+    counters_->started = true;
+    counters_->first_update = now;
+    counters_->span = next_switch - now;
 }
 
 void cCreditsSunCues::update(int32_t now, cLevelsParams& levels) {
-    if (!counters_.started)
+    if (!counters_->started)
         start(now, -1);
     const float x = clamp01(float(now - flash_time_) / 200.0f);
     blend = clamp01(0.1f + 0.65f * light_int * (1 - x));
     particle_alpha = 0.02f + 0.03f * light_int * (1 - x);
     // Brightens until 2.5 s before the next scene; with no next scene (or one too close to
     // ease toward) the picture keeps its first grade.
-    const int32_t ramp = counters_.span - 2500;
+    const int32_t ramp = counters_->span - 2500;
     const float p = ramp > 0 ? smoothstep(float(since_start(now)) / float(ramp)) : 0.0f;
     levels.inWhite = 245 - 95 * p;
     levels.Gamma = 1 + 0.2f * p;
@@ -94,9 +94,9 @@ float cCreditsSunCues::fov(int32_t now) const {
 }
 
 float cCreditsSunCues::sun_scale(int32_t now) {
-    if (!counters_.sun_started) {
-        counters_.sun_started = true;
-        counters_.sun_start = now;
+    if (!counters_->sun_started) {
+        counters_->sun_started = true;
+        counters_->sun_start = now;
     }
-    return 5 * smoothstep(float(now - counters_.sun_start - 5000) / 15000.0f);
+    return 5 * smoothstep(float(now - counters_->sun_start - 5000) / 15000.0f);
 }

@@ -25,7 +25,7 @@ public:
     static constexpr int32_t kSlowMs = 14000;
     static constexpr int kLightController = 72;
 
-    explicit cCreditsSunCues(cCreditsSunCounters& counters) : counters_(counters) {}
+    explicit cCreditsSunCues(cCreditsSunCounters& counters) : counters_(&counters) {}
 
     void init(int32_t now);
     // One quarter-note beat: the 32nd ends the slow drift; the 32nd, 33rd and 64th cut.
@@ -34,7 +34,7 @@ public:
     void note_on(int track, int32_t time, int32_t now);
     void controller(int number, int value);
 
-    bool started() const { return counters_.started; }
+    bool started() const { return counters_->started; }
     // The run's first frame at `now`; `next_switch` is the next scene's start (-1: none).
     void start(int32_t now, int32_t next_switch);
     // Sets `blend` and `particle_alpha` and writes the brightening and the kick into `levels`.
@@ -48,7 +48,7 @@ public:
     // The sun's size: nothing for 5 s after its first drawing, then growing to 5 over 15 s.
     float sun_scale(int32_t now);
     // Milliseconds since the run's first frame.
-    int32_t since_start(int32_t now) const { return now - counters_.first_update; }
+    int32_t since_start(int32_t now) const { return now - counters_->first_update; }
 
     float blend = 0.1f;           // light maps: 0 off, 1 on
     float light_int = 0;          // controller 72, 0..1
@@ -62,7 +62,7 @@ public:
 private:
     void advance(int32_t now);
 
-    cCreditsSunCounters& counters_;
+    cCreditsSunCounters* counters_;
     int32_t path_start_ = 0;
     int32_t zoom_start_ = -100000;
     int32_t kick_time_ = -100000;

@@ -104,6 +104,13 @@ void cSceneCreditsSol::handle_event(cEvent* event) {
     }
 }
 
+void cSceneCreditsSol::rewind() {
+    counters() = cCreditsSunCounters();
+    cues_ = cCreditsSunCues(counters());
+    sun_.rewind();
+    smoke_.load(); // no smoke yet
+}
+
 void cSceneCreditsSol::update() {
     const int32_t now = demo_time();
     sun_.advance(*time_);

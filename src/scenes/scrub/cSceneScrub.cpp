@@ -44,6 +44,12 @@ void cSceneScrub::load() {
     resource_path().push_searchpath(kSearchPath);
     overlay_.load();
     load_greetings();
+    start_growth();
+    load_glows();
+}
+
+// The tube as loading leaves it, before the camera has moved.
+void cSceneScrub::start_growth() {
     clear_colour_ = {1.0f, 0.84f, 0.0f};
     diffuse_colour_ = {0, 0, 0};
     speed_ = 5.0f;
@@ -60,7 +66,17 @@ void cSceneScrub::load() {
     scrub_->spline_links = 0;
     scrub_->advance(10.0f, 24.0f);
     scrub_->advance(10.0f, 24.0f);
-    load_glows();
+}
+
+void cSceneScrub::rewind() {
+    camera_z = 10.0f;
+    first_draw_ms = 0;
+    first_draw = first_overlay = true;
+    radius_changed_z_ = -1e9f;
+    cues_ = cScrubCues();
+    overlay_.rewind();
+    scrub_.reset();
+    start_growth();
 }
 
 void cSceneScrub::load_greetings() {

@@ -26,6 +26,7 @@ public:
     void draw() override;
     void handle_event(cEvent* event) override;
     void update() override;
+    void rewind() override;
     void register_vars(cGuiVarList& vars) override;
 
     const cScrubCues& cues() const { return cues_; }
@@ -34,6 +35,7 @@ public:
 private:
     void load_greetings();
     void load_glows();
+    void start_growth();
     void set_fog_and_light();
     void set_camera(float z);
     void grow(float z);

@@ -13,6 +13,7 @@ public:
     static constexpr int kEchoCopies = 25;
 
     void load();
+    void rewind() { frozen_ms_ = 0; }
     // The frame's state at demo time `now` (ms): the first kick's time once it has come, and
     // the echo copies' jitter, drawn from the random table while the echo plays.
     void update(const cScrubCues& cues, int32_t now);

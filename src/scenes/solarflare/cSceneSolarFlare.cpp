@@ -63,6 +63,12 @@ void cSceneSolarFlare::update() {
     fade_and_glow(t);
 }
 
+void cSceneSolarFlare::rewind() {
+    sun_.rewind();
+    trigger_time_ = first_frame_ = -1;
+    started_ = false;
+}
+
 void cSceneSolarFlare::handle_event(cEvent* event) {
     if (!event || event->type != cEvent::kMidi)
         return;

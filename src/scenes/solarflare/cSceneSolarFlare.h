@@ -29,6 +29,7 @@ public:
     void draw() override;
     void handle_event(cEvent* event) override;
     void update() override;
+    void rewind() override;
     void register_vars(cGuiVarList& vars) override;
 
     // The title card's alpha at demo time t (ms); negative where it is not drawn at all.

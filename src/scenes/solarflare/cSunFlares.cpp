@@ -126,6 +126,12 @@ void cSunFlares::advance(const cDemoTime& time) {
     shake_ = {1.1f * (0.5f - 0.5f * r3), 1.1f * (0.5f - 0.5f * r2), 1.1f * (0.5f - 0.5f * r1)};
 }
 
+void cSunFlares::rewind() {
+    flares_.clear();
+    if (particles_)
+        particles_->clear();
+}
+
 void cSunFlares::draw(bool textured, int32_t t) {
     glTranslatef(shake_.x, shake_.y, shake_.z);
     draw_body(textured);

@@ -44,6 +44,8 @@ public:
     // Renews or removes expired flares, adds missing ones, steps the particles (once loaded)
     // and picks the frame's shake.
     void advance(const cDemoTime& time);
+    // No flares and no particles, as loaded.
+    void rewind();
     // Shaken sun body (black unless textured), its points and its flares at demo time t.
     void draw(bool textured, int32_t t);
     void add_sun_vars(cGuiVarList& list);

@@ -25,6 +25,7 @@ public:
     // Emits up to 2 x rate new particles (rate is per step, not per second), moves every
     // particle by dt seconds and removes those past their lifetime, swapping in the last one.
     void step(float dt);
+    void clear() { particles_.clear(); }
 
     // Lifetime test: a particle dies once age^exponent exceeds L^2, L = base + span x random.
     Vec3f lifetime{2.5f, 3.6f, 0.0f};

@@ -10,7 +10,7 @@ cSunParticles::cSunParticles(const cMeshObj_data* mesh) : cSunParticleField(mesh
 
 void cSunParticles::update(float dt) {
     step(dt);
-    upload();
+    uploaded_ = false;
 }
 
 void cSunParticles::upload() {
@@ -28,7 +28,11 @@ void cSunParticles::upload() {
     ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
 }
 
+// The buffer copies the field's positions: filled once per step, when drawn.
 void cSunParticles::render() {
+    if (!uploaded_)
+        upload();
+    uploaded_ = true;
     buffer_.set_as_vertex_array();
     glDrawArrays(GL_POINTS, 0, count());
     glDisableClientState(GL_VERTEX_ARRAY);

@@ -13,7 +13,7 @@ public:
     // Needs a GL context: creates and sizes the point buffer.
     explicit cSunParticles(const cMeshObj_data* mesh);
 
-    // Steps the field by dt seconds and uploads every position.
+    // Steps the field by dt seconds; the positions reach the buffer when next rendered.
     void update(float dt);
     // The live particles as points with the caller's colour, size and blending.
     void render();
@@ -24,4 +24,5 @@ private:
     void upload();
 
     cVBO buffer_{3};
+    bool uploaded_ = false;
 };

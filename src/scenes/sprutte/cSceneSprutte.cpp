@@ -91,6 +91,11 @@ void cSceneSprutte::init() {
     glColor4f(1, 1, 1, 1);
 }
 
+void cSceneSprutte::rewind() {
+    kicks_ = cSprutteKicks();
+    fog_start_s_ = camera_start_s_ = -1;
+}
+
 void cSceneSprutte::handle_event(cEvent* event) {
     const auto* note = dynamic_cast<const cMETrigger*>(event);
     if (!note || !note->is_note_on())

@@ -29,6 +29,7 @@ public:
     void draw() override;
     void handle_event(cEvent* event) override;
     void update() override;
+    void rewind() override;
     void register_vars(cGuiVarList& vars) override;
 
     const cSprutteKicks& kicks() const { return kicks_; }
