@@ -112,7 +112,10 @@ void run() {
         const char* name;
         std::function<void()> effect;
     } effects[] = {
-        {"levels", [&] { levels(a, 10, 240, 1.2f, 0, 255); }},
+        {"levels",
+         [&] {
+             levels(a, {10, 240, 1.2f, 0, 255});
+         }},
         {"hsb", [&] { hsb(hsb_params, a); }},
         {"blur", [&] { blur(a, b); }},
         {"spill_into", [&] { spill_into(RTT_HALF, a, cut_levels(), b); }},

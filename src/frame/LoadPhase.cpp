@@ -5,6 +5,7 @@
 #include "render/GlBaseline.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cSavedState.h"
 #include "render/cShaderManager_CG.h"
 #include "scenes/loader/cLoadScreen_MM.h"
 #include "timeline/cMidiReader.h"
@@ -59,26 +60,20 @@ void draw_black(float alpha) {
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
     shaders.unbind();
-    GLint blend_src = 0, blend_dst = 0;
-    GLboolean depth_mask = GL_TRUE;
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_mask);
-    glGetIntegerv(GL_BLEND_SRC, &blend_src);
-    glGetIntegerv(GL_BLEND_DST, &blend_dst);
-    glDepthMask(GL_FALSE);
-    const GLenum off_during_fade[] = {GL_LIGHTING, GL_DEPTH_TEST, GL_ALPHA_TEST, GL_TEXTURE_2D,
-                                      GL_TEXTURE_RECTANGLE_ARB};
-    for (GLenum off : off_during_fade)
-        glDisable(off);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    push_unit_square();
-    glColor4f(0, 0, 0, alpha);
-    glRectf(0, 0, 1, 1);
-    pop_unit_square();
-    glBlendFunc(static_cast<GLenum>(blend_src), static_cast<GLenum>(blend_dst));
-    glDepthMask(depth_mask);
-    glPopAttrib();
+    {
+        const cSavedState saved(GL_ALL_ATTRIB_BITS);
+        glDepthMask(GL_FALSE);
+        const GLenum off_during_fade[] = {GL_LIGHTING, GL_DEPTH_TEST, GL_ALPHA_TEST, GL_TEXTURE_2D,
+                                          GL_TEXTURE_RECTANGLE_ARB};
+        for (GLenum off : off_during_fade)
+            glDisable(off);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        push_unit_square();
+        glColor4f(0, 0, 0, alpha);
+        glRectf(0, 0, 1, 1);
+        pop_unit_square();
+    }
     shaders.pop_shader();
 }
 

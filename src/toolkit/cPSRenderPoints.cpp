@@ -1,6 +1,7 @@
 #include "toolkit/cPSRenderPoints.h"
 
 #include "render/GlExtensions.h"
+#include "render/cSavedState.h"
 
 void cPSRenderPoints::create_buffer() {
     if (vbo)
@@ -21,9 +22,7 @@ void cPSRenderPoints::render(const cParticleSystem& system) {
     point_count = 0;
     if (!vbo)
         return; // the owner has not made the buffer: nothing to stream into
-    glPushAttrib(0xfffff);
-    GLboolean depth_mask = GL_TRUE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_mask);
+    const cSavedState saved(0xfffff);
     glDepthMask(GL_FALSE);
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_RECTANGLE_ARB);
@@ -34,8 +33,6 @@ void cPSRenderPoints::render(const cParticleSystem& system) {
     if (point_count > 0)
         draw_points();
     ext::glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
-    glDepthMask(depth_mask);
-    glPopAttrib();
 }
 
 void cPSRenderPoints::set_point_state(float point_size) {

@@ -92,7 +92,7 @@ TEST_F(PostEffectsTest, LevelsMapsEachChannelThroughTheCurve) {
         {{0, 255, 2, 0, 255}, [](int v) { return int(std::lround(255 * std::sqrt(v / 255.0))); }},
     };
     for (const auto& c : cases) {
-        levels(*source, c.p[0], c.p[1], c.p[2], c.p[3], c.p[4]);
+        levels(*source, {c.p[0], c.p[1], c.p[2], c.p[3], c.p[4]});
         EXPECT_LE(off_by(ramp_through([&](int, int v) { return c.curve(v); })), 2) << c.p[0];
     }
 }

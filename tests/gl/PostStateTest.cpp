@@ -64,7 +64,10 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
         const char* name;
         std::function<void()> run;
     } cases[] = {
-        {"levels", [&] { levels(*a, 10, 240, 1.2f, 5, 250); }},
+        {"levels",
+         [&] {
+             levels(*a, {10, 240, 1.2f, 5, 250});
+         }},
         {"hsb", [&] { hsb(turn, *a); }},
         {"blur", [&] { blur(*a, *b); }},
         {"blur in place", [&] { blur(*half, *half); }},

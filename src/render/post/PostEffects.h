@@ -16,8 +16,7 @@ void register_levels_shader();
 void register_combine_shaders();
 
 // The source through a levels curve (points on 0..255) into the current framebuffer.
-void levels(iRenderTarget& source, float in_black, float in_white, float gamma, float out_black,
-            float out_white);
+void levels(iRenderTarget& source, const cLevelsParams& curve);
 // The source with hue turned, saturation and brightness changed, into the framebuffer.
 void hsb(const cHsbParams& params, iRenderTarget& source);
 // A separable blur of the source into the destination, which may be the source itself.

@@ -6,6 +6,7 @@
 #include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cSavedState.h"
 #include "render/cShaderManager_CG.h"
 
 namespace {
@@ -29,14 +30,9 @@ void draw_layers(iRenderTarget& source, const cGlowParams& params) {
 
 void glow_layers(iRenderTarget& source, const cGlowParams& params) {
     const cPostSpan span;
-    GLboolean depth_mask = GL_TRUE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_mask);
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
+    const cSavedState saved(GL_CURRENT_BIT | GL_ENABLE_BIT);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
-    GLint blend_source = GL_ONE, blend_destination = GL_ZERO;
-    glGetIntegerv(GL_BLEND_SRC, &blend_source);
-    glGetIntegerv(GL_BLEND_DST, &blend_destination);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glEnable(GL_BLEND);
     glDepthMask(GL_FALSE);
@@ -54,9 +50,6 @@ void glow_layers(iRenderTarget& source, const cGlowParams& params) {
     source.disable_texture();
     end_ortho();
     shader_manager().pop_shader();
-    glBlendFunc(static_cast<GLenum>(blend_source), static_cast<GLenum>(blend_destination));
-    glDepthMask(depth_mask);
-    glPopAttrib();
 }
 
 void glow(iRenderTarget& destination, iRenderTarget& source, const cGlowParams& params) {

@@ -13,15 +13,14 @@ void register_levels_shader() {
     ensure_shader<cShdLevels>("levels_shader");
 }
 
-void levels(iRenderTarget& source, float in_black, float in_white, float gamma, float out_black,
-            float out_white) {
+void levels(iRenderTarget& source, const cLevelsParams& curve) {
     const cPostSpan span;
     // Drawing through an unregistered name would silently draw the source unchanged.
     register_levels_shader();
     cPostState state;
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
-    float values[5] = {in_black, in_white, gamma, out_black, out_white};
+    float values[5] = {curve.inBlack, curve.inWhite, curve.Gamma, curve.outBlack, curve.outWhite};
     cShaderParameter<float*> parameter(values);
     shaders.set_parameter("levels_shader", 1, &parameter);
     shaders.bind("levels_shader");

@@ -25,14 +25,14 @@ void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, 
     register_levels_shader();
     register_combine_shaders();
     bright.begin();
-    levels(source, cut.pre_cut, 255, 1, 0, 255);
+    levels(source, {cut.pre_cut, 255, 1, 0, 255});
     bright.end();
     for (int i = 0; i < kSpillBlurs; ++i)
         blur(bright, bright);
     cTmpRenderTarget scaled;
     render_target_manager().acquire(scaled, type);
     scaled->begin();
-    levels(bright, 0, cut.post_cut, 1, 0, 255);
+    levels(bright, {0, cut.post_cut, 1, 0, 255});
     scaled->end();
     combine(source, *scaled.get(), COMBINE_SPILL);
     render_target_manager().release(scaled);

@@ -127,7 +127,7 @@ void cSceneAttractor::draw() {
                                       0.0f, 1.0f);
     pool.acquire(clouds, RTT_FULL);
     clouds->begin();
-    levels(*scene.get(), 40 * k, 255 - 155 * k, 1, 0, 255);
+    levels(*scene.get(), {40 * k, 255 - 155 * k, 1, 0, 255});
     clouds->end();
     draw_clouds(*clouds.get(), t);
     finish(*scene.get(), *clouds.get());
@@ -198,8 +198,7 @@ void cSceneAttractor::finish(iRenderTarget& scene, iRenderTarget& clouds) {
     row_resample(scene, *rows.get());
     pool.acquire(graded, RTT_QUATER);
     graded->begin();
-    levels(*rows.get(), final_levels_.inBlack, final_levels_.inWhite, final_levels_.Gamma,
-           final_levels_.outBlack, final_levels_.outWhite);
+    levels(*rows.get(), final_levels_);
     graded->end();
     combine(*graded.get(), scene, COMBINE_DODGE);
     pool.release(graded);

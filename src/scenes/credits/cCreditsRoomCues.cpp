@@ -1,16 +1,9 @@
 #include "cCreditsRoomCues.h"
 
+#include "base/Smoothstep.h"
+
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-float smoothstep(float x) {
-    x = std::clamp(x, 0.0f, 1.0f);
-    return x * x * (3 - 2 * x);
-}
-
-} // namespace
 
 void cCreditsRoomCues::init(int32_t now) {
     decay = 1000;

@@ -133,8 +133,7 @@ void cSceneCredits::draw() {
     ::hsb(hsb_, *a.get());
     b->end();
     register_levels_shader();
-    ::levels(*b.get(), levels_.inBlack, levels_.inWhite, levels_.Gamma, levels_.outBlack,
-             levels_.outWhite);
+    ::levels(*b.get(), levels_);
     pool.release(b);
     pool.release(a);
 }

@@ -1,19 +1,8 @@
 #include "cCreditsSunCues.h"
 
+#include "base/Smoothstep.h"
+
 #include <algorithm>
-
-namespace {
-
-float clamp01(float x) {
-    return std::clamp(x, 0.0f, 1.0f);
-}
-
-float smoothstep(float x) {
-    x = clamp01(x);
-    return x * x * (3 - 2 * x);
-}
-
-} // namespace
 
 void cCreditsSunCues::init(int32_t now) {
     path_start_ = now;

@@ -172,8 +172,7 @@ void cSceneCreditsSol::draw() {
     ::hsb(hsb_, *b.get());
     a->end();
     register_levels_shader();
-    ::levels(*a.get(), levels_.inBlack, levels_.inWhite, levels_.Gamma, levels_.outBlack,
-             levels_.outWhite);
+    ::levels(*a.get(), levels_);
     pool.release(b);
     pool.release(a);
 }

@@ -5,6 +5,7 @@
 #include "platform/RuntimeRandom.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cScopedTexture.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
 #include "render/post/PostEffects.h"
@@ -17,13 +18,6 @@
 #include <string>
 
 namespace {
-
-// The camera's z and the first frames: kept for the whole run, so the flight goes on where
-// it stopped when the scene comes back.
-float camera_z = 10.0f;
-int32_t first_draw_ms = 0;
-bool first_draw = true;
-bool first_overlay = true;
 
 const char* const kNames[cScrubCues::kGreetings] = {"glacier", "fjord",  "ember", "dynamo",
                                                     "cobalt",  "basalt", "aurora"};
@@ -69,10 +63,7 @@ void cSceneScrub::start_growth() {
 }
 
 void cSceneScrub::rewind() {
-    camera_z = 10.0f;
-    first_draw_ms = 0;
-    first_draw = first_overlay = true;
-    radius_changed_z_ = -1e9f;
+    run_ = sRun();
     cues_ = cScrubCues();
     overlay_.rewind();
     scrub_.reset();
@@ -134,15 +125,15 @@ void cSceneScrub::update() {
     morph_ = cues_.morph;
     if (!scrub_)
         return; // not loaded
-    camera_z += speed_ * static_cast<float>(time_->frame_ms()) / 1000.0f;
-    grow(camera_z);
-    if (first_draw) {
-        first_draw = false;
-        first_draw_ms = now;
+    run_.camera_z += speed_ * static_cast<float>(time_->frame_ms()) / 1000.0f;
+    grow(run_.camera_z);
+    if (run_.first_frame) {
+        run_.first_frame = false;
+        run_.first_frame_ms = now;
     }
-    acc_ = static_cast<float>(now - first_draw_ms) / 20000.0f;
-    if (first_overlay) {
-        first_overlay = false;
+    acc_ = static_cast<float>(now - run_.first_frame_ms) / 20000.0f;
+    if (run_.first_overlay) {
+        run_.first_overlay = false;
         cues_.accent_ms = now;
     }
     overlay_.update(cues_, now);
@@ -179,10 +170,10 @@ void cSceneScrub::draw() {
     glClearColor(clear_colour_.x, clear_colour_.y, cues_.blue, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     set_fog_and_light();
-    set_camera(camera_z);
+    set_camera(run_.camera_z);
     draw_tube(now);
     if (cues_.greeting_shown())
-        draw_greeting(camera_z);
+        draw_greeting(run_.camera_z);
     target->end();
     spill_half(cut_levels(), *target.get());
     overlay_.draw(cues_, now);
@@ -227,8 +218,8 @@ void cSceneScrub::set_camera(float z) {
 }
 
 void cSceneScrub::grow(float z) {
-    if (z > radius_changed_z_ + radius_.z) {
-        radius_changed_z_ = z;
+    if (z > run_.radius_changed_z + radius_.z) {
+        run_.radius_changed_z = z;
         scrub_->inner_radius = cues_.inner_radius(next_random());
     }
     scrub_->spline_links = spline_switch_ > 0;
@@ -236,7 +227,7 @@ void cSceneScrub::grow(float z) {
 }
 
 void cSceneScrub::draw_tube(int32_t now) {
-    const float g = static_cast<float>(now - first_draw_ms) / 20000.0f;
+    const float g = static_cast<float>(now - run_.first_frame_ms) / 20000.0f;
     glPushMatrix();
     glTranslatef(10, 10, 0);
     glRotatef(now / 1000.0f * spin_rate_ + g * g * 360.0f, 0, 0, 1);
@@ -286,14 +277,9 @@ void cSceneScrub::draw_glow(cMeshObj& mesh, const cTextureDesc& texture, float a
     glColor4f(1, 1, 1, alpha);
     glPushMatrix();
     glScalef(scale, scale, scale);
-    if (texture.valid()) {
-        glEnable(static_cast<GLenum>(texture.target));
-        glBindTexture(static_cast<GLenum>(texture.target), static_cast<GLuint>(texture.id));
-    }
-    mesh.draw();
-    if (texture.valid()) {
-        glBindTexture(static_cast<GLenum>(texture.target), 0);
-        glDisable(static_cast<GLenum>(texture.target));
+    {
+        const cScopedTexture bound(texture);
+        mesh.draw();
     }
     glPopMatrix();
 }

@@ -50,7 +50,6 @@ private:
     std::unique_ptr<cScrubSpline> scrub_; // made by load: its buffers need the GL context
     float acc_ = 0.0f;
     Vec3f radius_{0.4f, 0.5f, 0.2f};
-    float radius_changed_z_ = -1e9f;
     cScrubCues cues_;
     int spline_switch_ = 0;
     cScrubOverlay overlay_;
@@ -60,4 +59,13 @@ private:
     cMaterial_GL greeting_material_{"greetmat"};
     float rdist_ = 0.0f, rdist2_ = 0.0f;
     float morph_ = 0.0f;
+    // Kept for the whole run, so the flight goes on where it stopped when the scene comes
+    // back; rewinding starts it over.
+    struct sRun {
+        float camera_z = 10.0f;
+        int32_t first_frame_ms = 0;
+        bool first_frame = true;
+        bool first_overlay = true;
+        float radius_changed_z = -1e9f;
+    } run_;
 };

@@ -1,5 +1,7 @@
 #include "cScrubCues.h"
 
+#include "base/Smoothstep.h"
+
 #include "timeline/cEventQueue.h"
 #include "timeline/cMETrigger.h"
 #include "toolkit/cRandomTable.h"
@@ -14,11 +16,6 @@ constexpr int32_t kFallbackSpanMs = 4068;
 
 // The first greeting of the run waits for the third accent; later ones for the next.
 bool first_greeting = true;
-
-float smoothstep(float x) {
-    x = std::clamp(x, 0.0f, 1.0f);
-    return x * x * (3 - 2 * x);
-}
 
 int32_t nth_note_time(const cEventQueue* queue, int track, int n, int32_t otherwise) {
     const cMETrigger* note = queue != nullptr ? queue->find_nth_note(track, n) : nullptr;

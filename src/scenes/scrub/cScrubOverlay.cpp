@@ -1,6 +1,9 @@
 #include "cScrubOverlay.h"
 
+#include "base/Smoothstep.h"
+
 #include "render/ScreenHelpers.h"
+#include "render/cScopedTexture.h"
 #include "render/cTextureManager.h"
 #include "toolkit/cRandomTable.h"
 
@@ -9,28 +12,12 @@
 
 namespace {
 
-float smoothstep(float x) {
-    x = std::clamp(x, 0.0f, 1.0f);
-    return x * x * (3 - 2 * x);
-}
-
-void bind(const cTextureDesc& t) {
-    glEnable(static_cast<GLenum>(t.target));
-    glBindTexture(static_cast<GLenum>(t.target), static_cast<GLuint>(t.id));
-}
-
-void unbind(const cTextureDesc& t) {
-    glBindTexture(static_cast<GLenum>(t.target), 0);
-    glDisable(static_cast<GLenum>(t.target));
-}
-
 // A picture over the unit square, texel for texel; nothing when it could not be loaded.
 void draw_texel(const cTextureDesc& t) {
     if (!t.valid())
         return;
-    bind(t);
+    const cScopedTexture bound(t);
     quad_texel(static_cast<float>(t.width), static_cast<float>(t.height));
-    unbind(t);
 }
 
 } // namespace
@@ -89,9 +76,8 @@ void cScrubOverlay::draw_logo_bars(const cScrubCues& cues, int32_t now) {
         glPushMatrix();
         glTranslatef(0, -0.3f * e, 0);
         glScalef(1, 0.4f, 1);
-        bind(logo_bottom);
+        const cScopedTexture bound(logo_bottom);
         quad_unit();
-        unbind(logo_bottom);
         glPopMatrix();
     }
     if (logo_top.valid()) {
@@ -99,9 +85,8 @@ void cScrubOverlay::draw_logo_bars(const cScrubCues& cues, int32_t now) {
         glTranslatef(0, 0.3f * e, 0);
         glTranslatef(0, 0.8f, 0);
         glScalef(1, 0.2f, 1);
-        bind(logo_top);
+        const cScopedTexture bound(logo_top);
         quad_unit();
-        unbind(logo_top);
         glPopMatrix();
     }
 }
@@ -130,14 +115,12 @@ void cScrubOverlay::draw_echo(const cScrubCues& cues, int32_t now, float zoom) {
     glTranslatef((1 - zoom) / 2, (1 - zoom) / 2, 0);
     glScalef(zoom, zoom, 1);
     glColor4f(1, 1, 1, p / kEchoCopies);
-    if (p > 0.0f && head.valid())
-        bind(head);
-    for (int i = 0; i < kEchoCopies; ++i) {
-        glTranslatef(jitter_[i] * shift, 0, 0);
-        if (p > 0.0f && head.valid())
+    if (p > 0.0f && head.valid()) {
+        const cScopedTexture bound(head);
+        for (int i = 0; i < kEchoCopies; ++i) {
+            glTranslatef(jitter_[i] * shift, 0, 0);
             quad_texel(static_cast<float>(head.width), static_cast<float>(head.height));
+        }
     }
-    if (p > 0.0f && head.valid())
-        unbind(head);
     glPopMatrix();
 }

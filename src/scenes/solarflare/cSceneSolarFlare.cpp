@@ -1,5 +1,7 @@
 #include "cSceneSolarFlare.h"
 
+#include "base/Smoothstep.h"
+
 #include "base/cResourcePath.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
@@ -12,19 +14,6 @@
 #include "toolkit/cRandomTable.h"
 
 #include <algorithm>
-
-namespace {
-
-float clamp01(float v) {
-    return std::clamp(v, 0.0f, 1.0f);
-}
-
-float smoothstep01(float x) {
-    const float w = clamp01(x);
-    return w * w * (3 - 2 * w);
-}
-
-} // namespace
 
 cSceneSolarFlare::cSceneSolarFlare(cDemoTime* time) : cScene(time) {}
 cSceneSolarFlare::~cSceneSolarFlare() = default;
@@ -86,7 +75,7 @@ void cSceneSolarFlare::register_vars(cGuiVarList& vars) {
 
 float cSceneSolarFlare::overlay_alpha(int32_t t) {
     if (t < 10000)
-        return smoothstep01(static_cast<float>(t - 8000) / 2500.0f);
+        return smoothstep(static_cast<float>(t - 8000) / 2500.0f);
     if (t < 20000)
         return clamp01(1.0f - static_cast<float>(t - 12000) / 2500.0f);
     return -1;
@@ -149,8 +138,7 @@ void cSceneSolarFlare::fade_and_glow(int32_t t) {
 void cSceneSolarFlare::post(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c) {
     register_levels_shader();
     b.begin();
-    ::levels(a, levels_.inBlack, levels_.inWhite, levels_.Gamma, levels_.outBlack,
-             levels_.outWhite);
+    ::levels(a, levels_);
     b.end();
     spill_into(RTT_EIGHTH, b, cut_levels(), a);
     ::glow(c, a, glow_);

@@ -5,6 +5,8 @@
 #include "mesh_files/BzObjLoader.h"
 #include "render/GlExtensions.h"
 #include "render/ShaderRegistry.h"
+#include "render/cSavedState.h"
+#include "render/cScopedTexture.h"
 #include "render/cShaderParameter.h"
 #include "render/cTextureManager.h"
 #include "shaders/cShdFlare.h"
@@ -21,22 +23,6 @@ constexpr const char* kFlareShader = "flare_shader";
 
 std::unique_ptr<cMeshObj> load_mesh(const char* file, bool release) {
     return BzObjLoader::load_uploaded(file, false, release);
-}
-
-void bind_on(GLenum unit, const cTextureDesc& texture) {
-    ext::glActiveTexture(unit);
-    if (!texture.valid())
-        return;
-    glEnable(static_cast<GLenum>(texture.target));
-    glBindTexture(static_cast<GLenum>(texture.target), static_cast<GLuint>(texture.id));
-}
-
-void unbind_on(GLenum unit, const cTextureDesc& texture) {
-    ext::glActiveTexture(unit);
-    if (!texture.valid())
-        return;
-    glBindTexture(static_cast<GLenum>(texture.target), 0);
-    glDisable(static_cast<GLenum>(texture.target));
 }
 
 } // namespace
@@ -146,70 +132,53 @@ void cSunFlares::draw_body(bool textured) {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_COLOR_MATERIAL);
     glDisable(GL_LIGHTING);
-    if (textured) {
-        glColor4f(1, 1, 1, 1);
-        bind_on(GL_TEXTURE0, sun_texture_);
-    } else {
+    if (!textured) {
         glColor4f(0, 0, 0, 1);
+        sun_mesh_->draw();
+        return;
     }
+    glColor4f(1, 1, 1, 1);
+    const cScopedTexture bound(sun_texture_);
     sun_mesh_->draw();
-    if (textured)
-        unbind_on(GL_TEXTURE0, sun_texture_);
 }
 
 void cSunFlares::draw_particles() {
     shader_manager().unbind();
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    const cSavedState saved(GL_COLOR_BUFFER_BIT);
     glPointSize(point_size_);
-    GLboolean depth_writes = GL_TRUE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_writes);
     glDepthMask(GL_FALSE);
     glEnable(GL_DEPTH_TEST);
-    GLint source = GL_ONE, destination = GL_ZERO;
-    glGetIntegerv(GL_BLEND_SRC, &source);
-    glGetIntegerv(GL_BLEND_DST, &destination);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glEnable(GL_BLEND);
     glDisable(GL_LIGHTING);
     glColor4f(particle_colour_.x, particle_colour_.y, particle_colour_.z, particle_alpha_);
     particles_->render();
-    glDepthMask(depth_writes);
-    glBlendFunc(static_cast<GLenum>(source), static_cast<GLenum>(destination));
-    glPopAttrib();
 }
 
 void cSunFlares::draw_flares(int32_t t) {
     if (flares_.empty())
         return;
     shader_manager().bind(kFlareShader);
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
-    glDisable(GL_CULL_FACE);
-    glEnable(GL_BLEND);
-    GLboolean depth_writes = GL_TRUE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_writes);
-    glDepthMask(GL_FALSE);
-    GLint source = GL_ONE, destination = GL_ZERO;
-    glGetIntegerv(GL_BLEND_SRC, &source);
-    glGetIntegerv(GL_BLEND_DST, &destination);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    bind_on(GL_TEXTURE0, flare_texture_);
-    bind_on(GL_TEXTURE1, gradient_texture_);
-    for (const sFlare& flare : flares_) {
-        const float f = static_cast<float>(t - flare.start) / decay_;
-        cShaderParameter<float> uvshift(flare_uvshift(f));
-        shader_manager().set_parameter(kFlareShader, 1, &uvshift);
-        glColor4f(1, 1, 1, flare_alpha(f));
-        glPushMatrix();
-        glMultMatrixf(flare.orientation.data());
-        flare_mesh_->draw();
-        glPopMatrix();
+    {
+        const cSavedState saved(GL_CURRENT_BIT | GL_ENABLE_BIT);
+        glDisable(GL_CULL_FACE);
+        glEnable(GL_BLEND);
+        glDepthMask(GL_FALSE);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+        const cScopedTexture flare_map(flare_texture_, GL_TEXTURE0);
+        const cScopedTexture gradient(gradient_texture_, GL_TEXTURE1);
+        for (const sFlare& flare : flares_) {
+            const float f = static_cast<float>(t - flare.start) / decay_;
+            cShaderParameter<float> uvshift(flare_uvshift(f));
+            shader_manager().set_parameter(kFlareShader, 1, &uvshift);
+            glColor4f(1, 1, 1, flare_alpha(f));
+            glPushMatrix();
+            glMultMatrixf(flare.orientation.data());
+            flare_mesh_->draw();
+            glPopMatrix();
+        }
     }
-    unbind_on(GL_TEXTURE1, gradient_texture_);
-    unbind_on(GL_TEXTURE0, flare_texture_);
-    glDepthMask(depth_writes);
-    glBlendFunc(static_cast<GLenum>(source), static_cast<GLenum>(destination));
-    glDepthMask(GL_TRUE);
-    glPopAttrib();
+    glDepthMask(GL_TRUE); // the flares leave depth writes on
 }
 
 void cSunFlares::add_sun_vars(cGuiVarList& list) {

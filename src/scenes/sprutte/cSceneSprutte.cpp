@@ -1,5 +1,7 @@
 #include "cSceneSprutte.h"
 
+#include "base/Smoothstep.h"
+
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
 #include "render/ScreenHelpers.h"
@@ -31,11 +33,6 @@ const char* const kMeshFiles[] = {"sprutte_ball_glow.bzobj",
                                   "sprutte_arm_joint_morph_in.bzobj",
                                   "sprutte_arm_joint_morph_out.bzobj",
                                   "sprutte_vrag.bzobj"};
-
-float smoothstep(float x) {
-    x = std::clamp(x, 0.0f, 1.0f);
-    return x * x * (3 - 2 * x);
-}
 
 Vec3f mix(const Vec3f& a, const Vec3f& b, float k) {
     return a * (1 - k) + b * k;

@@ -1,16 +1,9 @@
 #include "cSprutteArm.h"
 
+#include "base/Smoothstep.h"
+
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-float smoothstep(float x) {
-    x = std::clamp(x, 0.0f, 1.0f);
-    return x * x * (3 - 2 * x);
-}
-
-} // namespace
 
 void cSprutteArm::reset(int32_t now_ms) {
     orientations_.fill(cMatrix4());

@@ -1,0 +1,20 @@
+#include "cScopedTexture.h"
+
+#include "GlExtensions.h"
+
+cScopedTexture::cScopedTexture(const cTextureDesc& texture, GLenum unit)
+    : texture_(texture), unit_(unit) {
+    ext::glActiveTexture(unit_);
+    if (!texture_.valid())
+        return;
+    glEnable(static_cast<GLenum>(texture_.target));
+    glBindTexture(static_cast<GLenum>(texture_.target), static_cast<GLuint>(texture_.id));
+}
+
+cScopedTexture::~cScopedTexture() {
+    ext::glActiveTexture(unit_);
+    if (!texture_.valid())
+        return;
+    glBindTexture(static_cast<GLenum>(texture_.target), 0);
+    glDisable(static_cast<GLenum>(texture_.target));
+}
