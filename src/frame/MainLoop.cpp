@@ -3,6 +3,7 @@
 #include "base/FormatTime.h"
 #include "base/Messages.h"
 #include "base/cDisplaySettings.h"
+#include "cLiveReload.h"
 #include "timeline/cSceneManager.h"
 
 #include <GL/gl.h>
@@ -113,8 +114,11 @@ void run_main_loop(cDemo& demo) {
     if (!pump_events(input_state()))
         std::exit(0);
     input_state().key_presses.clear();
+    cLiveReload reload;
+    reload.start();
     scene_manager().start_playback();
-    while (run_frame(demo)) {
-    }
+    do
+        reload.apply();
+    while (run_frame(demo));
     std::exit(0);
 }

@@ -510,3 +510,12 @@ void cgGLSetParameter2fv(CGparameter parameter, const float* values) {
 void cgGLSetParameter3fv(CGparameter parameter, const float* values) {
     set_values(parameter, values, 3);
 }
+
+CGbool cgLinkProgramPair(CGprogram vertex, CGprogram fragment) {
+    if (!entries_loaded() || !vertex || !fragment)
+        return CG_FALSE;
+    const GLuint linked = link_pair(vertex, fragment);
+    if (linked && linked != g_bound.used)
+        use_program(g_bound.used);
+    return linked ? CG_TRUE : CG_FALSE;
+}

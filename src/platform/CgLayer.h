@@ -71,6 +71,11 @@ void cgGLBindProgram(CGprogram program);
 void cgGLEnableProfile(CGprofile profile);
 void cgGLDisableProfile(CGprofile profile);
 
+// Not part of the runtime it stands in for: links the pair now, as binding both would, so a
+// caller learns of a link error (raised as usual) before drawing with it. What GL draws with
+// stays as it was. CG_TRUE when the pair links.
+CGbool cgLinkProgramPair(CGprogram vertex, CGprogram fragment);
+
 // A uniform the program's source declares (float, vec2, vec3 or vec4); null if none.
 CGparameter cgGetNamedParameter(CGprogram program, const char* name);
 // Values are kept and sent at once when the parameter's program is in use, else on its next

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -94,4 +95,10 @@ std::string full_path_name(const std::string& path) {
         return path;
     }
     return path_canonicalize(std::string(cwd) + "/" + path);
+}
+
+std::string file_identity(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::weakly_canonical(path, error);
+    return error ? path : full.string();
 }

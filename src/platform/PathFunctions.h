@@ -26,3 +26,6 @@ bool path_file_exists(const std::string& path);
 bool path_file_readable(const std::string& path);
 // The absolute, canonical form of `path` relative to the working directory.
 std::string full_path_name(const std::string& path);
+// The one absolute name of a file however it is reached (links and ".." resolved as far as
+// the file system allows); the path itself when even that fails.
+std::string file_identity(const std::string& path);

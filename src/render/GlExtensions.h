@@ -86,8 +86,8 @@
 #define MRL_ALL_GL_ENTRIES(X)                                                                      \
     MRL_BUFFER_OBJECT_ENTRIES(X)                                                                   \
     MRL_MULTITEXTURE_ENTRIES(X)                                                                    \
-    MRL_FRAMEBUFFER_ENTRIES(X) MRL_DRAW_BUFFERS_ENTRIES(X) MRL_POINT_PARAMETER_ENTRIES(X)          \
-        MRL_DRAW_RANGE_ENTRIES(X)
+    MRL_FRAMEBUFFER_ENTRIES(X)                                                                     \
+    MRL_DRAW_BUFFERS_ENTRIES(X) MRL_POINT_PARAMETER_ENTRIES(X) MRL_DRAW_RANGE_ENTRIES(X)
 
 namespace ext {
 #define MRL_DECLARE_ENTRY(type, name) extern type name;

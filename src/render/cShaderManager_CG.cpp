@@ -1,6 +1,8 @@
 #include "cShaderManager_CG.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <sstream>
 
 namespace {
 
@@ -63,6 +65,14 @@ void cShaderManager_CG::error_callback() {
     if (error == CG_NO_ERROR)
         return;
     cShaderManager_CG& manager = shader_manager();
+    if (manager.reloading_) {
+        msg_err() << "# warning: " << cgGetErrorString(error) << std::endl;
+        std::istringstream listing(cgGetLastListing(manager.context_));
+        for (std::string line; std::getline(listing, line);)
+            if (!line.empty())
+                msg_err() << "# warning: " << line << std::endl;
+        return;
+    }
     msg_err() << "\n" << kRule << std::endl;
     msg_err() << cgGetErrorString(error) << std::endl;
     msg_err() << cgGetLastListing(manager.context_) << std::endl;
@@ -131,6 +141,35 @@ void cShaderManager_CG::set_parameter(const std::string& name, int index,
     shader->set_parameter(index, parameter);
     if (name == current_)
         shader->upload_parameters();
+}
+
+bool cShaderManager_CG::reload_file(const std::string& path) {
+    const bool reads = std::any_of(registry_.begin(), registry_.end(),
+                                   [&](const auto& entry) { return entry.second->reads(path); });
+    if (!reads)
+        return false;
+    const std::string bound = current_;
+    unbind(); // no pair is in use while its programs are replaced
+    reloading_ = true;
+    for (auto& [name, shader] : registry_) {
+        if (!shader->reads(path))
+            continue;
+        if (shader->reload())
+            msg_out() << "# reloaded shader \"" << name << "\"" << std::endl;
+        else
+            msg_err() << "# warning: shader \"" << name << "\" kept its old programs" << std::endl;
+    }
+    reloading_ = false;
+    bind(bound);
+    return true;
+}
+
+std::vector<std::string> cShaderManager_CG::source_files() const {
+    std::vector<std::string> files;
+    for (const auto& [name, shader] : registry_)
+        for (const std::string& file : shader->files())
+            files.push_back(file);
+    return files;
 }
 
 cShader* cShaderManager_CG::find(const std::string& name) const {

@@ -10,6 +10,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <vector>
 
 class cShaderManager_CG {
 public:
@@ -35,6 +36,13 @@ public:
     // Stores the value in the named (registered) shader; the bound shader sends it at once.
     void set_parameter(const std::string& name, int index, cShaderParameterBase* parameter);
 
+    // The registered pairs compiled from the file at this full path are compiled again:
+    // `# reloaded shader "NAME"` for each that took, warning lines with the compiler's listing
+    // for each that did not (it keeps its old programs). False if no pair reads the file.
+    bool reload_file(const std::string& path);
+    // The full paths of every program source in use.
+    std::vector<std::string> source_files() const;
+
     CGcontext context() const { return context_; }
     const std::string& current() const { return current_; }
     cShader* find(const std::string& name) const;
@@ -51,6 +59,7 @@ private:
     std::string current_ = "null_shader";
     std::map<std::string, cShader*> registry_;
     std::deque<std::string> saved_;
+    bool reloading_ = false; // errors then warn: a broken edit never ends the demo
 };
 
 inline cShaderManager_CG& shader_manager() {

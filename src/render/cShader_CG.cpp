@@ -3,6 +3,7 @@
 #include "base/Messages.h"
 #include "base/cResourcePath.h"
 #include "cShaderManager_CG.h"
+#include "platform/PathFunctions.h"
 
 #include <cstdlib>
 #include <stdexcept>
@@ -23,12 +24,13 @@ cShader_CG::cShader_CG(CGprofile vertex_profile, cShaderManager_CG* manager,
     : manager_(manager), vertex_profile_(vertex_profile), fragment_profile_(fragment_profile) {}
 
 bool cShader_CG::load_from_files(const std::string& vertex_file, const std::string& fragment_file) {
-    const std::string vertex_path = resolve(vertex_file);
-    const std::string fragment_path = resolve(fragment_file);
-    vertex_program_ = cgCreateProgramFromFile(manager_->context(), CG_SOURCE, vertex_path.c_str(),
+    vertex_path_ = file_identity(resolve(vertex_file));
+    fragment_path_ = file_identity(resolve(fragment_file));
+    vertex_program_ = cgCreateProgramFromFile(manager_->context(), CG_SOURCE, vertex_path_.c_str(),
                                               vertex_profile_, nullptr, nullptr);
-    fragment_program_ = cgCreateProgramFromFile(
-        manager_->context(), CG_SOURCE, fragment_path.c_str(), fragment_profile_, nullptr, nullptr);
+    fragment_program_ =
+        cgCreateProgramFromFile(manager_->context(), CG_SOURCE, fragment_path_.c_str(),
+                                fragment_profile_, nullptr, nullptr);
     for (const auto& [program, file] : {std::make_pair(vertex_program_, vertex_file),
                                         std::make_pair(fragment_program_, fragment_file)}) {
         if (!program) {
@@ -39,6 +41,30 @@ bool cShader_CG::load_from_files(const std::string& vertex_file, const std::stri
     cgGLLoadProgram(vertex_program_);
     cgGLLoadProgram(fragment_program_);
     init_parameters();
+    return true;
+}
+
+bool cShader_CG::reload() {
+    CGcontext context = manager_->context();
+    CGprogram vertex = cgCreateProgramFromFile(context, CG_SOURCE, vertex_path_.c_str(),
+                                               vertex_profile_, nullptr, nullptr);
+    CGprogram fragment = vertex
+                             ? cgCreateProgramFromFile(context, CG_SOURCE, fragment_path_.c_str(),
+                                                       fragment_profile_, nullptr, nullptr)
+                             : nullptr;
+    if (!vertex || !fragment || !cgLinkProgramPair(vertex, fragment)) {
+        for (CGprogram program : {vertex, fragment})
+            if (program)
+                cgDestroyProgram(program);
+        return false;
+    }
+    cgGLLoadProgram(vertex);
+    cgGLLoadProgram(fragment);
+    cgDestroyProgram(vertex_program_);
+    cgDestroyProgram(fragment_program_);
+    vertex_program_ = vertex;
+    fragment_program_ = fragment;
+    init_parameters(); // the class keeps the values; the new programs get them on bind
     return true;
 }
 

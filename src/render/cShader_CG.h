@@ -17,6 +17,11 @@ public:
     // Throws: only shaders with parameters take them.
     void set_parameter(int index, cShaderParameterBase* parameter) override;
     ~cShader_CG() override;
+    bool reads(const std::string& path) const override {
+        return path == vertex_path_ || path == fragment_path_;
+    }
+    bool reload() override;
+    std::vector<std::string> files() const override { return {vertex_path_, fragment_path_}; }
 
     // The manager's context released the programs already; the destructor must not again.
     void forget_programs() { vertex_program_ = fragment_program_ = nullptr; }
@@ -27,4 +32,5 @@ protected:
     CGprofile fragment_profile_;
     CGprogram vertex_program_ = nullptr;
     CGprogram fragment_program_ = nullptr;
+    std::string vertex_path_, fragment_path_; // as compiled, for reloading
 };

@@ -47,7 +47,7 @@ bool cTextureManager::load(const std::string& file) {
     const ILuint image = cImageDecoder::decode_file(path);
     if (!image)
         return false;
-    cache_[file] = cEntry{image, 0};
+    cache_[file] = cEntry{image, 0, file_identity(path)};
     return true;
 }
 
@@ -63,8 +63,12 @@ cTextureDesc cTextureManager::get_texture(const std::string& file, bool mipmaps,
     const int width = ilGetInteger(IL_IMAGE_WIDTH);
     const int height = ilGetInteger(IL_IMAGE_HEIGHT);
     target = choose_target(target, width, height, &mipmaps);
-    if (!entry.texture)
+    if (!entry.texture) {
         entry.texture = upload(target, mipmaps, wrap);
+        entry.target = target;
+        entry.mipmaps = mipmaps;
+        entry.wrap = wrap;
+    }
     return cTextureDesc{static_cast<int32_t>(target), static_cast<int32_t>(entry.texture), width,
                         height};
 }
@@ -86,12 +90,17 @@ GLenum cTextureManager::choose_target(GLenum forced, int width, int height, bool
 // Uploads the bound DevIL image. The caller's texture binding, enables and
 // pixel-store state are left as they were.
 GLuint cTextureManager::upload(GLenum target, bool mipmaps, GLint wrap) {
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    upload_into(texture, target, mipmaps, wrap);
+    return texture;
+}
+
+void cTextureManager::upload_into(GLuint texture, GLenum target, bool mipmaps, GLint wrap) {
     const GLenum format = static_cast<GLenum>(ilGetInteger(IL_IMAGE_FORMAT));
     const GLsizei w = ilGetInteger(IL_IMAGE_WIDTH);
     const GLsizei h = ilGetInteger(IL_IMAGE_HEIGHT);
     const ILubyte* data = ilGetData();
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_TEXTURE_BIT);
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1); // DevIL rows are tightly packed
@@ -112,5 +121,31 @@ GLuint cTextureManager::upload(GLenum target, bool mipmaps, GLint wrap) {
     check_gl_error("cTextureManager::get_texture");
     glPopClientAttrib();
     glPopAttrib();
-    return texture;
+}
+
+bool cTextureManager::reload_file(const std::string& path) {
+    bool found = false;
+    for (auto& [name, entry] : cache_) {
+        if (entry.path != path)
+            continue;
+        found = true;
+        const ILuint image = cImageDecoder::decode_file(path);
+        if (!image)
+            continue; // the decoder said why; the old picture stays
+        ilDeleteImages(1, &entry.image);
+        entry.image = image;
+        if (entry.texture) {
+            ilBindImage(image);
+            upload_into(entry.texture, entry.target, entry.mipmaps, entry.wrap);
+        }
+        msg_out() << "# reloaded texture \"" << name << "\"" << std::endl;
+    }
+    return found;
+}
+
+std::vector<std::string> cTextureManager::source_files() const {
+    std::vector<std::string> files;
+    for (const auto& [name, entry] : cache_)
+        files.push_back(entry.path);
+    return files;
 }

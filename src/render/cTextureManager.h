@@ -9,6 +9,7 @@
 #include <GL/gl.h>
 #include <map>
 #include <string>
+#include <vector>
 
 class cTextureManager {
 public:
@@ -27,15 +28,27 @@ public:
     cTextureDesc get_texture(const std::string& file, bool mipmaps, GLint wrap, GLenum target);
 
     size_t cached() const { return cache_.size(); }
+    // The pictures decoded from the file at this full path are decoded again through the same
+    // checks and uploaded under their texture names with their first upload's target, wrap
+    // and mipmaps: `# reloaded texture "NAME"`. A damaged file gives its error line and keeps
+    // the old picture. False if no picture came from the file.
+    bool reload_file(const std::string& path);
+    // The full paths of every decoded picture.
+    std::vector<std::string> source_files() const;
 
 private:
     struct cEntry {
         unsigned image = 0; // DevIL image, kept until exit
         GLuint texture = 0; // 0 until the first upload
+        std::string path;   // full path, for reloading
+        GLenum target = 0;  // the first upload's choices
+        bool mipmaps = false;
+        GLint wrap = 0;
     };
 
     static GLenum choose_target(GLenum forced, int width, int height, bool* mipmaps);
     static GLuint upload(GLenum target, bool mipmaps, GLint wrap);
+    static void upload_into(GLuint texture, GLenum target, bool mipmaps, GLint wrap);
 
     std::map<std::string, cEntry> cache_;
 };

@@ -138,6 +138,48 @@ TEST_F(DemoRunTest, SeekKeysJumpTheRunAndPHoldsIt) {
     EXPECT_EQ(t[3], t[4]) << "paused for a second";
 }
 
+// Waits until the demo's error stream holds `text`.
+bool wait_for_err(cChildProcess& demo, const std::string& text, double seconds) {
+    for (double waited = 0; waited < seconds; waited += 0.1) {
+        if (demo.err().find(text) != std::string::npos)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+// A program file saved while the demo runs is compiled again, a picture baked again is
+// decoded again, and a broken edit warns and keeps the demo running until Escape.
+TEST_F(DemoRunTest, EditedProgramsAndPicturesReloadWhileItRuns) {
+    add_music();
+    const fs::path root = fs::path(DEMO_BINARY).parent_path().parent_path();
+    for (const char* own : {"src", "data/textures"}) { // copies the test may write into
+        fs::remove(dir_.path(own));
+        fs::create_directories(dir_.path(own));
+    }
+    fs::copy(root / "src/shaders", dir_.path("src/shaders"), fs::copy_options::recursive);
+    fs::copy(root / "data/textures", dir_.path("data/textures"), fs::copy_options::recursive);
+    for (const char* morph : {"cg_morphDS_vert.cg", "cg_morphDS_frag.cg"})
+        fs::copy(root / "src" / morph, dir_.path(std::string("src/") + morph));
+    write_bytes(dir_.path("data/script/markers.txt"), "s06 0:0:0,100\n");
+    auto demo = start("n\n");
+    ASSERT_TRUE(demo->wait_for_out(kPlaying, 90)) << demo->err();
+
+    const std::string program = dir_.path("src/shaders/cg_xray_frag.cg");
+    const std::string source = read_bytes(program);
+    write_bytes(program, source + "// tuned\n");
+    EXPECT_TRUE(demo->wait_for_out("# reloaded shader \"xray_shader\"\n", 10)) << demo->out();
+    const std::string logo = dir_.path("data/textures/mrllogo_full2.jpg");
+    write_bytes(logo, read_bytes(logo));
+    EXPECT_TRUE(demo->wait_for_out("# reloaded texture \"mrllogo_full2.jpg\"\n", 10));
+    write_bytes(program, source + "this is not GLSL\n");
+    EXPECT_TRUE(wait_for_err(*demo, "# warning: The compile returned an error", 10)) << demo->err();
+    EXPECT_TRUE(wait_for_err(*demo, "# warning: shader \"xray_shader\" kept its old programs", 5));
+    ASSERT_TRUE(x_.find_window("mirrel OpenGL", 10));
+    x_.tap_key("Escape");
+    expect_clean_end(*demo);
+}
+
 TEST_F(DemoRunTest, MusicThatCannotPlayEndsTheLoadPhase) {
     auto missing = start("n\n");
     EXPECT_EQ(missing->wait_exit(60), 1);

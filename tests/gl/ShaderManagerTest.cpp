@@ -6,6 +6,8 @@
 #include "shaders/cShdLightmap.h"
 #include "shaders/cShdPostSpillAdd.h"
 
+#include "platform/PathFunctions.h"
+
 #include <SDL.h>
 #include <fstream>
 
@@ -175,4 +177,38 @@ TEST_F(ShaderManagerTest, BrokenProgramsEndTheProcessWithTheListing) {
             },
             testing::ExitedWithCode(255), c.expected + ".*Cg error, exiting\\.\\.\\.\n");
     }
+}
+
+// An edited program is compiled again and drawn with at the next bind; an edit that does not
+// compile or link prints warning lines with the listing and the old pair goes on drawing.
+TEST_F(ShaderManagerTest, AnEditedProgramReloadsAndABrokenEditKeepsTheOldOne) {
+    const std::string vertex = "#version 120\nvoid main() { gl_Position = ftransform(); }\n";
+    const auto fragment = [](const char* body) {
+        std::ofstream(source("test_frag.glsl")) << "#version 120\nvoid main() { " << body << " }\n";
+    };
+    std::ofstream(source("test_vert.glsl")) << vertex;
+    fragment("gl_FragColor = vec4(0.2, 0.0, 0.0, 1.0);");
+    cShaderManager_CG& manager = shader_manager();
+    manager.register_shader<cShdTest>("test_shader");
+    manager.bind("test_shader");
+    EXPECT_NEAR(drawn_red(), 51, 1);
+    const std::string file = file_identity(source("test_frag.glsl"));
+    const struct {
+        const char* body;
+        int red;
+        const char* says;
+    } edits[] = {{"gl_FragColor = vec4(0.6, 0.0, 0.0, 1.0);", 153, "# reloaded shader"},
+                 {"gl_FragColor = colour;", 153, "# warning: The compile returned an error"},
+                 {"gl_FragColor = vec4(shade, 1.0);", 153, "# warning: "}};
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.body);
+        fragment(e.body);
+        cCapture capture;
+        EXPECT_TRUE(manager.reload_file(file));
+        EXPECT_NE((capture.out() + capture.err()).find(e.says), std::string::npos)
+            << capture.out() << capture.err();
+        EXPECT_EQ(manager.current(), "test_shader") << "the bound shader stays bound";
+        EXPECT_NEAR(drawn_red(), e.red, 1);
+    }
+    EXPECT_FALSE(manager.reload_file(file_identity(source("unused.glsl"))));
 }

@@ -3,6 +3,7 @@
 #include "base/cResourcePath.h"
 #include "cBakeImage.h"
 #include "frame/AppSetup.h"
+#include "platform/PathFunctions.h"
 #include "render/cTextureManager.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"
@@ -130,6 +131,30 @@ TEST_F(TextureManagerTest, UndecodableOrTruncatedFilesAreRefused) {
         EXPECT_EQ(texture_manager().cached(), 0u);
     }
     EXPECT_TRUE(texture_manager().get_texture(dir_.path("whole.png"), false, GL_CLAMP, 0).valid());
+}
+
+// A picture baked again reaches the same texture name with its first upload's wrap; a damaged
+// rewrite gives its error line and leaves the texels as they were.
+TEST_F(TextureManagerTest, AReBakedPictureReplacesTheTexelsUnderTheSameName) {
+    const std::string path = write_rgb("live.png", 32, 32);
+    const cTextureDesc before = texture_manager().get_texture(path, false, GL_REPEAT, 0);
+    Bytes grey;
+    for (int i = 0; i < 32 * 32; ++i)
+        grey.insert(grey.end(), {200, 200, 200, 255});
+    const Bytes old_texels = read_back(before);
+    cBakeImage::save_png(path, 32, 32, 3, Bytes(32 * 32 * 3, 200));
+    cCapture capture;
+    EXPECT_TRUE(texture_manager().reload_file(file_identity(path)));
+    EXPECT_EQ(capture.out(), "# reloaded texture \"" + path + "\"\n");
+    EXPECT_EQ(read_back(before), grey) << "new texels, same name";
+    EXPECT_EQ(param(before, GL_TEXTURE_WRAP_S), GL_REPEAT);
+
+    write_bytes(path, read_bytes(write_rgb("whole.png", 32, 32)).substr(0, 60));
+    EXPECT_TRUE(texture_manager().reload_file(file_identity(path)));
+    EXPECT_NE(capture.err(), "");
+    EXPECT_EQ(read_back(before), grey) << "the old picture stays";
+    EXPECT_FALSE(texture_manager().reload_file(file_identity(dir_.path("whole.png"))));
+    EXPECT_NE(old_texels, read_back(before));
 }
 
 } // namespace
