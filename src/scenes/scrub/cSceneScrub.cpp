@@ -263,6 +263,7 @@ void cSceneScrub::draw_greeting(float z) {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     const float e = cScrubCues::glow_scale(morph_), k = cScrubCues::glow_alpha(morph_);
+    // One frame for both: the streaks' scale multiplies the backblow's (22.5 e^2 in all).
     draw_glow(*backblow_, backblow_texture_, 0.65f * k, 5.0f * e);
     draw_glow(*streaks_, streaks_texture_, 0.45f * k, 4.5f * e);
     glPopMatrix();
@@ -275,11 +276,7 @@ void cSceneScrub::draw_glow(cMeshObj& mesh, const cTextureDesc& texture, float a
     if (alpha <= 0.0f || scale <= 0.0f)
         return;
     glColor4f(1, 1, 1, alpha);
-    glPushMatrix();
     glScalef(scale, scale, scale);
-    {
-        const cScopedTexture bound(texture);
-        mesh.draw();
-    }
-    glPopMatrix();
+    const cScopedTexture bound(texture);
+    mesh.draw();
 }

@@ -44,6 +44,18 @@ void set_light(float level) {
     glLightfv(GL_LIGHT0, GL_SPECULAR, colour);
 }
 
+// The meshes carry no material of their own: the rings and the cage are plain grey under the
+// scene's light, whatever was drawn before them.
+void set_plain_material() {
+    const float ambient[4] = {0.2f, 0.2f, 0.2f, 1}, diffuse[4] = {0.8f, 0.8f, 0.8f, 1};
+    const float black[4] = {0, 0, 0, 1};
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, black);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 0);
+}
+
 void set_inv(float inv) {
     cShaderParameter<float> value(inv);
     shader_manager().set_parameter("xray_shader", 1, &value);
@@ -210,6 +222,7 @@ void cSceneSprutte::draw_rings(float t) {
     glBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_COLOR);
     glEnable(GL_LIGHTING);
     set_light(0.6f * (1 - static_cast<float>(demo_time() - kicks_.flash_ms) / 400));
+    set_plain_material();
     glColor4f(1, 1, 1, 1);
     for (int i = 0; i < 5; ++i) {
         double z = 7500.0 * t - 10000.0 * i;
@@ -226,6 +239,7 @@ void cSceneSprutte::draw_cage() {
     glPushMatrix();
     glScalef(0.7f, 0.7f, 0.7f);
     set_light(2);
+    set_plain_material();
     shader_manager().bind("notex_shader");
     meshes_[CAGE]->draw();
     glPopMatrix();

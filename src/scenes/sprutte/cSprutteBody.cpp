@@ -35,19 +35,23 @@ cSprutteBody::cSprutteBody(const cMeshObj_data& joint) {
              cMatrix4::rotation({1, 0, 0}, -quarter)};
 }
 
+// Arms 3 and 4 are mirrored through the centre, which turns every triangle's winding: they
+// are drawn with clockwise front faces, so their outsides face the camera as the others' do.
 void cSprutteBody::build(const cSprutteArm& arm) {
+    static constexpr bool kMirrored[6] = {false, false, true, true, false, false};
     positions_.clear();
     normals_.clear();
     indices_.clear();
-    for (const cMatrix4& base : arms_)
+    for (size_t a = 0; a < arms_.size(); ++a)
         for (int n = 0; n < cSprutteArm::kSegments; ++n) {
             const float taper = 1 - static_cast<float>(n) / 33;
-            add_segment(base * cMatrix4::translation(arm.node(n)) * arm.segment(n), taper);
+            add_segment(arms_[a] * cMatrix4::translation(arm.node(n)) * arm.segment(n), taper,
+                        kMirrored[a]);
         }
 }
 
 // `place` without the taper: normals take the inverse of the taper's scaling.
-void cSprutteBody::add_segment(const cMatrix4& place, float taper) {
+void cSprutteBody::add_segment(const cMatrix4& place, float taper, bool mirrored) {
     const auto base = static_cast<uint32_t>(positions_.size() / 3);
     for (size_t v = 0; v < ring_positions_.size(); ++v) {
         const Vec3f& p = ring_positions_[v];
@@ -57,8 +61,11 @@ void cSprutteBody::add_segment(const cMatrix4& place, float taper) {
         positions_.insert(positions_.end(), {q.x, q.y, q.z});
         normals_.insert(normals_.end(), {n.x, n.y, n.z});
     }
-    for (uint32_t index : ring_indices_)
-        indices_.push_back(base + index);
+    for (size_t i = 0; i + 2 < ring_indices_.size(); i += 3) {
+        const uint32_t a = ring_indices_[i], b = ring_indices_[i + 1], c = ring_indices_[i + 2];
+        indices_.insert(indices_.end(),
+                        {base + a, base + (mirrored ? c : b), base + (mirrored ? b : c)});
+    }
 }
 
 void cSprutteBody::draw() const {
