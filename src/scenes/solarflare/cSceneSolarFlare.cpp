@@ -49,6 +49,12 @@ void cSceneSolarFlare::update() {
         first_frame_ = t;
         started_ = true;
     }
+    cEventQueue* queue = scene_manager().event_queue();
+    scale_ = sun_scale(t, first_frame_, queue ? queue->find_first(1).time : -1);
+    // The surface points and the flares keep their size on screen: on a sun that is still a dot
+    // they pile up and burn it white, so they come in as it grows, and the dot shows the
+    // surface's colour.
+    sun_.set_crown_weight(smoothstep(scale_ / kCrownGrownScale));
     fade_and_glow(t);
 }
 
@@ -99,12 +105,10 @@ void cSceneSolarFlare::glow_at(int32_t t, int32_t impact, cGlowParams& glow) {
 
 void cSceneSolarFlare::draw() {
     const int32_t t = demo_time();
-    cEventQueue* queue = scene_manager().event_queue();
-    const int32_t t1 = queue ? queue->find_first(1).time : -1;
     cRenderTargetManager& pool = render_target_manager();
     cTmpRenderTarget a, b, c;
     pool.acquire(a, RTT_FULL);
-    draw_sun(*a.get(), t, sun_scale(t, first_frame_, t1));
+    draw_sun(*a.get(), t, scale_);
     pool.acquire(b, RTT_FULL);
     pool.acquire(c, RTT_HALF);
     post(*a.get(), *b.get(), *c.get());

@@ -18,6 +18,8 @@ public:
     static constexpr const char* kMorphFlare = "sunflare_morph.bzobj";
     static constexpr const char* kSunOff = "sun_diffuse_off.jpg";
     static constexpr int kImpactTrack = 7;
+    // The sun's size from which its surface points and flares have their full alpha.
+    static constexpr float kCrownGrownScale = 0.25f;
 
     explicit cSceneSolarFlare(cDemoTime* time);
     ~cSceneSolarFlare() override;
@@ -58,6 +60,7 @@ private:
     cTextureDesc overlay_;
     int32_t trigger_time_ = -1;
     cGlowParams glow_{50, 0.5f, 1.0f};
+    float scale_ = 0;          // the sun's size this frame, 0 to 1
     int32_t first_frame_ = -1; // t0: the demo time of the scene's first frame in this run
     bool started_ = false;
 };

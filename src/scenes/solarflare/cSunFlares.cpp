@@ -151,7 +151,8 @@ void cSunFlares::draw_particles() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glEnable(GL_BLEND);
     glDisable(GL_LIGHTING);
-    glColor4f(particle_colour_.x, particle_colour_.y, particle_colour_.z, particle_alpha_);
+    glColor4f(particle_colour_.x, particle_colour_.y, particle_colour_.z,
+              particle_alpha_ * crown_weight_);
     particles_->render();
 }
 
@@ -171,7 +172,7 @@ void cSunFlares::draw_flares(int32_t t) {
             const float f = static_cast<float>(t - flare.start) / decay_;
             cShaderParameter<float> uvshift(flare_uvshift(f));
             shader_manager().set_parameter(kFlareShader, 1, &uvshift);
-            glColor4f(1, 1, 1, flare_alpha(f));
+            glColor4f(1, 1, 1, flare_alpha(f) * crown_weight_);
             glPushMatrix();
             glMultMatrixf(flare.orientation.data());
             flare_mesh_->draw();

@@ -62,6 +62,8 @@ public:
     void set_flare_count(float count) { flare_count_ = count; }
     void set_particle_colour(const Vec3f& colour) { particle_colour_ = colour; }
     void set_particle_alpha(float alpha) { particle_alpha_ = alpha; }
+    // A factor, 0 to 1, on the alpha of the surface points and the flares: the scene's fade.
+    void set_crown_weight(float weight) { crown_weight_ = weight; }
     void set_point_size(float size) { point_size_ = size; }
 
 private:
@@ -77,6 +79,7 @@ private:
     std::vector<sFlare> flares_;
     Vec3f particle_colour_{1, 1, 1};
     float particle_alpha_ = 1;
+    float crown_weight_ = 1;
     float point_size_ = 1;
     float flare_count_ = 0;
     Vec3f shake_{0.55f, 0.55f, 0.55f}; // the body's offset this frame, from three table values
