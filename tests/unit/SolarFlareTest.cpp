@@ -134,6 +134,13 @@ TEST_F(SolarFlareTest, ParticlesAreBornOnTheTrianglesFlyOutAndDieAtTheirLifetime
     for (int i = 0; i < 6; ++i)
         field.step(0.5f);
     EXPECT_EQ(field.count(), cSunParticleField::kMaxParticles);
+
+    // The credits sun's cloud (L = 40 r, exponent 0): a fortieth dies in each 60th of a
+    // second, and a second at 5 frames a second thins it as much as one at 60.
+    field.lifetime = Vec3f(0, 40, 0);
+    EXPECT_NEAR(field.death_chance(1 / 60.0f), 0.025f, 1e-6f);
+    EXPECT_NEAR(std::pow(1 - field.death_chance(0.2f), 5.0f),
+                std::pow(1 - field.death_chance(1 / 60.0f), 60.0f), 1e-5f);
 }
 
 TEST_F(SolarFlareTest, TitleGrowthAndGlowFollowTheClock) {

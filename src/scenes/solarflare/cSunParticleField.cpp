@@ -41,13 +41,25 @@ sSunParticle cSunParticleField::born_on_mesh() const {
     return p;
 }
 
+// With exponent 0 the test L^2 - 1 < 0 does not look at the age: it is a chance of death per
+// update. It is taken per sixtieth of a second, so the cloud is as thin round the sun at any
+// frame rate as at 60 frames a second (at 60 exactly as the plain test).
+float cSunParticleField::death_chance(float dt) const {
+    const float per_frame = lifetime.y > 0 ? std::clamp((1 - lifetime.x) / lifetime.y, 0.0f, 1.0f)
+                                           : (lifetime.x < 1 ? 1.0f : 0.0f);
+    return 1 - std::pow(1 - per_frame, dt * 60);
+}
+
 void cSunParticleField::age_and_kill(float dt) {
+    const bool by_chance = lifetime.z == 0;
+    const float chance = by_chance ? death_chance(dt) : 0;
     for (size_t i = 0; i < particles_.size();) {
         sSunParticle& p = particles_[i];
         p.position += p.velocity * dt;
         p.age += dt;
-        const float l = lifetime.x + lifetime.y * next_random();
-        if (l * l - std::pow(p.age, lifetime.z) < 0) {
+        const float r = next_random();
+        const float l = lifetime.x + lifetime.y * r;
+        if (by_chance ? r < chance : l * l - std::pow(p.age, lifetime.z) < 0) {
             p = particles_.back(); // order does not matter: swap in the last and look again
             particles_.pop_back();
         } else {

@@ -29,6 +29,8 @@ public:
 
     // Lifetime test: a particle dies once age^exponent exceeds L^2, L = base + span x random.
     Vec3f lifetime{2.5f, 3.6f, 0.0f};
+    // The chance that a particle of a lifetime with exponent 0 dies in a step of dt seconds.
+    float death_chance(float dt) const;
     float rate = 10000;
 
     const std::vector<sSunParticle>& particles() const { return particles_; }
