@@ -3,6 +3,7 @@
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cSavedState.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cShaderParameter.h"
 #include "render/cTextureManager.h"
@@ -45,7 +46,7 @@ void cSceneCredits::load() {
     resource_path().push_searchpath("../data/models/credits");
     room_.load(kRoomFiles, kMapFiles);
     gasses_ = texture_manager().get_texture("sun_particle_ambientgasses.png", false, GL_CLAMP, 0);
-    logo_ = BzObjLoader::load_uploaded("mrl_logo.bzobj", true);
+    logo_ = BzObjLoader::load_uploaded("mrl_logo.bzobj", false); // lit by draw_logo
     for (int i = 0; i < cCreditsRoomCues::kPaths; ++i) {
         const std::string file = "cam0" + std::to_string(i + 1) + ".pth";
         load_path(resource_path().get_fullpath(file), paths_[size_t(i)]);
@@ -94,18 +95,43 @@ void cSceneCredits::follow_path() {
     ::follow_path(camera_, path, s);
 }
 
+// Brass lit from above the viewer's left by the room's warm lamp light, which stutters with
+// the lights: the letters' faces, bevels and sides part from each other and read, and the
+// brightest face stays below white, so the glow around the logo is earned, not clipped.
+void cSceneCredits::light_logo(float level) {
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    const float lamp[4] = {0.95f * level, 0.85f * level, 0.68f * level, 1};
+    const float fill[4] = {0.16f * level, 0.14f * level, 0.12f * level, 1};
+    const float from_above_left[4] = {-0.45f, 0.7f, 0.55f, 0}; // in eye space
+    glPushMatrix();
+    glLoadIdentity();
+    glLightfv(GL_LIGHT0, GL_POSITION, from_above_left);
+    glPopMatrix();
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, lamp);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, lamp);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, fill);
+    const float brass[4] = {0.72f, 0.62f, 0.44f, 1}, shine[4] = {0.2f, 0.18f, 0.15f, 1};
+    const float black[4] = {0, 0, 0, 1};
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, brass);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, brass);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, shine);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 24);
+}
+
 void cSceneCredits::draw_logo() {
     shader_manager().unbind();
-    glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_RECTANGLE_ARB);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_FOG);
-    const float b = cues_.blend;
-    glColor4f(b, b, b, 1);
+    const cSavedState saved(GL_LIGHTING_BIT | GL_ENABLE_BIT);
+    light_logo(cues_.blend);
     glPushMatrix();
     glTranslatef(0, 250, 0);
     glScalef(6, 6, 6);
     glRotatef(90.0f * float(demo_time()) / 1000.0f - 30.0f, 0, 1, 0);
+    glEnable(GL_NORMALIZE); // the logo is scaled by 6
     logo_->draw();
     glPopMatrix();
     glColor4f(1, 1, 1, 1);

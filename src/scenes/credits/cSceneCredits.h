@@ -37,6 +37,7 @@ public:
 private:
     void follow_path();
     void draw_logo();
+    static void light_logo(float level);
     void finish_frame();
 
     cLevelsParams levels_;
