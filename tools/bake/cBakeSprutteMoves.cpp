@@ -25,34 +25,36 @@ cBakeCameraPath cBakeSprutteMoves::orbit(float radius, float height, float from_
     return line(eye, {look, look * 0.98f});
 }
 
+// The creature is the subject: every move stays 200 to 260 units from its centre, just outside
+// the cage's bars (radius 175), as close as the intro's camera ends, and looks at it.
 std::vector<cBakeCameraPath> cBakeSprutteMoves::paths() {
     std::vector<cBakeCameraPath> all;
     // 1: a slow orbit at arm height.
-    all.push_back(orbit(250, 70, 20, 75, {0, 5, 0}));
+    all.push_back(orbit(215, 60, 20, 75, {0, 0, 0}));
     // 2: a sweep across the front, the creature passing through the frame's middle.
-    all.push_back(line({{-300, 120, 190}, {0, 90, 230}, {280, 60, 180}},
-                       {{-40, 10, 0}, {0, 0, 0}, {40, -10, 0}}));
-    // 3: a dive from high above down to the equator.
-    all.push_back(line({{150, 400, 200}, {190, 220, 190}, {200, 40, 150}},
-                       {{0, 30, 0}, {0, 0, 0}, {0, -30, 0}}));
+    all.push_back(line({{-150, 90, 130}, {0, 80, 205}, {150, 45, 150}},
+                       {{-15, 5, 0}, {0, 0, 0}, {15, -5, 0}}));
+    // 3: a dive from above down to the equator.
+    all.push_back(line({{120, 190, 100}, {150, 120, 110}, {170, 30, 115}},
+                       {{0, 15, 0}, {0, 0, 0}, {0, -15, 0}}));
     // 4: a low orbit looking up at the underside.
-    all.push_back(orbit(220, -140, 200, 262, {0, 25, 0}));
-    // 5: a push in along the tube's axis.
+    all.push_back(orbit(200, -110, 200, 262, {0, 10, 0}));
+    // 5: a push in along the tube's axis, up to the bars.
     all.push_back(
-        line({{0, 20, 430}, {10, 30, 320}, {30, 40, 215}}, {{0, 0, 0}, {0, 0, 0}, {0, 5, 0}}));
+        line({{0, 20, 245}, {10, 25, 222}, {25, 30, 202}}, {{0, 0, 0}, {0, 0, 0}, {0, 5, 0}}));
     // 6: along an arm, from the root towards its tip.
-    all.push_back(line({{80, 210, 110}, {170, 200, 100}, {270, 170, 90}},
-                       {{30, 0, 0}, {90, 0, 0}, {160, 0, 0}}));
+    all.push_back(line({{60, 190, 90}, {120, 170, 80}, {170, 140, 70}},
+                       {{10, 0, 0}, {30, 0, 0}, {50, 0, 0}}));
     // 7: overhead, turning about the creature.
-    cBakeCameraPath top = orbit(110, 260, 90, 180, {0, 0, 0});
+    cBakeCameraPath top = orbit(110, 200, 90, 180, {0, 0, 0});
     top.set_up(cBakeSpline({{0, 0, -1}, {0.7f, 0, -0.7f}, {1, 0, 0}}));
     all.push_back(top);
     // 8: a sideways pass along the cage.
-    all.push_back(line({{-260, -60, 170}, {-250, -20, 20}, {-220, 20, -140}},
-                       {{0, 0, 40}, {0, 0, 0}, {0, 0, -40}}));
-    // 9: a pull out and up, the creature shrinking into the tube.
-    cBakeCameraPath out = line({{170, 90, 140}, {230, 140, 250}, {320, 200, 380}},
-                               {{0, 0, 0}, {0, 0, 0}, {0, -20, 0}});
+    all.push_back(line({{-200, -50, 110}, {-215, -20, 10}, {-198, 15, -102}},
+                       {{0, 0, 20}, {0, 0, 0}, {0, 0, -20}}));
+    // 9: a short pull out and up.
+    cBakeCameraPath out = line({{155, 85, 115}, {168, 102, 128}, {180, 120, 140}},
+                               {{0, 0, 0}, {0, 0, 0}, {0, -10, 0}});
     out.set_up(cBakeSpline({{0, 1, 0}, {0.2f, 1, 0}, {0.4f, 1, 0}}));
     all.push_back(out);
     return all;
