@@ -52,3 +52,14 @@ void cMaterial::apply() const {
         break; // other lighting models leave the material state alone
     }
 }
+
+cMaterial cMaterial::surface(const float ambient[4], const float diffuse[4],
+                             const float specular[4], float shininess) {
+    cMaterial m;
+    std::copy_n(ambient, 4, m.ambient);
+    std::copy_n(diffuse, 4, m.diffuse);
+    std::copy_n(specular, 4, m.specular);
+    m.shininess = shininess;
+    m.illumination = 2;
+    return m;
+}

@@ -19,6 +19,9 @@ public:
     virtual cMaterial& operator=(const cMaterial& other);
     // Sets the GL material of front and back faces by lighting model.
     virtual void apply() const;
+    // A lit surface without emission, for the meshes a scene draws without their own material.
+    static cMaterial surface(const float ambient[4], const float diffuse[4],
+                             const float specular[4], float shininess);
 
     std::string name;
     std::string texture_names[kTexNames];

@@ -2,6 +2,7 @@
 
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
+#include "mesh_files/cMaterial.h"
 #include "render/cRenderTargetManager.h"
 #include "render/cSavedState.h"
 #include "render/cShaderManager_CG.h"
@@ -112,12 +113,7 @@ void cSceneCredits::light_logo(float level) {
     glLightfv(GL_LIGHT0, GL_SPECULAR, lamp);
     glLightfv(GL_LIGHT0, GL_AMBIENT, fill);
     const float brass[4] = {0.72f, 0.62f, 0.44f, 1}, shine[4] = {0.2f, 0.18f, 0.15f, 1};
-    const float black[4] = {0, 0, 0, 1};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, brass);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, brass);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, shine);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 24);
+    cMaterial::surface(brass, brass, shine, 24).apply();
 }
 
 void cSceneCredits::draw_logo() {

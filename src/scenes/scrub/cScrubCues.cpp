@@ -1,7 +1,6 @@
 #include "cScrubCues.h"
 
 #include "base/Smoothstep.h"
-
 #include "timeline/cEventQueue.h"
 #include "timeline/cMETrigger.h"
 #include "toolkit/cRandomTable.h"

@@ -1,7 +1,6 @@
 #include "cScrubOverlay.h"
 
 #include "base/Smoothstep.h"
-
 #include "render/ScreenHelpers.h"
 #include "render/cScopedTexture.h"
 #include "render/cTextureManager.h"

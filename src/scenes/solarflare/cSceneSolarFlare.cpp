@@ -1,7 +1,6 @@
 #include "cSceneSolarFlare.h"
 
 #include "base/Smoothstep.h"
-
 #include "base/cResourcePath.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"

@@ -1,9 +1,9 @@
 #include "cSceneSprutte.h"
 
 #include "base/Smoothstep.h"
-
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
+#include "mesh_files/cMaterial.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
 #include "render/cRenderTargetManager.h"
@@ -49,11 +49,7 @@ void set_light(float level) {
 void set_plain_material() {
     const float ambient[4] = {0.2f, 0.2f, 0.2f, 1}, diffuse[4] = {0.8f, 0.8f, 0.8f, 1};
     const float black[4] = {0, 0, 0, 1};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, black);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 0);
+    cMaterial::surface(ambient, diffuse, black, 0).apply();
 }
 
 void set_inv(float inv) {
