@@ -89,7 +89,8 @@ bool update_frame(cDemo& demo) {
         demo.gui().refill(manager.current_scene());
     if (demo.gui_visible())
         feed_pointer(input_state(), demo.gui(), manager.current_scene());
-    input_state().clicked = false;
+    else
+        input_state().clicked = false; // a click on a hidden GUI is nobody's
     return true;
 }
 

@@ -18,8 +18,6 @@ public:
     virtual void upload_parameters() = 0;
     // Called when the manager switches away from this shader.
     virtual void unbind() = 0;
-    // Whether the pair was compiled from the file at this full path.
-    virtual bool reads(const std::string& /*path*/) const { return false; }
     // The full paths of the files the pair was compiled from.
     virtual std::vector<std::string> files() const { return {}; }
     // Compiles the pair again from its files; on success the new pair takes the place of the

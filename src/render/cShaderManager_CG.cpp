@@ -143,16 +143,24 @@ void cShaderManager_CG::set_parameter(const std::string& name, int index,
         shader->upload_parameters();
 }
 
+namespace {
+
+bool reads(const cShader& shader, const std::string& path) {
+    const std::vector<std::string> files = shader.files();
+    return std::find(files.begin(), files.end(), path) != files.end();
+}
+
+} // namespace
+
 bool cShaderManager_CG::reload_file(const std::string& path) {
-    const bool reads = std::any_of(registry_.begin(), registry_.end(),
-                                   [&](const auto& entry) { return entry.second->reads(path); });
-    if (!reads)
+    if (std::none_of(registry_.begin(), registry_.end(),
+                     [&](const auto& entry) { return reads(*entry.second, path); }))
         return false;
     const std::string bound = current_;
     unbind(); // no pair is in use while its programs are replaced
     reloading_ = true;
     for (auto& [name, shader] : registry_) {
-        if (!shader->reads(path))
+        if (!reads(*shader, path))
             continue;
         if (shader->reload())
             msg_out() << "# reloaded shader \"" << name << "\"" << std::endl;

@@ -17,9 +17,6 @@ public:
     // Throws: only shaders with parameters take them.
     void set_parameter(int index, cShaderParameterBase* parameter) override;
     ~cShader_CG() override;
-    bool reads(const std::string& path) const override {
-        return path == vertex_path_ || path == fragment_path_;
-    }
     bool reload() override;
     std::vector<std::string> files() const override { return {vertex_path_, fragment_path_}; }
 

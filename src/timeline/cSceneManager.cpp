@@ -133,7 +133,7 @@ void cSceneManager::replay_to(int32_t t) {
     time_.prev_ms = time_.now_ms;
     time_.now_ms = time_.start_ms + t;
     dispatch();
-    if (current_ && replayed_[current_])
+    if (current_ && replayed_.count(current_))
         current_->update();
 }
 
@@ -150,9 +150,9 @@ void cSceneManager::mark_replayed(int32_t arrive) {
         if (e.time < arrive)
             on_screen = scene;
         else
-            replayed_[scene] = true;
+            replayed_.insert(scene);
     }
-    replayed_[on_screen ? on_screen : current_] = true;
+    replayed_.insert(on_screen ? on_screen : current_);
 }
 
 void cSceneManager::seek(int32_t target_ms) {

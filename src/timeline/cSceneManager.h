@@ -10,7 +10,7 @@
 #include "sound/cSoundModule_fmod.h"
 
 #include <cstdint>
-#include <map>
+#include <set>
 #include <vector>
 
 class cSceneManager {
@@ -84,7 +84,7 @@ private:
     cScene* fallback_ = nullptr;
     void (*scene_start_)() = nullptr;
     bool paused_ = false;
-    std::map<cScene*, bool> replayed_; // the scenes a seek's replay updates
+    std::set<cScene*> replayed_; // the scenes a seek's replay updates
 };
 
 inline cSceneManager& scene_manager() {

@@ -2,10 +2,7 @@
 
 #include "render/cOverlayState.h"
 
-#include "base/cDisplaySettings.h"
-
 #include <GL/gl.h>
-#include <GL/glext.h>
 
 void cTweakGui::layout() {
     list_.reset();
