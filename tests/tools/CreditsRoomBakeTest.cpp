@@ -7,6 +7,7 @@
 #include "cLightmapAtlas.h"
 #include "cLightmapBaker.h"
 #include "cLogoMesh.h"
+#include "cRoomSurfaces.h"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +84,11 @@ TEST(CreditsRoomBake, LightMapsShadowAndSwitch) {
     cBakeMesh floor = cLightmapAtlas::layout(cBakeShapes::plane(400, 400, 8, 8), size);
     cBakeMesh board =
         cLightmapAtlas::layout(cBakeShapes::box({80, 4, 80}).translate({0, 150, 0}), 32);
-    cLightmapBaker baker({{&floor, size, 1, true}, {&board, 32, 0, false}}, {{{0, 300, 0}, 6}});
+    cLightRig rig = cRoomSurfaces::rig();
+    rig.lamps = {{{0, 300, 0}, 6}};
+    const std::vector<cLightmapBaker::cPiece> pieces = {{&floor, size, 1, true},
+                                                        {&board, 32, 0, false}};
+    cLightmapBaker baker(pieces, cRoomSurfaces::surfaces(), rig);
     cBakeStats stats;
     const auto maps = baker.bake(stats);
     EXPECT_GT(stats.rays, 0u);
@@ -91,7 +96,7 @@ TEST(CreditsRoomBake, LightMapsShadowAndSwitch) {
     EXPECT_LT(brightness(maps[0].on, shadow) * 2, brightness(maps[0].on, beside));
     EXPECT_GT(brightness(maps[0].on, beside), brightness(maps[0].off, beside) + 60);
     // A second bake writes the same bytes.
-    cLightmapBaker again({{&floor, size, 1, true}, {&board, 32, 0, false}}, {{{0, 300, 0}, 6}});
+    cLightmapBaker again(pieces, cRoomSurfaces::surfaces(), rig);
     EXPECT_EQ(again.bake(stats)[0].on, maps[0].on);
 }
 

@@ -1,7 +1,7 @@
 // The music module's MP3 as the demo plays it: decoded gapless, it lasts
 // exactly the score, meets its loudness, peak and tonal balance targets, has
 // no silent gap, and every kick of its MIDI file is heard within 10 ms of its
-// time. A second bake writes the same bytes.
+// time.
 #include "BakeMusic.h"
 #include "BandMeter.h"
 #include "LoudnessMeter.h"
@@ -155,16 +155,4 @@ TEST_F(TuneAudio, KicksSoundOnTheirMidiTimes) {
     // impact on the same beat can pull the match a few ms aside.
     std::sort(offsets.begin(), offsets.end());
     EXPECT_LE(offsets[offsets.size() * 9 / 10], 1.0);
-}
-
-// The build's bake and this one are two separate runs of the same code.
-TEST(TuneBake, BakingAgainWritesTheSameFiles) {
-    TempDir again;
-    cBakeMusic().bake(again.path(""));
-    for (const char* file : {"pulse55.mid", "pulse55.mp3"}) {
-        const std::string first = read_bytes((kMusic / file).string());
-        ASSERT_FALSE(first.empty()) << file;
-        EXPECT_TRUE(first == read_bytes(again.path(std::string("music/") + file)))
-            << file << " differs";
-    }
 }

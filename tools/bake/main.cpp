@@ -1,16 +1,20 @@
-// bake <data dir>: runs every module of the content pipeline in a fixed
-// order. Each module writes its files under the data directory and prints a
-// line per file; any failure ends the run with "## ERROR: ..." and exit 1.
+// bake <data dir> [--inputs <list>]: runs the modules of the content pipeline
+// in a fixed order. With the build's input list, a module whose code and files
+// are unchanged since the manifest was written is skipped. Any failure ends the
+// run with "## ERROR: ..." and exit 1.
+#include "BakeFile.h"
 #include "BakeModule.h"
 #include "BakeMusic.h"
 #include "cBakeCredits.h"
 #include "cBakeCreditsLight.h"
 #include "cBakeFont.h"
+#include "cBakeInputs.h"
 #include "cBakeIntroBack.h"
 #include "cBakeIntroLogos.h"
 #include "cBakeLoader.h"
 #include "cBakeLoaderArt.h"
 #include "cBakeLogo.h"
+#include "cBakeManifest.h"
 #include "cBakeScrub.h"
 #include "cBakeSprutte.h"
 #include "cBakeSprutteArt.h"
@@ -18,6 +22,8 @@
 #include "cBakeSunArt.h"
 #include "cBakeSunTitle.h"
 
+#include <chrono>
+#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -26,24 +32,31 @@
 
 namespace {
 
-// The pipeline, in the order it runs. New content adds one module here.
-std::vector<std::unique_ptr<iBakeModule>> modules() {
-    std::vector<std::unique_ptr<iBakeModule>> list;
-    list.push_back(std::make_unique<cBakeMusic>());
-    list.push_back(std::make_unique<cBakeFont>());
-    list.push_back(std::make_unique<cBakeLogo>());
-    list.push_back(std::make_unique<cBakeLoader>());
-    list.push_back(std::make_unique<cBakeLoaderArt>());
-    list.push_back(std::make_unique<cBakeIntroBack>());
-    list.push_back(std::make_unique<cBakeIntroLogos>());
-    list.push_back(std::make_unique<cBakeSprutte>());
-    list.push_back(std::make_unique<cBakeSprutteArt>());
-    list.push_back(std::make_unique<cBakeSun>());
-    list.push_back(std::make_unique<cBakeSunArt>());
-    list.push_back(std::make_unique<cBakeSunTitle>());
-    list.push_back(std::make_unique<cBakeScrub>());
-    list.push_back(std::make_unique<cBakeCredits>());
-    list.push_back(std::make_unique<cBakeCreditsLight>());
+// One step of the pipeline and the folder of tools/bake/ its code lives in: the
+// folder's libraries are the step's inputs.
+struct sStep {
+    std::string folder;
+    std::unique_ptr<iBakeModule> module;
+};
+
+// The pipeline, in the order it runs. New content adds one line here.
+std::vector<sStep> steps() {
+    std::vector<sStep> list;
+    list.push_back({"music", std::make_unique<cBakeMusic>()});
+    list.push_back({"toolkit", std::make_unique<cBakeFont>()});
+    list.push_back({"end", std::make_unique<cBakeLogo>()});
+    list.push_back({"loader", std::make_unique<cBakeLoader>()});
+    list.push_back({"loader", std::make_unique<cBakeLoaderArt>()});
+    list.push_back({"attractor", std::make_unique<cBakeIntroBack>()});
+    list.push_back({"attractor", std::make_unique<cBakeIntroLogos>()});
+    list.push_back({"sprutte", std::make_unique<cBakeSprutte>()});
+    list.push_back({"sprutte", std::make_unique<cBakeSprutteArt>()});
+    list.push_back({"solarflare", std::make_unique<cBakeSun>()});
+    list.push_back({"solarflare", std::make_unique<cBakeSunArt>()});
+    list.push_back({"solarflare", std::make_unique<cBakeSunTitle>()});
+    list.push_back({"scrub", std::make_unique<cBakeScrub>()});
+    list.push_back({"credits", std::make_unique<cBakeCredits>()});
+    list.push_back({"credits", std::make_unique<cBakeCreditsLight>()});
     return list;
 }
 
@@ -58,22 +71,68 @@ bool run(iBakeModule& module, const std::string& data_dir) {
     }
 }
 
+// Bakes the steps whose record in the manifest is stale and records them anew; the
+// manifest is written after every step, so an interrupted bake redoes only the rest.
+bool bake_stale(std::vector<sStep>& list, cBakeInputs& inputs, const std::string& data_dir) {
+    const auto started = std::chrono::steady_clock::now();
+    cBakeManifest manifest = cBakeManifest::read(data_dir);
+    std::vector<std::string> names;
+    for (const sStep& step : list)
+        names.push_back(step.module->name());
+    int baked = 0;
+    for (sStep& step : list) {
+        const std::string name = step.module->name(), key = inputs.key(step.folder);
+        if (manifest.up_to_date(name, key, data_dir))
+            continue;
+        manifest.forget(name);
+        manifest.write(data_dir);
+        cBakeFile::take_reported();
+        if (!run(*step.module, data_dir))
+            return false;
+        manifest.record(name, key, cBakeFile::take_reported(), data_dir);
+        manifest.order_as(names);
+        manifest.write(data_dir);
+        ++baked;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::printf("# bake: %d of %zu modules baked (%.1f s), the others up to date\n", baked,
+                list.size(), seconds);
+    return true;
+}
+
+bool parse_arguments(int argc, char** argv, std::string& data_dir, std::string& input_list) {
+    if (argc == 2 && argv[1][0] != '-') {
+        data_dir = argv[1];
+        return true;
+    }
+    if (argc == 4 && std::string(argv[2]) == "--inputs") {
+        data_dir = argv[1], input_list = argv[3];
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "## ERROR: usage: bake <data dir>" << std::endl;
+    std::string data_dir, input_list;
+    if (!parse_arguments(argc, argv, data_dir, input_list)) {
+        std::cerr << "## ERROR: usage: bake <data dir> [--inputs <list>]" << std::endl;
         return 2;
     }
-    const std::string data_dir = argv[1];
     std::error_code ec;
     std::filesystem::create_directories(data_dir, ec);
     if (ec) {
         std::cerr << "## ERROR: cannot create " << data_dir << ": " << ec.message() << std::endl;
         return 1;
     }
-    for (const auto& module : modules())
-        if (!run(*module, data_dir))
-            return 1;
-    return 0;
+    try {
+        cBakeInputs inputs = input_list.empty() ? cBakeInputs() : cBakeInputs::read(input_list);
+        std::vector<sStep> list = steps();
+        return bake_stale(list, inputs, data_dir) ? 0 : 1;
+    } catch (const std::exception& e) {
+        std::cerr << "## ERROR: " << e.what() << std::endl;
+        return 1;
+    }
 }

@@ -196,8 +196,8 @@ cBakeMesh cCreditsRoom::lamp() {
     return lamps;
 }
 
-std::vector<cRoomLamp> cCreditsRoom::lamps() {
-    std::vector<cRoomLamp> list;
+std::vector<cLightLamp> cCreditsRoom::lamps() {
+    std::vector<cLightLamp> list;
     for (int k = 0; k < 8; ++k)
         list.push_back({cRoomParts::polar(700, 45.0f * float(k), 440), 8});
     return list;

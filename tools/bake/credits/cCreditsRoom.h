@@ -4,14 +4,10 @@
 #pragma once
 
 #include "cBakeMesh.h"
+#include "cLightRig.h"
 
 #include <string>
 #include <vector>
-
-struct cRoomLamp {
-    Vec3f position; // the bulb's centre
-    float radius;   // the bulb, the light's size for soft shadows
-};
 
 struct cRoomPiece {
     std::string mesh_file; // e.g. "floor_busted.bzobj"
@@ -34,7 +30,7 @@ public:
     static std::vector<cRoomPiece> pieces(bool busted);
     // The same with their light-map coordinates, laid out once per run.
     static const std::vector<cRoomPiece>& laid_out(bool busted);
-    static std::vector<cRoomLamp> lamps();
+    static std::vector<cLightLamp> lamps();
 
     static cBakeMesh centre_ring(bool busted);
     static cBakeMesh floor(bool busted);

@@ -17,17 +17,9 @@ constexpr float kPi = 3.14159265f;
 constexpr uint32_t kLampSamples = 6; // shadow rays to the lamps per texel
 constexpr int kSkySamples = 4;       // shadow rays towards the skylight
 constexpr int kGatherRays = 12;      // hemisphere rays for the bounce and the occlusion
-constexpr float kLampPower = 210000;
-constexpr float kLampSoftness = 45; // keeps the walls right by a lamp from burning out
 constexpr float kOcclusionReach = 140;
-constexpr float kSkyTop = 700;
 constexpr float kExposure = 0.5f;
 constexpr float kGamma = 1.4f;
-const cRgb kLampColour{1.0f, 0.70f, 0.40f};
-const cRgb kSkyColour{0.55f, 0.78f, 1.25f};
-const cRgb kAmbientOff{0.06f, 0.09f, 0.15f};
-const cRgb kAmbientOn{0.10f, 0.075f, 0.05f};
-const cRgb kMoonTint{0.66f, 1.01f, 1.87f}; // luminance 1
 
 cRgb operator*(cRgb a, float s) {
     return {a.r * s, a.g * s, a.b * s};
@@ -37,14 +29,6 @@ cRgb operator*(cRgb a, cRgb b) {
 }
 cRgb operator+(cRgb a, cRgb b) {
     return {a.r + b.r, a.g + b.g, a.b + b.b};
-}
-
-// With the lamps off the room is seen by the sky's cold light alone: its brightness with one
-// steady blue, so that dark, nearly grey texels do not each take a hue of their own from the
-// noise (a strong grade would turn those into patches of every colour).
-cRgb moonlit(cRgb c) {
-    const float luminance = 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b;
-    return kMoonTint * luminance;
 }
 
 uint32_t mix(uint32_t h) {
@@ -59,32 +43,6 @@ uint32_t mix(uint32_t h) {
 // The n-th 0..1 number of a texel's own sequence: the same whatever thread bakes it.
 float rnd(uint32_t seed, uint32_t n) {
     return float(mix(seed * 9781u + n * 6271u + 1u) >> 8) / 16777216.0f;
-}
-
-float lattice(int x, int y, int z) {
-    return float(mix(uint32_t(x) * 73856093u ^ uint32_t(y) * 19349663u ^ uint32_t(z) * 83492791u) >>
-                 8) /
-           16777216.0f;
-}
-
-float value_noise(Vec3f p) {
-    const int x = int(std::floor(p.x)), y = int(std::floor(p.y)), z = int(std::floor(p.z));
-    auto fade = [](float t) { return t * t * (3 - 2 * t); };
-    const float fx = fade(p.x - float(x)), fy = fade(p.y - float(y)), fz = fade(p.z - float(z));
-    float c[2][2];
-    for (int j = 0; j < 2; ++j)
-        for (int k = 0; k < 2; ++k)
-            c[j][k] = lattice(x, y + j, z + k) +
-                      (lattice(x + 1, y + j, z + k) - lattice(x, y + j, z + k)) * fx;
-    const float a = c[0][0] + (c[1][0] - c[0][0]) * fy, b = c[0][1] + (c[1][1] - c[0][1]) * fy;
-    return a + (b - a) * fz;
-}
-
-float fbm(Vec3f p) {
-    float sum = 0, amp = 0.5f;
-    for (int o = 0; o < 4; ++o, amp *= 0.5f, p = p * 2.03f)
-        sum += amp * value_noise(p);
-    return sum / 0.9375f;
 }
 
 // An orthonormal frame around n.
@@ -112,8 +70,12 @@ struct cLightmapBaker::cMap {
     std::vector<cRgb> off, on;               // what the maps show, before tone mapping
 };
 
-cLightmapBaker::cLightmapBaker(std::vector<cPiece> pieces, std::vector<cRoomLamp> lamps)
-    : pieces_(std::move(pieces)), lamps_(std::move(lamps)) {
+cLightmapBaker::cLightmapBaker(std::vector<cPiece> pieces, std::vector<cLightSurface> surfaces,
+                               cLightRig rig)
+    : pieces_(std::move(pieces)), surfaces_(std::move(surfaces)), rig_(std::move(rig)) {
+    for (const cPiece& piece : pieces_)
+        if (piece.surface < 0 || size_t(piece.surface) >= surfaces_.size())
+            throw std::runtime_error("a light-map piece names a surface that is not there");
     build_scene();
 }
 
@@ -227,12 +189,12 @@ cRgb cLightmapBaker::lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uin
     auto reach = [&](const Vec3f& target) {
         const Vec3f l = target - p;
         const float d2 = l.dot(l), cosine = n.dot(l) / std::sqrt(d2);
-        return std::max(0.0f, cosine + 0.05f) / (d2 + kLampSoftness * kLampSoftness);
+        return std::max(0.0f, cosine + 0.05f) / (d2 + rig_.lamp_softness * rig_.lamp_softness);
     };
-    std::vector<float> share(lamps_.size());
+    std::vector<float> share(rig_.lamps.size());
     float total = 0;
-    for (size_t k = 0; k < lamps_.size(); ++k)
-        total += share[k] = reach(lamps_[k].position);
+    for (size_t k = 0; k < rig_.lamps.size(); ++k)
+        total += share[k] = reach(rig_.lamps[k].position);
     if (total <= 0)
         return cRgb{};
     float sum = 0;
@@ -240,9 +202,9 @@ cRgb cLightmapBaker::lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uin
     for (uint32_t s = 0; s < kLampSamples; ++s) {
         float pick = (float(s) + rnd(seed, 3 * s)) / kLampSamples * total;
         size_t k = 0;
-        while (k + 1 < lamps_.size() && pick >= share[k])
+        while (k + 1 < rig_.lamps.size() && pick >= share[k])
             pick -= share[k++];
-        const cRoomLamp& lamp = lamps_[k];
+        const cLightLamp& lamp = rig_.lamps[k];
         // A point on the half of the bulb that faces the texel.
         const float z = 2 * rnd(seed, 3 * s + 1) - 1, a = 2 * kPi * rnd(seed, 3 * s + 2);
         const float r = std::sqrt(std::max(0.0f, 1 - z * z));
@@ -256,22 +218,22 @@ cRgb cLightmapBaker::lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uin
             continue;
         ++rays;
         if (visible(from, target))
-            sum += cosine / (d2 + kLampSoftness * kLampSoftness) * total / share[k];
+            sum += cosine / (d2 + rig_.lamp_softness * rig_.lamp_softness) * total / share[k];
     }
-    return kLampColour * (kLampPower * sum / kLampSamples);
+    return rig_.lamp_colour * (rig_.lamp_power * sum / kLampSamples);
 }
 
 cRgb cLightmapBaker::sky_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const {
     // The skylight as a disc of light at the shaft's top: area sampling finds it from every
     // texel that can see it, where hemisphere rays would rarely hit it.
-    const float area = kPi * cCreditsRoom::kSkylight * cCreditsRoom::kSkylight;
+    const float area = kPi * rig_.skylight_radius * rig_.skylight_radius;
     float sum = 0;
     const Vec3f from = p + n * 0.4f;
     for (int s = 0; s < kSkySamples; ++s) {
-        const float r = cCreditsRoom::kSkylight *
+        const float r = rig_.skylight_radius *
                         std::sqrt((float(s) + rnd(seed, 100 + uint32_t(s))) / kSkySamples);
         const float a = 2 * kPi * rnd(seed, 200 + uint32_t(s));
-        const Vec3f target(r * std::cos(a), kSkyTop, r * std::sin(a));
+        const Vec3f target(r * std::cos(a), rig_.skylight_height, r * std::sin(a));
         const Vec3f l = target - p;
         const float d2 = l.dot(l), d = std::sqrt(d2);
         const float cos_here = n.dot(l) / d, cos_there = l.y / d;
@@ -281,7 +243,7 @@ cRgb cLightmapBaker::sky_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint6
         if (visible(from, target))
             sum += cos_here * cos_there * area / d2 / kSkySamples;
     }
-    return kSkyColour * sum;
+    return rig_.sky_colour * sum;
 }
 
 void cLightmapBaker::direct_pass(cMap& map, uint64_t& rays) const {
@@ -331,7 +293,7 @@ void cLightmapBaker::bounce_from(unsigned geometry, unsigned triangle, float u, 
     const int y = std::clamp(int(tv * float(map.size)), 0, map.size - 1);
     const size_t i = size_t(y) * size_t(map.size) + size_t(x);
     // The surface's mean colour: light bounced off it is too soft to show its grain.
-    const cRgb a = base_colour(pieces_[geometry].material);
+    const cRgb a = surface(geometry).base;
     on = on + a * (map.lamps[i] + map.sky[i]);
     off = off + a * map.sky[i];
 }
@@ -411,55 +373,36 @@ void cLightmapBaker::compose(size_t piece, cMap& map) const {
                 }
             const float inv = 1.0f / count;
             const cRgb a = albedo(piece, t.position);
-            map.off[i] = moonlit(a * (sky * inv + off * inv + kAmbientOff * (open * inv)));
-            map.on[i] = a * (lamps * inv + sky * inv + on * inv + kAmbientOn * (open * inv));
+            map.off[i] = moonlit(a * (sky * inv + off * inv + rig_.ambient_off * (open * inv)));
+            map.on[i] = a * (lamps * inv + sky * inv + on * inv + rig_.ambient_on * (open * inv));
             if (lit_bulb(piece, t.position)) {
-                map.on[i] = cRgb{6.0f, 4.8f, 3.2f};
-                map.off[i] = cRgb{0.05f, 0.05f, 0.06f};
+                map.on[i] = rig_.bulb_on;
+                map.off[i] = rig_.bulb_off;
             }
         }
 }
 
 bool cLightmapBaker::lit_bulb(size_t piece, const Vec3f& p) const {
-    if (pieces_[piece].material != 2)
+    if (!surface(piece).bulbs)
         return false;
-    for (const cRoomLamp& lamp : lamps_)
+    for (const cLightLamp& lamp : rig_.lamps)
         if ((p - lamp.position).length() < lamp.radius * 1.3f)
             return true;
     return false;
 }
 
-cRgb cLightmapBaker::base_colour(int material) {
-    static const cRgb colours[] = {{0.60f, 0.57f, 0.53f},
-                                   {0.50f, 0.47f, 0.44f},
-                                   {0.30f, 0.24f, 0.18f},
-                                   {0.36f, 0.31f, 0.28f},
-                                   {0.70f, 0.67f, 0.62f}};
-    return colours[std::clamp(material, 0, 4)];
+const cLightSurface& cLightmapBaker::surface(size_t piece) const {
+    return surfaces_[size_t(pieces_[piece].surface)];
 }
 
 cRgb cLightmapBaker::albedo(size_t piece, const Vec3f& p) const {
-    // Broad stains and a finer mottle, both larger than a texel so they do not sparkle.
-    const float coarse = fbm(p * (1.0f / 110.0f)), fine = fbm(p * (1.0f / 28.0f) + Vec3f(17, 3, 5));
-    const float grain = 0.84f + 0.22f * coarse + 0.06f * fine;
-    switch (pieces_[piece].material) {
-    case 1: { // floor: slabs of slightly different stone
-        const float slab = lattice(int(std::floor(p.x / 100)), 0, int(std::floor(p.z / 100)));
-        return cRgb{0.50f, 0.47f, 0.44f} * (grain * (0.85f + 0.25f * slab));
-    }
-    case 2: // lamps: dark bronze
-        return cRgb{0.30f, 0.24f, 0.18f} * grain;
-    case 3: { // pipes: painted metal, rusting in patches
-        const float rust = std::clamp((fbm(p * (1.0f / 30.0f)) - 0.55f) * 4, 0.0f, 1.0f);
-        return cRgb{0.32f + 0.15f * rust, 0.33f - 0.05f * rust, 0.34f - 0.14f * rust} * grain;
-    }
-    case 4: { // pillars: pale veined stone
-        const float vein = 0.5f + 0.5f * std::sin(p.y * 0.02f + p.x * 0.013f + 9 * coarse);
-        return cRgb{0.70f, 0.67f, 0.62f} * (grain * (0.9f + 0.12f * vein * vein * vein));
-    }
-    default: // the ring and the hall: warm grey concrete
-        return cRgb{0.60f, 0.57f, 0.53f} * grain;
-    }
+    const cLightSurface& s = surface(piece);
+    return s.texture ? s.texture(p, s.base) : s.base;
+}
+
+cRgb cLightmapBaker::moonlit(cRgb c) const {
+    const float luminance = 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b;
+    return rig_.moon_tint * luminance;
 }
 
 void cLightmapBaker::finish(size_t piece, const cMap& map, cLightmapPair& out) const {

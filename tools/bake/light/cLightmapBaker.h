@@ -1,17 +1,13 @@
 // Bakes a room's light maps by ray tracing (Embree): for every texel of every piece the
-// light of the lamps with soft shadows, one bounce of it off the room, the cool sky through
-// the skylight and ambient occlusion; once with the lamps off and once with them on.
+// light of the rig's lamps with soft shadows, one bounce of it off the room, the cool sky
+// through the skylight and ambient occlusion; once with the lamps off and once on.
 #pragma once
 
 #include "cBakeMesh.h"
-#include "cCreditsRoom.h"
+#include "cLightRig.h"
 
 #include <cstdint>
 #include <vector>
-
-struct cRgb {
-    float r = 0, g = 0, b = 0;
-};
 
 // One piece's two maps, 8-bit RGB rows bottom first.
 struct cLightmapPair {
@@ -30,11 +26,11 @@ public:
     struct cPiece {
         const cBakeMesh* mesh; // with light-map coordinates
         int size;              // the maps' edge in texels
-        int material;          // which surface it is: 0 stone, 1 floor, 2 lamp, 3 pipe, 4 pillar
+        int surface;           // index into the surfaces
         bool wanted;           // false: only casts shadows and bounces light
     };
 
-    cLightmapBaker(std::vector<cPiece> pieces, std::vector<cRoomLamp> lamps);
+    cLightmapBaker(std::vector<cPiece> pieces, std::vector<cLightSurface> surfaces, cLightRig rig);
     ~cLightmapBaker();
     cLightmapBaker(const cLightmapBaker&) = delete;
     cLightmapBaker& operator=(const cLightmapBaker&) = delete;
@@ -59,13 +55,15 @@ private:
     bool visible(const Vec3f& from, const Vec3f& to) const;
     void bounce_from(unsigned geometry, unsigned triangle, float u, float v, cRgb& on,
                      cRgb& off) const;
+    const cLightSurface& surface(size_t piece) const;
     cRgb albedo(size_t piece, const Vec3f& p) const;
-    static cRgb base_colour(int material);
+    cRgb moonlit(cRgb c) const;
     bool lit_bulb(size_t piece, const Vec3f& p) const;
     void finish(size_t piece, const cMap& map, cLightmapPair& out) const;
 
     std::vector<cPiece> pieces_;
-    std::vector<cRoomLamp> lamps_;
+    std::vector<cLightSurface> surfaces_;
+    cLightRig rig_;
     std::vector<cMap*> maps_;
     void* device_ = nullptr;
     void* scene_ = nullptr;

@@ -4,6 +4,15 @@
 #include <filesystem>
 #include <iostream>
 
+namespace {
+
+std::vector<std::string>& reported() {
+    static std::vector<std::string> files;
+    return files;
+}
+
+} // namespace
+
 cBakeFile::cBakeFile(const std::string& data_dir, const std::string& relative_path)
     : relative_(relative_path), path_((std::filesystem::path(data_dir) / relative_path).string()),
       started_(std::chrono::steady_clock::now()) {
@@ -22,4 +31,11 @@ void cBakeFile::report() const {
     char line[512];
     std::snprintf(line, sizeof line, "# bake: %s (%s, %.1f s)", relative_.c_str(), size, seconds);
     std::cout << line << std::endl;
+    reported().push_back(relative_);
+}
+
+std::vector<std::string> cBakeFile::take_reported() {
+    std::vector<std::string> files;
+    files.swap(reported());
+    return files;
 }
