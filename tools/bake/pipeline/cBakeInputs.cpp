@@ -11,6 +11,7 @@ cBakeInputs cBakeInputs::read(const std::string& path) {
     if (!in)
         throw std::runtime_error("cannot read the input list " + path);
     cBakeInputs inputs;
+    inputs.listed_ = true;
     std::string line;
     while (std::getline(in, line)) {
         std::istringstream words(line);
@@ -25,9 +26,11 @@ cBakeInputs cBakeInputs::read(const std::string& path) {
 }
 
 std::string cBakeInputs::key(const std::string& folder) {
+    if (!listed_)
+        return "";
     const auto found = libraries_.find(folder);
     if (found == libraries_.end())
-        return "";
+        throw std::runtime_error("the folder \"" + folder + "\" is not in the input list");
     std::string listing;
     for (const std::string& library : found->second) {
         std::string& digest = digests_[library];

@@ -14,10 +14,12 @@ public:
     // std::runtime_error when the file cannot be read.
     static cBakeInputs read(const std::string& path);
 
-    // The folder's key, or "" when the list does not name it.
+    // The folder's key; "" without a list. Throws std::runtime_error when a list does
+    // not name the folder (a module folder the build does not know).
     std::string key(const std::string& folder);
 
 private:
+    bool listed_ = false;
     std::map<std::string, std::vector<std::string>> libraries_;
     std::map<std::string, std::string> digests_; // library file -> SHA-256, made once
 };
