@@ -1,6 +1,6 @@
 #include "cContactSheet.h"
 
-#include "cLogoCanvas.h"
+#include "cCanvas.h"
 #include "cTextMask.h"
 
 #include <algorithm>
@@ -21,7 +21,7 @@ void blit(cFrame& to, const cFrame& from, int left, int top) {
 
 void cContactSheet::put_label(cFrame& tile, const std::string& label) {
     const int top = tile.height() - kLabelHeight;
-    const cLogoCanvas strip(tile.width(), kLabelHeight);
+    const cCanvas strip(tile.width(), kLabelHeight);
     const tMask text = cTextMask::render(strip, kLabelFace, kLabelSize, label, 0, 4, 15);
     for (int y = 0; y < kLabelHeight; ++y)
         for (int x = 0; x < tile.width(); ++x) {

@@ -1,8 +1,10 @@
 #include "cBakeIntroBack.h"
 
 #include "BakeFile.h"
-#include "Noise.h"
+#include "PaintMath.h"
 #include "cBakeImage.h"
+#include "cCanvas.h"
+#include "cPaintNoise.h"
 
 #include <algorithm>
 #include <array>
@@ -15,14 +17,10 @@ constexpr int kW = cBakeIntroBack::kWidth, kH = cBakeIntroBack::kHeight;
 constexpr int kSuper = 2;
 constexpr int kPoints = 6000000;
 
-struct cRgb {
-    float r = 0, g = 0, b = 0;
-};
-
 // One affine map of the spiral, its share of the chaos game and the colour it pulls toward.
 struct cMap {
     float a, b, c, d, e, f, p;
-    cRgb colour;
+    sRgb colour;
 };
 
 const std::array<cMap, 3> kSpiral = {{
@@ -52,51 +50,23 @@ const std::array<cMap, 3> kSpiral = {{
      {0.85f, 0.2f, 0.45f}},
 }};
 
-// Smooth value noise on the integer lattice, from a hash: 0..1.
-float hash(int x, int y, uint32_t seed) {
-    uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
-                 seed * 2246822519u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return static_cast<float>((h ^ (h >> 16)) & 0xffffu) / 65535.0f;
-}
-
-float value_noise(float x, float y, uint32_t seed) {
-    const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
-    const float fx = x - ix, fy = y - iy;
-    const float sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
-    const float top = hash(ix, iy, seed) + sx * (hash(ix + 1, iy, seed) - hash(ix, iy, seed));
-    const float bottom =
-        hash(ix, iy + 1, seed) + sx * (hash(ix + 1, iy + 1, seed) - hash(ix, iy + 1, seed));
-    return top + sy * (bottom - top);
-}
-
-float fbm(float x, float y, uint32_t seed) {
-    float sum = 0, amplitude = 0.5f;
-    for (int octave = 0; octave < 5; ++octave) {
-        sum += amplitude * value_noise(x, y, seed + static_cast<uint32_t>(octave));
-        x *= 2.03f, y *= 2.03f, amplitude *= 0.5f;
-    }
-    return sum;
-}
-
 // Deep violet toward the top left, cold blue toward the bottom right, a warped nebula of
 // slightly lighter violet over both, and a vignette that sinks the corners to near black.
-cRgb ground(float u, float v) {
-    const float wx = fbm(u * 3.1f, v * 2.0f, 11), wy = fbm(u * 3.1f + 5.2f, v * 2.0f + 1.3f, 23);
-    const float cloud = fbm(u * 2.6f + 1.6f * wx, v * 1.7f + 1.6f * wy, 37);
-    const float lift = std::pow(std::clamp(cloud * 1.35f - 0.25f, 0.0f, 1.0f), 1.8f);
+sRgb ground(float u, float v) {
+    const float wx = cPaintNoise::fbm(u * 3.1f, v * 2.0f, 5, 11);
+    const float wy = cPaintNoise::fbm(u * 3.1f + 5.2f, v * 2.0f + 1.3f, 5, 23);
+    const float cloud = cPaintNoise::fbm(u * 2.6f + 1.55f * wx, v * 1.7f + 1.55f * wy, 5, 37);
+    const float lift = std::pow(clamp01(cloud * 1.31f - 0.25f), 1.8f);
     const float dx = (u - 0.5f) * 1.25f, dy = v - 0.5f;
-    const float vignette = std::clamp(1.1f - 1.5f * (dx * dx + dy * dy), 0.0f, 1.0f);
-    const float mix = std::clamp(0.5f + 0.6f * (u - v), 0.0f, 1.0f);
-    const cRgb violet{0.075f, 0.035f, 0.11f}, blue{0.025f, 0.045f, 0.10f};
+    const float vignette = clamp01(1.1f - 1.5f * (dx * dx + dy * dy));
+    const float cool = clamp01(0.5f + 0.6f * (u - v));
+    const sRgb violet{0.075f, 0.035f, 0.11f}, blue{0.025f, 0.045f, 0.10f};
     const float base = vignette * (0.45f + 0.9f * lift);
     // A soft rose halo where the emblem turns (right of centre), so its dark solids stand
     // out against something lighter than themselves.
     const float hx = (u - 0.8125f) * 1.6f, hy = v - 0.5f;
     const float halo = 0.07f * std::exp(-(hx * hx + hy * hy) / 0.045f) * (0.8f + 0.4f * cloud);
-    return {base * (violet.r + mix * (blue.r - violet.r)) + halo * 1.0f,
-            base * (violet.g + mix * (blue.g - violet.g)) + halo * 0.45f,
-            base * (violet.b + mix * (blue.b - violet.b)) + halo * 0.75f};
+    return mix(violet, blue, cool) * base + sRgb{1.0f, 0.45f, 0.75f} * halo;
 }
 
 struct cHistogram {
@@ -108,22 +78,22 @@ struct cHistogram {
 // halfway toward the colour of every map it passes through.
 cHistogram chaos_game() {
     cHistogram h;
-    cNoise rng(1993);
+    uint32_t state = 1993;
     const int w = kW * kSuper, ht = kH * kSuper;
     // The spiral spans about x -6.7..6.7, y 0..10: fitted into the left two thirds of the
     // picture, tilted so its arms sweep across the frame.
     const float scale = 0.058f * ht, turn = 0.45f, cx = 0.40f * w, cy = 0.47f * ht;
     const float ct = std::cos(turn), st = std::sin(turn);
     float x = 0, y = 0;
-    cRgb c{1, 0.6f, 0.2f};
+    sRgb c{1, 0.6f, 0.2f};
     for (int i = 0; i < kPoints; ++i) {
-        const float pick = 0.5f * (rng.next() + 1);
+        const float pick = cPaintNoise::random(state);
         const cMap& m = pick < kSpiral[0].p                  ? kSpiral[0]
                         : pick < kSpiral[0].p + kSpiral[1].p ? kSpiral[1]
                                                              : kSpiral[2];
         const float nx = m.a * x + m.b * y + m.e, ny = m.c * x + m.d * y + m.f;
         x = nx, y = ny;
-        c = {0.5f * (c.r + m.colour.r), 0.5f * (c.g + m.colour.g), 0.5f * (c.b + m.colour.b)};
+        c = mix(c, m.colour, 0.5f);
         if (i < 100)
             continue; // the orbit settles onto the attractor first
         const float px = x - 0.0f, py = y - 5.0f;
@@ -138,9 +108,8 @@ cHistogram chaos_game() {
 }
 
 // Log density, so the sparse outer arms still show beside the dense core.
-cRgb fractal(const cHistogram& h, int x, int y, float log_peak) {
-    cRgb sum;
-    float weight = 0;
+sRgb fractal(const cHistogram& h, int x, int y, float log_peak) {
+    sRgb sum;
     for (int j = 0; j < kSuper; ++j)
         for (int i = 0; i < kSuper; ++i) {
             const size_t at = size_t(y * kSuper + j) * (kW * kSuper) + (x * kSuper + i);
@@ -150,15 +119,14 @@ cRgb fractal(const cHistogram& h, int x, int y, float log_peak) {
             const float level = std::log1p(n) / log_peak;
             sum.r += level * h.r[at] / n, sum.g += level * h.g[at] / n,
                 sum.b += level * h.b[at] / n;
-            weight += 1;
         }
-    const float k = 1.0f / (kSuper * kSuper);
-    return {sum.r * k, sum.g * k, sum.b * k};
+    return sum * (1.0f / (kSuper * kSuper));
 }
 
-uint8_t to_byte(float linear, float dither) {
-    const float v = 255.0f * std::pow(std::clamp(linear, 0.0f, 1.0f), 1 / 2.2f) + dither;
-    return static_cast<uint8_t>(std::clamp(v, 0.0f, 255.0f));
+// Gamma-encoded for the 8-bit file, whose values display as they are.
+sRgb encoded(sRgb linear) {
+    auto encode = [](float v) { return std::pow(clamp01(v), 1 / 2.2f); };
+    return {encode(linear.r), encode(linear.g), encode(linear.b)};
 }
 
 } // namespace
@@ -167,20 +135,17 @@ std::vector<uint8_t> cBakeIntroBack::render() {
     const cHistogram h = chaos_game();
     const float peak = *std::max_element(h.count.begin(), h.count.end());
     const float log_peak = std::log1p(std::max(peak, 1.0f));
-    std::vector<uint8_t> rgb(size_t(kW) * kH * 3);
-    cNoise grain(77);
+    cCanvas canvas(kW, kH);
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x) {
-            const cRgb g = ground((x + 0.5f) / kW, (y + 0.5f) / kH);
-            const cRgb f = fractal(h, x, y, log_peak);
+            const sRgb g = ground((x + 0.5f) / kW, (y + 0.5f) / kH);
             // Faint: the arms peak near a third of full brightness, for the dodge to lift.
-            const float amount = 0.16f;
-            const float curve[3] = {g.r + amount * f.r, g.g + amount * f.g, g.b + amount * f.b};
-            uint8_t* out = &rgb[(size_t(y) * kW + x) * 3];
-            for (int ch = 0; ch < 3; ++ch)
-                out[ch] = to_byte(curve[ch], 0.5f + 0.9f * (grain.next() + grain.next()) * 0.5f);
+            const sRgb f = fractal(h, x, y, log_peak) * 0.16f;
+            // The file's rows run bottom first: row y is the canvas's row kH - 1 - y.
+            canvas.at(x, kH - 1 - y) = encoded(g + f);
         }
-    return rgb;
+    // Grain of up to 0.9 of a step either way.
+    return canvas.bytes(3, 1.8f / 255.0f, 77);
 }
 
 void cBakeIntroBack::bake(const std::string& data_dir) {

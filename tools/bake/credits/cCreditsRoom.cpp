@@ -3,6 +3,7 @@
 #include "cBakeShapes.h"
 #include "cBakeSweep.h"
 #include "cLightmapAtlas.h"
+#include "cPaintNoise.h"
 #include "cRoomParts.h"
 
 #include <cmath>
@@ -10,12 +11,8 @@
 namespace {
 
 // A repeatable 0..1 value per integer pair: which slab is broken, where rubble lies.
-float hash01(int a, int b) {
-    uint32_t h = uint32_t(a) * 73856093u ^ uint32_t(b) * 19349663u;
-    h ^= h >> 15;
-    h *= 2654435761u;
-    h ^= h >> 13;
-    return float(h & 0xffffff) / float(0xffffff);
+float scatter(int a, int b) {
+    return cPaintNoise::hash01(a, b, 3);
 }
 
 // Keeps the triangles for which `keep` holds of the centroid.
@@ -135,16 +132,16 @@ cBakeMesh cCreditsRoom::floor_slabs(bool busted) {
             const float r = radius_of(c);
             if (r - 0.71f * kStep > kWallRadius)
                 continue; // wholly behind the wall
-            const float roll = busted ? hash01(i, k) : 1.0f;
+            const float roll = busted ? scatter(i, k) : 1.0f;
             if (roll < 0.07f)
                 continue; // missing: the subfloor shows
             if (roll < 0.17f) {
                 // Sunk and tipped.
                 slabs.append(cRoomParts::block({kSlab, kThick, kSlab}, c + Vec3f(0, -5, 0),
-                                               90 * hash01(k, i), 3 + 5 * hash01(i + 3, k)));
+                                               90 * scatter(k, i), 3 + 5 * scatter(i + 3, k)));
             } else if (roll < 0.27f) {
                 // Cracked in two, the halves pushed apart.
-                const float w = kSlab * (0.35f + 0.3f * hash01(i, k + 7));
+                const float w = kSlab * (0.35f + 0.3f * scatter(i, k + 7));
                 slabs.append(cRoomParts::block({w, kThick, kSlab},
                                                c + Vec3f(-kSlab / 2 + w / 2 - 2, -1, 0), 1.5f));
                 slabs.append(cRoomParts::block({kSlab - w - 3, kThick, kSlab},
@@ -164,16 +161,16 @@ cBakeMesh cCreditsRoom::floor(bool busted) {
     if (busted)
         for (int n = 0; n < 46; ++n) {
             // Rubble around the broken ring and the snapped pillars.
-            const float near_pillar = hash01(n, 1) < 0.5f ? 1.0f : 0.0f;
+            const float near_pillar = scatter(n, 1) < 0.5f ? 1.0f : 0.0f;
             const float angle = near_pillar ? kPillarAngle + 45.0f * float(1 + 5 * (n % 2)) +
-                                                  30 * (hash01(n, 2) - 0.5f)
-                                            : 360 * hash01(n, 3);
-            const float radius =
-                near_pillar ? kPillarRadius + 120 * (hash01(n, 4) - 0.5f) : 270 + 60 * hash01(n, 5);
-            const float size = 5 + 14 * hash01(n, 6);
-            mesh.append(cRoomParts::block({size, size * (0.5f + 0.4f * hash01(n, 7)), size * 1.3f},
+                                                  30 * (scatter(n, 2) - 0.5f)
+                                            : 360 * scatter(n, 3);
+            const float radius = near_pillar ? kPillarRadius + 120 * (scatter(n, 4) - 0.5f)
+                                             : 270 + 60 * scatter(n, 5);
+            const float size = 5 + 14 * scatter(n, 6);
+            mesh.append(cRoomParts::block({size, size * (0.5f + 0.4f * scatter(n, 7)), size * 1.3f},
                                           cRoomParts::polar(radius, angle, size * 0.3f),
-                                          360 * hash01(n, 8), 40 * (hash01(n, 9) - 0.5f)));
+                                          360 * scatter(n, 8), 40 * (scatter(n, 9) - 0.5f)));
         }
     return mesh;
 }

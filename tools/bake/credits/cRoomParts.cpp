@@ -2,21 +2,13 @@
 
 #include "cBakeShapes.h"
 #include "cBakeSurface.h"
+#include "cPaintNoise.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr float kDeg = 3.14159265f / 180.0f;
-
-// A small integer hash turned into -1..1, for repeatable rough edges.
-float jitter(int seed, int i) {
-    uint32_t h = uint32_t(seed) * 747796405u + uint32_t(i) * 2891336453u;
-    h ^= h >> 16;
-    h *= 2246822519u;
-    h ^= h >> 13;
-    return float(h & 0xffff) / 32767.5f - 1.0f;
-}
 
 void add_end_cap(cBakeMesh& mesh, const cBakeOutline& profile, float degrees, bool start) {
     const Vec3f dir = cRoomParts::polar(1, degrees, 0);
@@ -69,7 +61,7 @@ cBakeMesh cRoomParts::broken_column(float radius, float y0, float y1, float roug
     const float up = y1 > y0 ? 1.0f : -1.0f;
     std::vector<float> tear(kSides + 1);
     for (int j = 0; j <= kSides; ++j)
-        tear[size_t(j)] = rough * jitter(seed, j % kSides);
+        tear[size_t(j)] = rough * (2 * cPaintNoise::hash01(j % kSides, 0, seed) - 1);
     for (int j = 0; j <= kSides; ++j) {
         const Vec3f dir = cBakeShapes::around_y(1, j, kSides);
         mesh.add_vertex(dir * radius + Vec3f(0, y0, 0), dir, {0, 0});

@@ -2,7 +2,7 @@
 
 #include "BakeFile.h"
 #include "cBakeImage.h"
-#include "cLogoCanvas.h"
+#include "cCanvas.h"
 #include "cTextMask.h"
 
 #include <algorithm>
@@ -23,7 +23,7 @@ constexpr int kLineSize = 22;
 constexpr int kLineBaseline = 470;
 constexpr int kJpegQuality = 95;
 
-tMask reflection(const tMask& word, const cLogoCanvas& canvas, int axis, int depth) {
+tMask reflection(const tMask& word, const cCanvas& canvas, int axis, int depth) {
     tMask mirrored = canvas.empty_mask();
     const int w = canvas.width();
     for (int y = axis; y < std::min(axis + depth, canvas.height()); ++y) {
@@ -38,13 +38,13 @@ tMask reflection(const tMask& word, const cLogoCanvas& canvas, int axis, int dep
     return mirrored;
 }
 
-void paint_ground(cLogoCanvas& canvas) {
+void paint_ground(cCanvas& canvas) {
     canvas.vertical_gradient({0.10f, 0.05f, 0.20f}, {0.02f, 0.03f, 0.09f});
     canvas.radial_light(512, 300, 520, 0.62f, {0.20f, 0.07f, 0.16f});
     canvas.radial_light(512, 330, 260, 0.55f, {0.16f, 0.08f, 0.04f});
 }
 
-void paint_rule(cLogoCanvas& canvas, int y) {
+void paint_rule(cCanvas& canvas, int y) {
     tMask rule = canvas.empty_mask();
     for (int x = 0; x < canvas.width(); ++x) {
         const float d = std::abs(static_cast<float>(x) - 512.0f) / 300.0f;
@@ -57,7 +57,7 @@ void paint_rule(cLogoCanvas& canvas, int y) {
 } // namespace
 
 std::vector<uint8_t> cBakeLogo::render() {
-    cLogoCanvas canvas(kWidth, kHeight);
+    cCanvas canvas(kWidth, kHeight);
     paint_ground(canvas);
     const tMask word = cTextMask::render(canvas, kWordFace, kWordSize, kWord, kWordTracking,
                                          cTextMask::kCentred, kWordBaseline);

@@ -1,9 +1,11 @@
 #include "cBakeLoaderArt.h"
 
 #include "BakeFile.h"
+#include "PaintMath.h"
 #include "cBakeImage.h"
 #include "cBakeLoader.h"
-#include "cLogoCanvas.h"
+#include "cCanvas.h"
+#include "cPaintNoise.h"
 #include "cTextMask.h"
 
 #include <algorithm>
@@ -13,33 +15,14 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 
-// A deterministic hash noise in 0..1 for grain and brushing.
-float noise(uint32_t x, uint32_t y, uint32_t seed) {
-    uint32_t h = x * 374761393u + y * 668265263u + seed * 2246822519u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return static_cast<float>((h ^ (h >> 16)) & 0xFFFF) / 65535.0f;
-}
-
 float smooth_band(float value, float from, float to, float soft) {
-    const float in = std::clamp((value - from) / soft, 0.0f, 1.0f);
-    const float out = std::clamp((to - value) / soft, 0.0f, 1.0f);
+    const float in = clamp01((value - from) / soft);
+    const float out = clamp01((to - value) / soft);
     return std::min(in, out);
 }
 
-uint8_t byte(float v) {
-    return static_cast<uint8_t>(std::clamp(v, 0.0f, 1.0f) * 255.0f + 0.5f);
-}
-
-struct sColour {
-    float r, g, b;
-};
-
-sColour mix(sColour a, sColour b, float t) {
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
 // Print on the panel at a world point (x, z): how much ink covers it.
-float panel_ink(float x, float z, sColour* ink) {
+float panel_ink(float x, float z, sRgb* ink) {
     // The knob's scale: eleven ticks over 270 degrees, the last stretch red.
     const float r = std::sqrt(x * x + z * z);
     float a = std::atan2(z, x) * 180 / kPi;
@@ -52,7 +35,7 @@ float panel_ink(float x, float z, sColour* ink) {
         const float width = std::min(tick, 27.0f - tick) * kPi / 180 * r; // world units
         const bool major = std::fmod(along + 1.0f + 360, 54.0f) < 2.0f;
         cover = std::max(cover, smooth_band(r, 12.6f, major ? 16.0f : 14.8f, 0.25f) *
-                                    std::clamp(0.45f - width, 0.0f, 1.0f) * 3.0f);
+                                    clamp01(0.45f - width) * 3.0f);
         if (along > 189 && smooth_band(r, 16.6f, 17.4f, 0.2f) > 0) {
             *ink = {0.92f, 0.22f, 0.12f};
             return smooth_band(r, 16.6f, 17.4f, 0.2f);
@@ -71,7 +54,7 @@ float panel_ink(float x, float z, sColour* ink) {
         return smooth_band(z, -54.6f, -54.0f, 0.15f) * smooth_band(x, -74, 16, 0.3f);
     }
     *ink = {0.86f, 0.87f, 0.90f};
-    return std::clamp(cover, 0.0f, 1.0f);
+    return clamp01(cover);
 }
 
 // The meter's window is a black recess.
@@ -91,7 +74,7 @@ float screw(float x, float z) {
 
 // The printed legends, as coverage with rows from the top (the panel's back).
 tMask legends() {
-    const cLogoCanvas canvas(cBakeLoaderArt::kPanelSize, cBakeLoaderArt::kPanelSize);
+    const cCanvas canvas(cBakeLoaderArt::kPanelSize, cBakeLoaderArt::kPanelSize);
     const struct {
         const char* face;
         int size, tracking, left, baseline;
@@ -111,17 +94,6 @@ tMask legends() {
     return all;
 }
 
-std::vector<uint8_t> to_rgb(const std::vector<sColour>& pixels) {
-    std::vector<uint8_t> rgb;
-    rgb.reserve(pixels.size() * 3);
-    for (const sColour& c : pixels) {
-        rgb.push_back(byte(c.r));
-        rgb.push_back(byte(c.g));
-        rgb.push_back(byte(c.b));
-    }
-    return rgb;
-}
-
 } // namespace
 
 std::vector<uint8_t> cBakeLoaderArt::panel() {
@@ -129,40 +101,39 @@ std::vector<uint8_t> cBakeLoaderArt::panel() {
     const float width = cBakeLoader::kPanelRight - cBakeLoader::kPanelLeft;
     const float depth = cBakeLoader::kPanelFront - cBakeLoader::kPanelBack;
     const tMask text = legends();
-    std::vector<sColour> pixels(static_cast<size_t>(n) * n);
+    cCanvas canvas(n, n);
     for (int j = 0; j < n; ++j) { // row j from the bottom: v = (j + 0.5) / n
-        const float streak = 0.9f + 0.1f * noise(0, static_cast<uint32_t>(j), 7);
+        const float streak = 0.9f + 0.1f * cPaintNoise::hash01(0, j, 7);
         for (int i = 0; i < n; ++i) {
             const float u = (i + 0.5f) / n, v = (j + 0.5f) / n;
             const float x = cBakeLoader::kPanelLeft + u * width;
             const float z = cBakeLoader::kPanelFront - v * depth;
-            const float grain =
-                0.94f + 0.06f * noise(static_cast<uint32_t>(i), static_cast<uint32_t>(j), 3);
+            const float grain = 0.94f + 0.06f * cPaintNoise::hash01(i, j, 3);
             const float edge = std::min({u, v, 1 - u, 1 - v});
             const float rim = std::clamp(edge * 40.0f, 0.35f, 1.0f); // darker edges
-            sColour c{0.17f * streak * grain * rim, 0.19f * streak * grain * rim,
-                      0.23f * streak * grain * rim};
+            sRgb c{0.17f * streak * grain * rim, 0.19f * streak * grain * rim,
+                   0.23f * streak * grain * rim};
             if (in_window(x, z))
                 c = {0.03f, 0.03f, 0.035f};
-            sColour ink{};
+            sRgb ink{};
             const float cover = panel_ink(x, z, &ink);
             c = mix(c, ink, cover);
             c = mix(c, {0.86f, 0.87f, 0.90f}, text[static_cast<size_t>(n - 1 - j) * n + i]);
             const float s = screw(x, z);
             if (s >= 0)
                 c = {s * 0.8f, s * 0.82f, s * 0.86f};
-            pixels[static_cast<size_t>(j) * n + i] = c;
+            canvas.at(i, n - 1 - j) = c;
         }
     }
-    return to_rgb(pixels);
+    return canvas.bytes();
 }
 
 // u runs around the knob, v from the bottom centre out, up the side and in
 // over the top to its centre; the first rows are white for the pointer.
 std::vector<uint8_t> cBakeLoaderArt::knob() {
     const int n = kKnobSize;
-    std::vector<sColour> pixels(static_cast<size_t>(n) * n);
-    for (int j = 0; j < n; ++j) {
+    cCanvas canvas(n, n);
+    for (int j = 0; j < n; ++j) { // row j from the bottom
         const float v = (j + 0.5f) / n;
         for (int i = 0; i < n; ++i) {
             const float u = (i + 0.5f) / n;
@@ -178,49 +149,43 @@ std::vector<uint8_t> cBakeLoaderArt::knob() {
                 light = 0.95f; // polished shoulder
             else {             // machined top: fine rings, shadowed where it meets the shoulder
                 const float ring = 0.93f + 0.05f * std::sin((1 - v) * 900.0f);
-                light = ring * (0.8f + 0.2f * std::clamp((v - 0.72f) * 12.0f, 0.0f, 1.0f));
+                light = ring * (0.8f + 0.2f * clamp01((v - 0.72f) * 12.0f));
             }
-            light *= 0.96f + 0.04f * noise(static_cast<uint32_t>(i), static_cast<uint32_t>(j), 11);
-            pixels[static_cast<size_t>(j) * n + i] = {0.80f * light, 0.81f * light, 0.83f * light};
+            light *= 0.96f + 0.04f * cPaintNoise::hash01(i, j, 11);
+            canvas.at(i, n - 1 - j) = sRgb{0.80f, 0.81f, 0.83f} * light;
         }
     }
-    return to_rgb(pixels);
+    return canvas.bytes();
 }
 
 std::vector<uint8_t> cBakeLoaderArt::overlay() {
     const int w = kOverlayWidth, h = kOverlayHeight;
-    cLogoCanvas canvas(w, h);
+    cCanvas canvas(w, h);
     const tMask title = cTextMask::render(canvas, "DejaVuSans-Bold.ttf", 58, "mirrel", 3, 24, 74);
     const tMask line =
         cTextMask::render(canvas, "DejaVuSans.ttf", 17, "loading  .  please stand by", 1, 28, 104);
-    const tMask shadow = blurred(title, w, h, 4);
-    std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
-    for (int y = 0; y < h; ++y) // canvas rows run top to bottom, the file's bottom first
+    const tMask shadow = canvas.blurred(title, 4);
+    for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const size_t at = static_cast<size_t>(y) * w + x;
-            const float band = 0.55f * std::clamp(1.2f - x / (0.8f * w), 0.0f, 1.0f);
+            const float band = 0.55f * clamp01(1.2f - x / (0.8f * w));
             const float ink = std::max(title[at], 0.8f * line[at]);
             const float alpha = std::max({band, ink, 0.7f * shadow[at]});
             const float light = alpha > 0 ? ink / alpha : 0;
-            const sColour c = mix({0.02f, 0.03f, 0.06f}, {0.93f, 0.95f, 1.0f}, light);
-            uint8_t* p = &rgba[(static_cast<size_t>(h - 1 - y) * w + x) * 4];
-            p[0] = byte(c.r);
-            p[1] = byte(c.g);
-            p[2] = byte(c.b);
-            p[3] = byte(alpha);
+            canvas.at(x, y) = mix({0.02f, 0.03f, 0.06f}, {0.93f, 0.95f, 1.0f}, light);
+            canvas.alpha(x, y) = alpha;
         }
-    return rgba;
+    return canvas.bytes(4);
 }
 
 std::vector<uint8_t> cBakeLoaderArt::blue_grade() {
-    std::vector<uint8_t> table;
+    cCanvas ramp(256, 1);
     for (int i = 0; i < 256; ++i) {
         const float x = i / 255.0f;
-        table.push_back(byte(0.92f * std::pow(x, 1.25f)));
-        table.push_back(byte(0.04f + 0.94f * std::pow(x, 1.05f)));
-        table.push_back(byte(0.10f + 0.90f * std::pow(x, 0.8f)));
+        ramp.at(i, 0) = {0.92f * std::pow(x, 1.25f), 0.04f + 0.94f * std::pow(x, 1.05f),
+                         0.10f + 0.90f * std::pow(x, 0.8f)};
     }
-    return table;
+    return ramp.bytes();
 }
 
 void cBakeLoaderArt::bake(const std::string& data_dir) {

@@ -12,7 +12,7 @@ int cTextMask::width(cFreeTypeFace& face, const std::string& text, int tracking)
     return width - tracking;
 }
 
-void cTextMask::put_glyph(const FT_GlyphSlot slot, int pen, int baseline, const cLogoCanvas& canvas,
+void cTextMask::put_glyph(const FT_GlyphSlot slot, int pen, int baseline, const cCanvas& canvas,
                           tMask& mask) {
     const FT_Bitmap& bitmap = slot->bitmap;
     for (unsigned row = 0; row < bitmap.rows; ++row)
@@ -27,7 +27,7 @@ void cTextMask::put_glyph(const FT_GlyphSlot slot, int pen, int baseline, const 
         }
 }
 
-tMask cTextMask::render(const cLogoCanvas& canvas, const std::string& face_file, int size,
+tMask cTextMask::render(const cCanvas& canvas, const std::string& face_file, int size,
                         const std::string& text, int tracking, int left, int baseline) {
     cFreeTypeFace face(std::string(kFontDir) + face_file, 0, size);
     tMask mask = canvas.empty_mask();

@@ -3,8 +3,8 @@
 // starting at a given column or centred on the canvas.
 #pragma once
 
+#include "cCanvas.h"
 #include "cFreeTypeFace.h"
-#include "cLogoCanvas.h"
 
 #include <string>
 
@@ -14,11 +14,11 @@ public:
     static constexpr const char* kFontDir = "/usr/share/fonts/truetype/dejavu/";
 
     // `face_file` names a file in kFontDir; `size` is the pixel height.
-    static tMask render(const cLogoCanvas& canvas, const std::string& face_file, int size,
+    static tMask render(const cCanvas& canvas, const std::string& face_file, int size,
                         const std::string& text, int tracking, int left, int baseline);
     static int width(cFreeTypeFace& face, const std::string& text, int tracking);
 
 private:
-    static void put_glyph(const FT_GlyphSlot slot, int pen, int baseline, const cLogoCanvas& canvas,
+    static void put_glyph(const FT_GlyphSlot slot, int pen, int baseline, const cCanvas& canvas,
                           tMask& mask);
 };

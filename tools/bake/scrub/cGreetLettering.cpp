@@ -1,5 +1,7 @@
 #include "cGreetLettering.h"
 
+#include "cPaintNoise.h"
+
 #include <GL/glu.h>
 #include <cmath>
 #include <deque>
@@ -88,19 +90,6 @@ void add_walls(cBakeMesh& m, const cGlyphContours::tContour& contour, float h, f
     }
 }
 
-uint32_t mix(uint32_t a, uint32_t b) {
-    uint32_t h = a * 2654435761u ^ (b + 0x9e3779b9u + (a << 6) + (a >> 2));
-    h ^= h >> 15;
-    h *= 2246822519u;
-    h ^= h >> 13;
-    return h;
-}
-
-float unit_random(uint32_t& state) {
-    state = state * 1664525u + 1013904223u;
-    return static_cast<float>(state >> 8) * (1.0f / 16777216.0f);
-}
-
 Vec3f rotate(const Vec3f& v, const Vec3f& axis, float angle) {
     const float c = std::cos(angle), s = std::sin(angle);
     return v * c + axis.cross(v) * s + axis * (axis.dot(v) * (1 - c));
@@ -177,22 +166,23 @@ cBakeMesh cGreetLettering::shattered(const cBakeMesh& solid, uint32_t seed) {
     }
     cBakeMesh split = solid;
     for (const auto& [cell, tris] : shards) {
-        uint32_t state = mix(mix(seed, static_cast<uint32_t>(cell.first + 1000)),
-                             static_cast<uint32_t>(cell.second + 1000));
+        uint32_t state = cPaintNoise::hash(cell.first, cell.second, 0, seed);
         Vec3f centre;
         for (size_t t : tris)
             for (uint32_t i : solid.triangles[t])
                 centre += solid.positions[i];
         centre *= 1.0f / static_cast<float>(3 * tris.size());
         const Vec3f out = Vec3f(centre.x, centre.y * 1.6f, 0).normalized();
-        const Vec3f drift = (out * (6.0f + 12.0f * unit_random(state)) +
-                             Vec3f(unit_random(state) - 0.5f, unit_random(state) - 0.5f,
-                                   (unit_random(state) - 0.3f) * 1.6f) *
-                                 10.0f);
+        const Vec3f drift =
+            (out * (6.0f + 12.0f * cPaintNoise::random(state)) +
+             Vec3f(cPaintNoise::random(state) - 0.5f, cPaintNoise::random(state) - 0.5f,
+                   (cPaintNoise::random(state) - 0.3f) * 1.6f) *
+                 10.0f);
         const Vec3f axis =
-            Vec3f(unit_random(state) - 0.5f, unit_random(state) - 0.5f, unit_random(state) - 0.5f)
+            Vec3f(cPaintNoise::random(state) - 0.5f, cPaintNoise::random(state) - 0.5f,
+                  cPaintNoise::random(state) - 0.5f)
                 .normalized();
-        const float angle = 0.7f + 1.8f * unit_random(state);
+        const float angle = 0.7f + 1.8f * cPaintNoise::random(state);
         for (size_t t : tris)
             for (uint32_t i : solid.triangles[t]) {
                 split.positions[i] =

@@ -1,6 +1,8 @@
 #include "cScrubPictures.h"
 
-#include "cLogoCanvas.h"
+#include "PaintMath.h"
+#include "cCanvas.h"
+#include "cPaintNoise.h"
 #include "cTextMask.h"
 
 #include <algorithm>
@@ -10,65 +12,6 @@
 namespace {
 
 constexpr float kPi = 3.14159265358979f;
-
-float hash(int x, int y, uint32_t seed) {
-    uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
-                 seed * 2246822519u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return static_cast<float>((h ^ (h >> 16)) & 0xffffff) / 16777215.0f;
-}
-
-float smooth(float t) {
-    return t * t * (3 - 2 * t);
-}
-
-float value_noise(float x, float y, uint32_t seed) {
-    const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
-    const float fx = smooth(x - ix), fy = smooth(y - iy);
-    const float a = hash(ix, iy, seed), b = hash(ix + 1, iy, seed);
-    const float c = hash(ix, iy + 1, seed), d = hash(ix + 1, iy + 1, seed);
-    return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
-}
-
-// Several octaves, each half as strong, in 0..1.
-float fbm(float x, float y, int octaves, uint32_t seed) {
-    float sum = 0, weight = 0.5f, total = 0;
-    for (int o = 0; o < octaves; ++o) {
-        sum += value_noise(x, y, seed + static_cast<uint32_t>(o) * 17u) * weight;
-        total += weight;
-        x *= 2.03f;
-        y *= 2.03f;
-        weight *= 0.5f;
-    }
-    return sum / total;
-}
-
-float clamp01(float v) {
-    return std::clamp(v, 0.0f, 1.0f);
-}
-
-struct sPicture {
-    int width, height, channels;
-    std::vector<float> values; // rows top to bottom while painting
-
-    sPicture(int w, int h, int c) : width(w), height(h), channels(c), values(size_t(w) * h * c) {}
-    float* at(int x, int y) { return &values[(size_t(y) * width + x) * channels]; }
-
-    // Grain as dither, then 8 bits, bottom row first.
-    std::vector<uint8_t> bytes(uint32_t seed, float grain) const {
-        std::vector<uint8_t> out(values.size());
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                for (int c = 0; c < channels; ++c) {
-                    const float n = (hash(x, y, seed + uint32_t(c)) - 0.5f) * grain;
-                    const float v = values[(size_t(y) * width + x) * channels + c];
-                    const float g = c < 3 ? n : (hash(x, y, seed + 9) - 0.5f) / 255.0f;
-                    out[(size_t(height - 1 - y) * width + x) * channels + c] =
-                        static_cast<uint8_t>(clamp01(v + g) * 255.0f + 0.5f);
-                }
-        return out;
-    }
-};
 
 // The head in profile, facing right, on a unit-high frame: crown, brow, nose, lips, chin,
 // throat, neck and the back of the skull, as a closed loop for a smooth curve.
@@ -117,168 +60,166 @@ float signed_distance(const std::vector<std::array<float, 2>>& poly, float x, fl
 } // namespace
 
 std::vector<uint8_t> cScrubPictures::sun_background() {
-    sPicture p(kScreenWidth, kScreenHeight, 3);
+    cCanvas p(kScreenWidth, kScreenHeight);
     const float sx = 512, sy = 400, sr = 120;
-    for (int y = 0; y < p.height; ++y)
-        for (int x = 0; x < p.width; ++x) {
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
             const float dx = (x - sx) / sr, dy = (y - sy) / sr;
             const float d = std::sqrt(dx * dx + dy * dy);
-            const float sky = static_cast<float>(y) / p.height;
-            const float haze = fbm(x / 180.0f, y / 60.0f, 5, 11);
-            const float band = clamp01((fbm(x / 300.0f + haze, y / 26.0f, 4, 23) - 0.45f) * 3.0f);
+            const float sky = static_cast<float>(y) / p.height();
+            const float haze = cPaintNoise::fbm(x / 180.0f, y / 60.0f, 5, 11);
+            const float band =
+                clamp01((cPaintNoise::fbm(x / 300.0f + haze, y / 26.0f, 4, 23) - 0.45f) * 3.0f);
             const float corona = std::exp(-d * 0.9f) * 0.9f + std::exp(-d * 0.18f) * 0.35f;
             const float disc = clamp01((1.0f - d) * 8.0f) * (0.92f - 0.05f * haze);
-            float* c = p.at(x, y);
-            c[0] = 0.20f + 0.35f * sky + corona * 0.75f + disc;
-            c[1] = 0.07f + 0.25f * sky * sky + corona * 0.48f + disc * 0.86f;
-            c[2] = 0.16f - 0.08f * sky + corona * 0.10f + disc * 0.55f;
+            sRgb& c = p.at(x, y);
+            c.r = 0.20f + 0.35f * sky + corona * 0.75f + disc;
+            c.g = 0.07f + 0.25f * sky * sky + corona * 0.48f + disc * 0.86f;
+            c.b = 0.16f - 0.08f * sky + corona * 0.10f + disc * 0.55f;
             const float shade = 1.0f - band * (0.35f + 0.3f * (1 - clamp01(d / 3)));
-            for (int k = 0; k < 3; ++k)
-                c[k] = std::min(c[k] * shade, 0.96f);
+            c = {std::min(c.r * shade, 0.96f), std::min(c.g * shade, 0.96f),
+                 std::min(c.b * shade, 0.96f)};
         }
-    return p.bytes(101, 3.0f / 255.0f);
+    return p.bytes(3, 3.0f / 255.0f, 101);
 }
 
 std::vector<uint8_t> cScrubPictures::vignette() {
-    sPicture p(kScreenWidth, kScreenHeight, 3);
-    for (int y = 0; y < p.height; ++y)
-        for (int x = 0; x < p.width; ++x) {
+    cCanvas p(kScreenWidth, kScreenHeight);
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
             const float u = (x - 511.5f) / 560.0f, v = (y - 319.5f) / 380.0f;
             const float d = std::sqrt(u * u + v * v);
-            const float mottle = 0.05f * (fbm(x / 90.0f, y / 90.0f, 4, 37) - 0.5f);
-            const float f = clamp01(1.0f - smooth(clamp01((d - 0.45f) / 0.75f)) * 0.78f + mottle);
-            float* c = p.at(x, y);
-            c[0] = f;
-            c[1] = f * (0.97f + 0.03f * f);
-            c[2] = f * (0.90f + 0.10f * f);
+            const float mottle = 0.05f * (cPaintNoise::fbm(x / 90.0f, y / 90.0f, 4, 37) - 0.5f);
+            const float f = clamp01(1.0f - smoothstep(0.45f, 1.2f, d) * 0.78f + mottle);
+            sRgb& c = p.at(x, y);
+            c.r = f;
+            c.g = f * (0.97f + 0.03f * f);
+            c.b = f * (0.90f + 0.10f * f);
         }
-    return p.bytes(103, 4.0f / 255.0f);
+    return p.bytes(3, 4.0f / 255.0f, 103);
 }
 
 std::vector<uint8_t> cScrubPictures::head() {
-    sPicture p(kScreenWidth, kScreenHeight, 4);
+    cCanvas p(kScreenWidth, kScreenHeight);
     const auto curve = profile_curve(470, 650, 590);
-    for (int y = 0; y < p.height; ++y)
-        for (int x = 0; x < p.width; ++x) {
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
             const float d = signed_distance(curve, x + 0.5f, y + 0.5f);
             const float ink = clamp01(0.5f - d);
             const float rim = std::exp(-std::fabs(d + 4.0f) / 5.0f) * clamp01(1.0f - d);
             const float halo = std::exp(-std::max(d, 0.0f) / 24.0f) * 0.3f;
-            const float lines = std::pow(
-                std::fabs(std::sin((fbm(x / 70.0f, y / 70.0f, 4, 55) * 9.0f + (y / 640.0f) * 3.0f) *
-                                   kPi)),
-                18.0f);
+            const float lines =
+                std::pow(std::fabs(std::sin((cPaintNoise::fbm(x / 70.0f, y / 70.0f, 4, 55) * 9.0f +
+                                             (y / 640.0f) * 3.0f) *
+                                            kPi)),
+                         18.0f);
             const float depth = clamp01(1.0f - (y / 640.0f) * 0.6f);
-            float* c = p.at(x, y);
+            sRgb& c = p.at(x, y);
             // Outside the ink the halo is a warm light whose strength is its alpha alone.
             const float lit = ink * 0.22f * lines * depth + rim * 0.9f;
-            c[0] = std::min(0.95f, (1 - ink) * 0.95f + ink * 0.13f + lit);
-            c[1] = std::min(0.95f, (1 - ink) * 0.62f + ink * 0.05f + lit * 0.62f);
-            c[2] = std::min(0.95f, (1 - ink) * 0.22f + ink * 0.16f + lit * 0.25f);
-            c[3] = clamp01(std::max(ink * 0.92f, halo) + rim * 0.3f);
+            c.r = std::min(0.95f, (1 - ink) * 0.95f + ink * 0.13f + lit);
+            c.g = std::min(0.95f, (1 - ink) * 0.62f + ink * 0.05f + lit * 0.62f);
+            c.b = std::min(0.95f, (1 - ink) * 0.22f + ink * 0.16f + lit * 0.25f);
+            p.alpha(x, y) = clamp01(std::max(ink * 0.92f, halo) + rim * 0.3f);
         }
-    return p.bytes(107, 3.0f / 255.0f);
+    return p.bytes(4, 3.0f / 255.0f, 107);
 }
 
 namespace {
 
 // A dark band along one edge of a bar picture, softly fading into clear, with a warm rule
 // where it ends; `band_top` / `band_bottom` in rows from the picture's top.
-void paint_band(sPicture& p, int band_top, int band_bottom, int rule_row, float fade_rows,
+void paint_band(cCanvas& p, int band_top, int band_bottom, int rule_row, float fade_rows,
                 bool fade_up) {
-    for (int y = 0; y < p.height; ++y)
-        for (int x = 0; x < p.width; ++x) {
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
             float a = y >= band_top && y < band_bottom ? 1.0f : 0.0f;
             if (fade_up && y < band_top)
                 a = std::exp(-(band_top - y) / fade_rows) * 0.6f;
             if (!fade_up && y >= band_bottom)
                 a = std::exp(-(y - band_bottom) / fade_rows) * 0.6f;
-            const float n = fbm(x / 120.0f, y / 40.0f, 4, 71);
+            const float n = cPaintNoise::fbm(x / 120.0f, y / 40.0f, 4, 71);
             const float r = std::exp(-std::fabs(static_cast<float>(y - rule_row)) / 1.2f) *
                             (1.0f - std::pow(std::fabs(x - 511.5f) / 512.0f, 2.0f));
-            float* c = p.at(x, y);
-            c[0] = 0.07f + 0.05f * n + r * 0.95f;
-            c[1] = 0.035f + 0.03f * n + r * 0.62f;
-            c[2] = 0.09f + 0.06f * n + r * 0.25f;
-            c[3] = clamp01(std::max(a * 0.94f, r));
+            sRgb& c = p.at(x, y);
+            c.r = 0.07f + 0.05f * n + r * 0.95f;
+            c.g = 0.035f + 0.03f * n + r * 0.62f;
+            c.b = 0.09f + 0.06f * n + r * 0.25f;
+            p.alpha(x, y) = clamp01(std::max(a * 0.94f, r));
         }
 }
 
 } // namespace
 
 std::vector<uint8_t> cScrubPictures::logo_top() {
-    sPicture p(kBarWidth, kTopBarHeight, 4);
+    cCanvas p(kBarWidth, kTopBarHeight);
     paint_band(p, 0, 58, 58, 14.0f, false);
-    cLogoCanvas canvas(kBarWidth, kTopBarHeight);
-    const tMask line = cTextMask::render(canvas, "DejaVuSans-ExtraLight.ttf", 17,
+    const tMask line = cTextMask::render(p, "DejaVuSans-ExtraLight.ttf", 17,
                                          "g r o w i n g    s c r u b", 0, cTextMask::kCentred, 36);
-    for (size_t i = 0; i < line.size(); ++i) {
-        float* c = &p.values[i * 4];
-        c[0] += line[i] * 0.80f;
-        c[1] += line[i] * 0.70f;
-        c[2] += line[i] * 0.62f;
-    }
-    return p.bytes(109, 3.0f / 255.0f);
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x)
+            p.at(x, y) = p.at(x, y) + sRgb{0.80f, 0.70f, 0.62f} * line[size_t(y) * kBarWidth + x];
+    return p.bytes(4, 3.0f / 255.0f, 109);
 }
 
 std::vector<uint8_t> cScrubPictures::logo_bottom() {
-    sPicture p(kBarWidth, kBottomBarHeight, 4);
+    cCanvas p(kBarWidth, kBottomBarHeight);
     paint_band(p, 150, 256, 150, 22.0f, true);
-    cLogoCanvas canvas(kBarWidth, kBottomBarHeight);
     const tMask word =
-        cTextMask::render(canvas, "DejaVuSans-Bold.ttf", 64, "mirrel", 3, cTextMask::kCentred, 224);
-    const tMask glow = blurred(word, kBarWidth, kBottomBarHeight, 9);
-    for (int y = 0; y < p.height; ++y)
-        for (int x = 0; x < p.width; ++x) {
+        cTextMask::render(p, "DejaVuSans-Bold.ttf", 64, "mirrel", 3, cTextMask::kCentred, 224);
+    const tMask glow = p.blurred(word, 9);
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
             const size_t i = size_t(y) * kBarWidth + x;
             const float t = clamp01((y - 176.0f) / 48.0f);
-            float* c = &p.values[i * 4];
-            c[0] += glow[i] * 0.45f + word[i] * (1.00f - c[0]);
-            c[1] += glow[i] * 0.18f + word[i] * (0.90f - 0.45f * t - c[1]);
-            c[2] += glow[i] * 0.22f + word[i] * (0.66f - 0.42f * t - c[2]);
-            c[3] = clamp01(c[3] + glow[i] * 0.5f + word[i]);
+            sRgb& c = p.at(x, y);
+            c.r += glow[i] * 0.45f + word[i] * (1.00f - c.r);
+            c.g += glow[i] * 0.18f + word[i] * (0.90f - 0.45f * t - c.g);
+            c.b += glow[i] * 0.22f + word[i] * (0.66f - 0.42f * t - c.b);
+            p.alpha(x, y) = clamp01(p.alpha(x, y) + glow[i] * 0.5f + word[i]);
         }
-    return p.bytes(113, 3.0f / 255.0f);
+    return p.bytes(4, 3.0f / 255.0f, 113);
 }
 
 std::vector<uint8_t> cScrubPictures::backblow() {
-    sPicture p(kSpriteSize, kSpriteSize, 4);
-    for (int y = 0; y < p.height; ++y)
-        for (int x = 0; x < p.width; ++x) {
+    cCanvas p(kSpriteSize, kSpriteSize);
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
             const float u = (x - 127.5f) / 128.0f, v = (y - 127.5f) / 128.0f;
             const float d = std::sqrt(u * u + v * v);
-            const float swirl = fbm(std::atan2(v, u) * 3.0f + 10.0f, d * 4.0f, 4, 131);
+            const float swirl = cPaintNoise::fbm(std::atan2(v, u) * 3.0f + 10.0f, d * 4.0f, 4, 131);
             const float f = clamp01(1.0f - d) * clamp01(1.0f - d) * (0.75f + 0.5f * swirl);
-            float* c = p.at(x, y);
-            c[0] = std::min(0.95f, 0.95f * f + 0.2f * f * f);
-            c[1] = std::min(0.95f, 0.80f * f);
-            c[2] = std::min(0.95f, 0.55f * f * f);
-            c[3] = clamp01(f * 1.2f);
+            sRgb& c = p.at(x, y);
+            c.r = std::min(0.95f, 0.95f * f + 0.2f * f * f);
+            c.g = std::min(0.95f, 0.80f * f);
+            c.b = std::min(0.95f, 0.55f * f * f);
+            p.alpha(x, y) = clamp01(f * 1.2f);
         }
-    return p.bytes(127, 2.0f / 255.0f);
+    return p.bytes(4, 2.0f / 255.0f, 127);
 }
 
 std::vector<uint8_t> cScrubPictures::streaks() {
-    sPicture p(kSpriteSize, kSpriteSize, 4);
-    for (int y = 0; y < p.height; ++y)
-        for (int x = 0; x < p.width; ++x) {
+    cCanvas p(kSpriteSize, kSpriteSize);
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
             const float u = (x - 127.5f) / 128.0f, v = (y - 127.5f) / 128.0f;
             const float d = std::sqrt(u * u + v * v);
             const float theta = std::atan2(v, u);
             // Rays: whole-number frequencies around the circle, so the picture has no seam.
             float wave = 0.0f;
             for (int k = 0; k < 14; ++k)
-                wave += hash(k, 0, 139) *
-                        std::cos(static_cast<float>(7 + 5 * k) * theta + 6.283f * hash(k, 1, 139));
+                wave += cPaintNoise::hash01(k, 0, 139) *
+                        std::cos(static_cast<float>(7 + 5 * k) * theta +
+                                 6.283f * cPaintNoise::hash01(k, 1, 139));
             const float ray = std::pow(clamp01(0.5f + wave * 0.22f), 4.0f) * 2.5f;
             const float fall = clamp01(1.0f - d) * std::exp(-d * 1.5f);
             const float core = std::exp(-d * 9.0f);
             const float f = clamp01(ray * fall + core);
-            float* c = p.at(x, y);
-            c[0] = std::min(0.95f, f);
-            c[1] = std::min(0.95f, f * 0.86f);
-            c[2] = std::min(0.95f, f * 0.62f);
-            c[3] = f;
+            sRgb& c = p.at(x, y);
+            c.r = std::min(0.95f, f);
+            c.g = std::min(0.95f, f * 0.86f);
+            c.b = std::min(0.95f, f * 0.62f);
+            p.alpha(x, y) = f;
         }
-    return p.bytes(137, 2.0f / 255.0f);
+    return p.bytes(4, 2.0f / 255.0f, 137);
 }

@@ -1,8 +1,10 @@
 #include "cBakeSunArt.h"
 
 #include "BakeFile.h"
+#include "PaintMath.h"
 #include "cBakeImage.h"
-#include "cSunNoise.h"
+#include "cCanvas.h"
+#include "cPaintNoise.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,34 +13,8 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 
-struct sColour {
-    float r, g, b;
-};
-
-sColour mix(sColour a, sColour b, float t) {
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-float clamp01(float v) {
-    return std::clamp(v, 0.0f, 1.0f);
-}
-
-float smooth(float from, float to, float x) {
-    const float t = clamp01((x - from) / (to - from));
-    return t * t * (3 - 2 * t);
-}
-
-// 8 bits with a dither of half a step, so slow gradients do not band.
-uint8_t byte(float v, uint32_t x, uint32_t y, uint32_t seed) {
-    const float dither = sun_hash01(x, y, seed) - 0.5f;
-    return static_cast<uint8_t>(std::clamp(v * 255.0f + dither, 0.0f, 255.0f) + 0.5f);
-}
-
-void put(std::vector<uint8_t>& out, size_t at, sColour c, int x, int y) {
-    out[at] = byte(c.r, x, y, 1);
-    out[at + 1] = byte(c.g, x, y, 2);
-    out[at + 2] = byte(c.b, x, y, 3);
-}
+// Every picture's dither: half an 8-bit step either way, so slow gradients do not band.
+constexpr float kDither = 1 / 255.0f;
 
 // The point of the unit sphere at map coordinates (u, v), matching the sun mesh.
 Vec3f on_sphere(float u, float v) {
@@ -64,38 +40,39 @@ std::vector<sSpot> spots() {
 }
 
 // 0 outside every spot, up to 1 in an umbra; *penumbra is the ring around it.
-float spot_cover(const Vec3f& p, const std::vector<sSpot>& list, const cSunNoise& noise,
-                 float* penumbra) {
+float spot_cover(const Vec3f& p, const std::vector<sSpot>& list, uint32_t seed, float* penumbra) {
     float umbra = 0, ring = 0;
     for (const sSpot& s : list) {
         const float d = std::acos(std::clamp(p.dot(s.at), -1.0f, 1.0f)) / s.radius;
-        const float ragged = d * (1 + 0.25f * noise.fbm(p * 40.0f, 3));
-        umbra = std::max(umbra, 1 - smooth(0.35f, 0.5f, ragged));
-        ring = std::max(ring, 1 - smooth(0.85f, 1.1f, ragged));
+        const float ragged = d * (1 + 0.25f * cPaintNoise::fbm(p * 40.0f, 3, seed));
+        umbra = std::max(umbra, 1 - smoothstep(0.35f, 0.5f, ragged));
+        ring = std::max(ring, 1 - smoothstep(0.85f, 1.1f, ragged));
     }
     *penumbra = ring;
     return umbra;
 }
 
-sColour surface_at(const Vec3f& p, const cSunNoise& noise, const std::vector<sSpot>& list) {
+sRgb surface_at(const Vec3f& p, uint32_t seed, const std::vector<sSpot>& list) {
     float f1 = 0, f2 = 0;
-    noise.cells(p * 70.0f + Vec3f(0.3f * noise.fbm(p * 9.0f, 3), 0, 0), &f1, &f2);
-    const float lane = smooth(0.0f, 0.28f, f2 - f1); // 0 on the dark lanes
-    const float cell = 1 - smooth(0.0f, 0.75f, f1);  // bright cell centres
-    const float mottle = noise.fbm(p * 5.0f, 5);     // large slow patterns
+    cPaintNoise::cells(p * 70.0f + Vec3f(0.3f * cPaintNoise::fbm(p * 9.0f, 3, seed), 0, 0), seed,
+                       &f1, &f2);
+    const float lane = smoothstep(0.0f, 0.28f, f2 - f1);      // 0 on the dark lanes
+    const float cell = 1 - smoothstep(0.0f, 0.75f, f1);       // bright cell centres
+    const float mottle = cPaintNoise::fbm(p * 5.0f, 5, seed); // large slow patterns
     float penumbra = 0;
-    const float umbra = spot_cover(p, list, noise, &penumbra);
+    const float umbra = spot_cover(p, list, seed, &penumbra);
     // Faculae: bright veins in the active belts around the spots.
     const float belt =
-        smooth(0.15f, 0.55f, std::fabs(p.y)) * (1 - smooth(0.6f, 0.85f, std::fabs(p.y)));
-    const float veins = smooth(0.0f, 0.7f, noise.fbm(p * 9.0f + Vec3f(3, 1, 7), 5));
+        smoothstep(0.15f, 0.55f, std::fabs(p.y)) * (1 - smoothstep(0.6f, 0.85f, std::fabs(p.y)));
+    const float veins =
+        smoothstep(0.0f, 0.7f, cPaintNoise::fbm(p * 9.0f + Vec3f(3, 1, 7), 5, seed));
     const float faculae = belt * veins * veins * 0.7f;
     // Kept well below white: the spill and the glow add the brightness on top, and the
     // granulation must survive them.
     const float light = 0.45f + 0.22f * lane + 0.16f * cell + 0.2f * mottle;
-    sColour c = mix({0.13f, 0.045f, 0.01f}, {0.46f, 0.29f, 0.11f}, clamp01(light));
+    sRgb c = mix({0.13f, 0.045f, 0.01f}, {0.46f, 0.29f, 0.11f}, clamp01(light));
     c = mix(c, {0.56f, 0.42f, 0.22f}, faculae);
-    const float fibre = 0.5f + 0.5f * noise.gradient(p * 160.0f);
+    const float fibre = 0.5f + 0.5f * cPaintNoise::gradient(p * 160.0f, seed);
     c = mix(c, mix({0.08f, 0.03f, 0.008f}, {0.17f, 0.065f, 0.016f}, fibre), 0.85f * penumbra);
     return mix(c, {0.03f, 0.01f, 0.004f}, umbra);
 }
@@ -104,94 +81,89 @@ sColour surface_at(const Vec3f& p, const cSunNoise& noise, const std::vector<sSp
 
 std::vector<uint8_t> cBakeSunArt::surface() {
     const int w = kSurfaceWidth, h = kSurfaceHeight;
-    const cSunNoise noise(1701);
+    const uint32_t seed = 1701;
     const std::vector<sSpot> list = spots();
-    std::vector<uint8_t> rgb(static_cast<size_t>(w) * h * 3);
-    for (int y = 0; y < h; ++y)
+    cCanvas canvas(w, h);
+    for (int y = 0; y < h; ++y) // y counts file rows, from the bottom
         for (int x = 0; x < w; ++x) {
             const Vec3f p = on_sphere((x + 0.5f) / w, (y + 0.5f) / h);
-            put(rgb, (static_cast<size_t>(y) * w + x) * 3, surface_at(p, noise, list), x, y);
+            canvas.at(x, h - 1 - y) = surface_at(p, seed, list);
         }
-    return rgb;
+    return canvas.bytes(3, kDither, 1);
 }
 
 // Streaks stretched along u, warped so they curl; the alpha dies out at every edge so the
 // sheet shows no border and the gas has no hard front while it slides along the band.
 std::vector<uint8_t> cBakeSunArt::gas() {
     const int n = kGasSize;
-    const cSunNoise noise(2203);
-    std::vector<uint8_t> rgba(static_cast<size_t>(n) * n * 4);
-    for (int y = 0; y < n; ++y)
+    const uint32_t seed = 2203;
+    cCanvas canvas(n, n);
+    for (int y = 0; y < n; ++y) // y counts file rows, from the bottom
         for (int x = 0; x < n; ++x) {
             const float u = (x + 0.5f) / n, v = (y + 0.5f) / n;
-            const float warp = noise.fbm(Vec3f(u * 3, v * 4, 0.5f), 4);
+            const float warp = cPaintNoise::fbm(Vec3f(u * 3, v * 4, 0.5f), 4, seed);
             const Vec3f q(u * 2.5f, v * 9.0f + 1.2f * warp, 2.0f);
-            const float wisps = 0.5f + 0.5f * noise.fbm(q, 6);
+            const float wisps = 0.5f + 0.5f * cPaintNoise::fbm(q, 6, seed);
             const float strands = std::pow(clamp01(wisps * 1.35f - 0.2f), 1.6f);
-            const float edge = smooth(0.0f, 0.22f, u) * smooth(0.0f, 0.22f, 1 - u) *
-                               smooth(0.0f, 0.3f, v) * smooth(0.0f, 0.3f, 1 - v);
+            const float edge = smoothstep(0.0f, 0.22f, u) * smoothstep(0.0f, 0.22f, 1 - u) *
+                               smoothstep(0.0f, 0.3f, v) * smoothstep(0.0f, 0.3f, 1 - v);
             const float alpha = clamp01(strands * edge * 1.25f);
-            const sColour c = mix({0.95f, 0.62f, 0.36f}, {1.0f, 0.93f, 0.80f}, strands);
-            const size_t at = (static_cast<size_t>(y) * n + x) * 4;
-            put(rgba, at, c, x, y);
-            rgba[at + 3] = byte(alpha, x, y, 4);
+            canvas.at(x, n - 1 - y) = mix({0.95f, 0.62f, 0.36f}, {1.0f, 0.93f, 0.80f}, strands);
+            canvas.alpha(x, n - 1 - y) = alpha;
         }
-    return rgba;
+    return canvas.bytes(4, kDither, 1);
 }
 
 // White at birth, through yellow and orange to red, then transparent; the band's outer edge
 // (top rows) runs a little ahead, cooling first.
 std::vector<uint8_t> cBakeSunArt::gradient() {
     const int w = kGradientWidth, h = kGradientHeight;
-    const sColour stops[] = {{1.0f, 0.97f, 0.90f},
-                             {1.0f, 0.86f, 0.42f},
-                             {1.0f, 0.55f, 0.16f},
-                             {0.86f, 0.20f, 0.06f},
-                             {0.45f, 0.06f, 0.04f}};
-    std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
-    for (int y = 0; y < h; ++y)
+    const sRgb stops[] = {{1.0f, 0.97f, 0.90f},
+                          {1.0f, 0.86f, 0.42f},
+                          {1.0f, 0.55f, 0.16f},
+                          {0.86f, 0.20f, 0.06f},
+                          {0.45f, 0.06f, 0.04f}};
+    cCanvas canvas(w, h);
+    for (int y = 0; y < h; ++y) // y counts file rows, from the bottom
         for (int x = 0; x < w; ++x) {
             const float across = (y + 0.5f) / h;
             const float age = clamp01((x + 0.5f) / w + 0.12f * across);
             const float s = age * 4.0f;
             const int i = std::min(3, static_cast<int>(s));
-            const sColour c = mix(stops[i], stops[i + 1], s - i);
-            const float alpha = 1 - smooth(0.62f, 1.0f, age);
-            const size_t at = (static_cast<size_t>(y) * w + x) * 4;
-            put(rgba, at, c, x, y);
-            rgba[at + 3] = byte(alpha, x, y, 5);
+            canvas.at(x, h - 1 - y) = mix(stops[i], stops[i + 1], s - i);
+            canvas.alpha(x, h - 1 - y) = 1 - smoothstep(0.62f, 1.0f, age);
         }
-    return rgba;
+    return canvas.bytes(4, kDither, 2);
 }
 
 std::vector<uint8_t> cBakeSunArt::puff() {
     const int n = kPuffSize;
-    const cSunNoise noise(3307);
-    std::vector<uint8_t> rgba(static_cast<size_t>(n) * n * 4);
-    for (int y = 0; y < n; ++y)
+    const uint32_t seed = 3307;
+    cCanvas canvas(n, n);
+    for (int y = 0; y < n; ++y) // y counts file rows, from the bottom
         for (int x = 0; x < n; ++x) {
             const float dx = (x + 0.5f) / n * 2 - 1, dy = (y + 0.5f) / n * 2 - 1;
             const float r = std::sqrt(dx * dx + dy * dy);
-            const float cloud = 0.6f + 0.4f * noise.fbm(Vec3f(dx * 3, dy * 3, 0.7f), 5);
-            const float alpha = clamp01((1 - smooth(0.0f, 1.0f, r)) * cloud);
-            const size_t at = (static_cast<size_t>(y) * n + x) * 4;
-            put(rgba, at, mix({0.9f, 0.55f, 0.25f}, {1.0f, 0.9f, 0.7f}, alpha), x, y);
-            rgba[at + 3] = byte(alpha * alpha, x, y, 6);
+            const float cloud =
+                0.6f + 0.4f * cPaintNoise::fbm(Vec3f(dx * 3, dy * 3, 0.7f), 5, seed);
+            const float alpha = clamp01((1 - smoothstep(0.0f, 1.0f, r)) * cloud);
+            canvas.at(x, n - 1 - y) = mix({0.9f, 0.55f, 0.25f}, {1.0f, 0.9f, 0.7f}, alpha);
+            canvas.alpha(x, n - 1 - y) = alpha * alpha;
         }
-    return rgba;
+    return canvas.bytes(4, kDither, 3);
 }
 
 // Deep violet shadows, orange middles, warm yellow-white highlights below pure white.
 std::vector<uint8_t> cBakeSunArt::orange_grade() {
-    std::vector<uint8_t> table;
+    cCanvas ramp(256, 1);
     for (int i = 0; i < 256; ++i) {
         const float x = i / 255.0f;
         const float shadow = std::pow(1 - x, 6.0f);
-        table.push_back(byte(0.035f * shadow + 0.98f * std::pow(x, 0.82f), i, 0, 7));
-        table.push_back(byte(0.012f * shadow + 0.93f * std::pow(x, 1.22f), i, 0, 8));
-        table.push_back(byte(0.075f * shadow + 0.80f * std::pow(x, 2.1f), i, 0, 9));
+        ramp.at(i, 0) = {0.035f * shadow + 0.98f * std::pow(x, 0.82f),
+                         0.012f * shadow + 0.93f * std::pow(x, 1.22f),
+                         0.075f * shadow + 0.80f * std::pow(x, 2.1f)};
     }
-    return table;
+    return ramp.bytes(3, kDither, 7);
 }
 
 void cBakeSunArt::bake(const std::string& data_dir) {

@@ -5,6 +5,7 @@
 #include "cBakeSprutteMoves.h"
 #include "cBakeSprutteShapes.h"
 #include "cBzObjWriter.h"
+#include "cPaintNoise.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -14,14 +15,6 @@ namespace {
 constexpr float kPi = 3.14159265f;
 constexpr int kMeridians = 8;
 using Shapes = cBakeSprutteShapes;
-
-// A deterministic hash in 0..1 of an integer lattice point.
-float hash(int x, int y, int z, uint32_t seed) {
-    uint32_t h = uint32_t(x) * 374761393u + uint32_t(y) * 668265263u + uint32_t(z) * 2147483647u +
-                 seed * 2246822519u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return static_cast<float>((h ^ (h >> 16)) & 0xFFFF) / 65535.0f;
-}
 
 // Every mesh is drawn with the colour and shader the scene sets: a single group.
 void write(const std::string& data_dir, const std::string& file, const cBakeMesh& part) {
@@ -121,8 +114,9 @@ cBakeMesh cBakeSprutte::ring() {
 cBakeMesh cBakeSprutte::hair() {
     cBakeMesh tuft;
     for (int i = 0; i < 24; ++i) {
-        const float a = 2 * kPi * (static_cast<float>(i) + hash(i, 0, 0, 7)) / 24;
-        const float lean = 0.3f + 0.5f * hash(i, 1, 0, 7), length = 26 + 18 * hash(i, 2, 0, 7);
+        const float a = 2 * kPi * (static_cast<float>(i) + cPaintNoise::hash01(i, 0, 0, 7)) / 24;
+        const float lean = 0.3f + 0.5f * cPaintNoise::hash01(i, 1, 0, 7),
+                    length = 26 + 18 * cPaintNoise::hash01(i, 2, 0, 7);
         const Vec3f out(std::cos(a), 0, std::sin(a));
         const auto strand = [=](float s) {
             const float curl = lean * s * s;
@@ -141,7 +135,7 @@ cBakeMesh cBakeSprutte::wreck() {
         const int x = static_cast<int>(std::lround(p.x * 8)),
                   y = static_cast<int>(std::lround(p.y * 8)),
                   z = static_cast<int>(std::lround(p.z * 8));
-        p = Vec3f(p.x * 1.6f, p.y * 0.45f, p.z) * (0.7f + 0.5f * hash(x, y, z, 11));
+        p = Vec3f(p.x * 1.6f, p.y * 0.45f, p.z) * (0.7f + 0.5f * cPaintNoise::hash01(x, y, z, 11));
     }
     return lump.flat_shaded();
 }

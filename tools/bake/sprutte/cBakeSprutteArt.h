@@ -19,8 +19,4 @@ public:
     static std::vector<uint8_t> plasma();
     static std::vector<uint8_t> blur_mask();
     static std::vector<uint8_t> orange_grade();
-
-    // Fractal value noise with period `period` lattice cells in both directions, sampled at
-    // (x, y) in cells: octave k has 2^k times the cells and the same period in pixels.
-    static float tiled_noise(float x, float y, int period, int octaves, uint32_t seed);
 };
