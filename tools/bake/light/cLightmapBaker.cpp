@@ -1,6 +1,7 @@
 #include "cLightmapBaker.h"
 
 #include "cLightmapAtlas.h"
+#include "cPaintNoise.h"
 
 #include <embree3/rtcore.h>
 
@@ -21,28 +22,13 @@ constexpr float kOcclusionReach = 140;
 constexpr float kExposure = 0.5f;
 constexpr float kGamma = 1.4f;
 
-cRgb operator*(cRgb a, float s) {
-    return {a.r * s, a.g * s, a.b * s};
-}
-cRgb operator*(cRgb a, cRgb b) {
+sRgb operator*(sRgb a, sRgb b) {
     return {a.r * b.r, a.g * b.g, a.b * b.b};
-}
-cRgb operator+(cRgb a, cRgb b) {
-    return {a.r + b.r, a.g + b.g, a.b + b.b};
-}
-
-uint32_t mix(uint32_t h) {
-    h ^= h >> 16;
-    h *= 0x7feb352du;
-    h ^= h >> 15;
-    h *= 0x846ca68bu;
-    h ^= h >> 16;
-    return h;
 }
 
 // The n-th 0..1 number of a texel's own sequence: the same whatever thread bakes it.
 float rnd(uint32_t seed, uint32_t n) {
-    return float(mix(seed * 9781u + n * 6271u + 1u) >> 8) / 16777216.0f;
+    return float(cPaintNoise::hash(int(n), 0, 0, seed) >> 8) / 16777216.0f;
 }
 
 // An orthonormal frame around n.
@@ -64,10 +50,10 @@ RTCRay ray_from(const Vec3f& o, const Vec3f& d, float far) {
 struct cLightmapBaker::cMap {
     int size = 0;
     std::vector<cTexel> texels;
-    std::vector<cRgb> lamps, sky;            // irradiance straight from the lamps and the skylight
-    std::vector<cRgb> bounce_on, bounce_off; // light from the rest of the room
+    std::vector<sRgb> lamps, sky;            // irradiance straight from the lamps and the skylight
+    std::vector<sRgb> bounce_on, bounce_off; // light from the rest of the room
     std::vector<float> open;                 // 1 where nothing is near, 0 in a crevice
-    std::vector<cRgb> off, on;               // what the maps show, before tone mapping
+    std::vector<sRgb> off, on;               // what the maps show, before tone mapping
 };
 
 cLightmapBaker::cLightmapBaker(std::vector<cPiece> pieces, std::vector<cLightSurface> surfaces,
@@ -183,7 +169,7 @@ bool cLightmapBaker::visible(const Vec3f& from, const Vec3f& to) const {
     return ray.tfar >= 0;
 }
 
-cRgb cLightmapBaker::lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const {
+sRgb cLightmapBaker::lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const {
     // Shadow rays go to the lamps in proportion to what each could give the texel unshadowed,
     // so far and grazing lamps cost few rays; each ray is weighted back by that share.
     auto reach = [&](const Vec3f& target) {
@@ -196,7 +182,7 @@ cRgb cLightmapBaker::lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uin
     for (size_t k = 0; k < rig_.lamps.size(); ++k)
         total += share[k] = reach(rig_.lamps[k].position);
     if (total <= 0)
-        return cRgb{};
+        return sRgb{};
     float sum = 0;
     const Vec3f from = p + n * 0.4f;
     for (uint32_t s = 0; s < kLampSamples; ++s) {
@@ -223,7 +209,7 @@ cRgb cLightmapBaker::lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uin
     return rig_.lamp_colour * (rig_.lamp_power * sum / kLampSamples);
 }
 
-cRgb cLightmapBaker::sky_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const {
+sRgb cLightmapBaker::sky_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const {
     // The skylight as a disc of light at the shaft's top: area sampling finds it from every
     // texel that can see it, where hemisphere rays would rarely hit it.
     const float area = kPi * rig_.skylight_radius * rig_.skylight_radius;
@@ -247,8 +233,8 @@ cRgb cLightmapBaker::sky_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint6
 }
 
 void cLightmapBaker::direct_pass(cMap& map, uint64_t& rays) const {
-    map.lamps.assign(map.texels.size(), cRgb{});
-    map.sky.assign(map.texels.size(), cRgb{});
+    map.lamps.assign(map.texels.size(), sRgb{});
+    map.sky.assign(map.texels.size(), sRgb{});
     rays += in_parallel(map.size, [&](int row, uint64_t& count) {
         for (int x = 0; x < map.size; ++x) {
             const size_t i = size_t(row) * size_t(map.size) + size_t(x);
@@ -277,8 +263,8 @@ void cLightmapBaker::direct_pass(cMap& map, uint64_t& rays) const {
             }
 }
 
-void cLightmapBaker::bounce_from(unsigned geometry, unsigned triangle, float u, float v, cRgb& on,
-                                 cRgb& off) const {
+void cLightmapBaker::bounce_from(unsigned geometry, unsigned triangle, float u, float v, sRgb& on,
+                                 sRgb& off) const {
     const cMap& map = *maps_[geometry];
     if (map.lamps.empty())
         return;
@@ -293,14 +279,14 @@ void cLightmapBaker::bounce_from(unsigned geometry, unsigned triangle, float u, 
     const int y = std::clamp(int(tv * float(map.size)), 0, map.size - 1);
     const size_t i = size_t(y) * size_t(map.size) + size_t(x);
     // The surface's mean colour: light bounced off it is too soft to show its grain.
-    const cRgb a = surface(geometry).base;
+    const sRgb a = surface(geometry).base;
     on = on + a * (map.lamps[i] + map.sky[i]);
     off = off + a * map.sky[i];
 }
 
 void cLightmapBaker::gather_pass(size_t piece, cMap& map, uint64_t& rays) const {
-    map.bounce_on.assign(map.texels.size(), cRgb{});
-    map.bounce_off.assign(map.texels.size(), cRgb{});
+    map.bounce_on.assign(map.texels.size(), sRgb{});
+    map.bounce_off.assign(map.texels.size(), sRgb{});
     map.open.assign(map.texels.size(), 1.0f);
     rays += in_parallel(map.size, [&](int row, uint64_t& count) {
         RTCIntersectContext context;
@@ -312,7 +298,7 @@ void cLightmapBaker::gather_pass(size_t piece, cMap& map, uint64_t& rays) const 
                 continue;
             Vec3f tx, bx;
             frame(t.normal, tx, bx);
-            cRgb bounce_on, bounce_off;
+            sRgb bounce_on, bounce_off;
             float open = 0;
             const uint32_t seed = uint32_t(i) * 7u + 11u;
             for (int s = 0; s < kGatherRays; ++s) {
@@ -349,15 +335,15 @@ void cLightmapBaker::compose(size_t piece, cMap& map) const {
     // noisy and change slowly over a surface: each is averaged over the covered texels
     // nearby that face the same way. Charts lie further apart than the reach.
     const int size = map.size, reach = 2;
-    map.off.assign(map.texels.size(), cRgb{});
-    map.on.assign(map.texels.size(), cRgb{});
+    map.off.assign(map.texels.size(), sRgb{});
+    map.on.assign(map.texels.size(), sRgb{});
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const size_t i = size_t(y) * size_t(size) + size_t(x);
             const cTexel& t = map.texels[i];
             if (!t.covered)
                 continue;
-            cRgb on, off, lamps, sky;
+            sRgb on, off, lamps, sky;
             float open = 0, count = 0;
             for (int dy = -reach; dy <= reach; ++dy)
                 for (int dx = -reach; dx <= reach; ++dx) {
@@ -372,7 +358,7 @@ void cLightmapBaker::compose(size_t piece, cMap& map) const {
                     open += map.open[j], count += 1;
                 }
             const float inv = 1.0f / count;
-            const cRgb a = albedo(piece, t.position);
+            const sRgb a = albedo(piece, t.position);
             map.off[i] = moonlit(a * (sky * inv + off * inv + rig_.ambient_off * (open * inv)));
             map.on[i] = a * (lamps * inv + sky * inv + on * inv + rig_.ambient_on * (open * inv));
             if (lit_bulb(piece, t.position)) {
@@ -395,12 +381,12 @@ const cLightSurface& cLightmapBaker::surface(size_t piece) const {
     return surfaces_[size_t(pieces_[piece].surface)];
 }
 
-cRgb cLightmapBaker::albedo(size_t piece, const Vec3f& p) const {
+sRgb cLightmapBaker::albedo(size_t piece, const Vec3f& p) const {
     const cLightSurface& s = surface(piece);
     return s.texture ? s.texture(p, s.base) : s.base;
 }
 
-cRgb cLightmapBaker::moonlit(cRgb c) const {
+sRgb cLightmapBaker::moonlit(sRgb c) const {
     const float luminance = 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b;
     return rig_.moon_tint * luminance;
 }
@@ -408,7 +394,7 @@ cRgb cLightmapBaker::moonlit(cRgb c) const {
 void cLightmapBaker::finish(size_t piece, const cMap& map, cLightmapPair& out) const {
     const int size = map.size;
     const size_t n = map.texels.size();
-    std::vector<cRgb> layers[2] = {map.off, map.on};
+    std::vector<sRgb> layers[2] = {map.off, map.on};
     std::vector<char> filled(n);
     for (size_t i = 0; i < n; ++i)
         filled[i] = map.texels[i].covered;
@@ -419,7 +405,7 @@ void cLightmapBaker::finish(size_t piece, const cMap& map, cLightmapPair& out) c
             if (filled[i])
                 continue;
             const int x = int(i % size_t(size)), y = int(i / size_t(size));
-            cRgb sum[2];
+            sRgb sum[2];
             int count = 0;
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx) {
@@ -442,7 +428,7 @@ void cLightmapBaker::finish(size_t piece, const cMap& map, cLightmapPair& out) c
     // What is still empty takes the map's mean, so that small mipmap levels do not darken
     // the charts' edges.
     for (int l = 0; l < 2; ++l) {
-        cRgb mean;
+        sRgb mean;
         float count = 0;
         for (size_t i = 0; i < n; ++i)
             if (filled[i])

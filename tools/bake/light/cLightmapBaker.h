@@ -50,14 +50,14 @@ private:
     void gather_pass(size_t piece, cMap& map, uint64_t& rays) const;
     void compose(size_t piece, cMap& map) const;
     template <class F> static uint64_t in_parallel(int rows, F work);
-    cRgb lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const;
-    cRgb sky_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const;
+    sRgb lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const;
+    sRgb sky_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const;
     bool visible(const Vec3f& from, const Vec3f& to) const;
-    void bounce_from(unsigned geometry, unsigned triangle, float u, float v, cRgb& on,
-                     cRgb& off) const;
+    void bounce_from(unsigned geometry, unsigned triangle, float u, float v, sRgb& on,
+                     sRgb& off) const;
     const cLightSurface& surface(size_t piece) const;
-    cRgb albedo(size_t piece, const Vec3f& p) const;
-    cRgb moonlit(cRgb c) const;
+    sRgb albedo(size_t piece, const Vec3f& p) const;
+    sRgb moonlit(sRgb c) const;
     bool lit_bulb(size_t piece, const Vec3f& p) const;
     void finish(size_t piece, const cMap& map, cLightmapPair& out) const;
 

@@ -1,5 +1,6 @@
 #include "cPaintNoise.h"
 
+#include "BakeRandom.h"
 #include "PaintMath.h"
 
 #include <cmath>
@@ -49,8 +50,7 @@ float cPaintNoise::hash01(int x, int y, int z, uint32_t seed) {
 }
 
 float cPaintNoise::random(uint32_t& state) {
-    state = state * 1664525u + 1013904223u;
-    return static_cast<float>(state >> 8) * (1.0f / 16777216.0f);
+    return next_random(state);
 }
 
 // Value noise: lattice hashes blended with the smooth step.
