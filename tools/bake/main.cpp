@@ -5,22 +5,22 @@
 #include "BakeFile.h"
 #include "BakeModule.h"
 #include "BakeMusic.h"
+#include "cBakeAttractorBack.h"
+#include "cBakeAttractorLogos.h"
 #include "cBakeCredits.h"
 #include "cBakeCreditsLight.h"
+#include "cBakeEndLogo.h"
 #include "cBakeFont.h"
 #include "cBakeInputs.h"
-#include "cBakeIntroBack.h"
-#include "cBakeIntroLogos.h"
 #include "cBakeLoader.h"
 #include "cBakeLoaderArt.h"
-#include "cBakeLogo.h"
 #include "cBakeManifest.h"
 #include "cBakeScrub.h"
+#include "cBakeSolarFlareArt.h"
+#include "cBakeSolarFlareShapes.h"
+#include "cBakeSolarFlareTitle.h"
 #include "cBakeSprutte.h"
 #include "cBakeSprutteArt.h"
-#include "cBakeSun.h"
-#include "cBakeSunArt.h"
-#include "cBakeSunTitle.h"
 
 #include <chrono>
 #include <cstdio>
@@ -44,16 +44,16 @@ std::vector<sStep> steps() {
     std::vector<sStep> list;
     list.push_back({"music", std::make_unique<cBakeMusic>()});
     list.push_back({"toolkit", std::make_unique<cBakeFont>()});
-    list.push_back({"end", std::make_unique<cBakeLogo>()});
+    list.push_back({"end", std::make_unique<cBakeEndLogo>()});
     list.push_back({"loader", std::make_unique<cBakeLoader>()});
     list.push_back({"loader", std::make_unique<cBakeLoaderArt>()});
-    list.push_back({"attractor", std::make_unique<cBakeIntroBack>()});
-    list.push_back({"attractor", std::make_unique<cBakeIntroLogos>()});
+    list.push_back({"attractor", std::make_unique<cBakeAttractorBack>()});
+    list.push_back({"attractor", std::make_unique<cBakeAttractorLogos>()});
     list.push_back({"sprutte", std::make_unique<cBakeSprutte>()});
     list.push_back({"sprutte", std::make_unique<cBakeSprutteArt>()});
-    list.push_back({"solarflare", std::make_unique<cBakeSun>()});
-    list.push_back({"solarflare", std::make_unique<cBakeSunArt>()});
-    list.push_back({"solarflare", std::make_unique<cBakeSunTitle>()});
+    list.push_back({"solarflare", std::make_unique<cBakeSolarFlareShapes>()});
+    list.push_back({"solarflare", std::make_unique<cBakeSolarFlareArt>()});
+    list.push_back({"solarflare", std::make_unique<cBakeSolarFlareTitle>()});
     list.push_back({"scrub", std::make_unique<cBakeScrub>()});
     list.push_back({"credits", std::make_unique<cBakeCredits>()});
     list.push_back({"credits", std::make_unique<cBakeCreditsLight>()});

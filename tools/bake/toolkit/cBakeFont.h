@@ -10,7 +10,7 @@
 
 class cBakeFont : public iBakeModule {
 public:
-    std::string name() const override { return "font"; }
+    std::string name() const override { return "toolkit font"; }
     void bake(const std::string& data_dir) override;
 
     // The atlas as RGBA rows, the first row at texel v = 0 (the bottom).

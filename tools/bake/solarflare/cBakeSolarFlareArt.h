@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-class cBakeSunArt : public iBakeModule {
+class cBakeSolarFlareArt : public iBakeModule {
 public:
-    std::string name() const override { return "sun art"; }
+    std::string name() const override { return "solar flare art"; }
     void bake(const std::string& data_dir) override;
 
     static constexpr int kSurfaceWidth = 1024, kSurfaceHeight = 512;

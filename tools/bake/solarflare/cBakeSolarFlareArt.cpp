@@ -1,4 +1,4 @@
-#include "cBakeSunArt.h"
+#include "cBakeSolarFlareArt.h"
 
 #include "BakeFile.h"
 #include "PaintMath.h"
@@ -79,7 +79,7 @@ sRgb surface_at(const Vec3f& p, uint32_t seed, const std::vector<sSpot>& list) {
 
 } // namespace
 
-std::vector<uint8_t> cBakeSunArt::surface() {
+std::vector<uint8_t> cBakeSolarFlareArt::surface() {
     const int w = kSurfaceWidth, h = kSurfaceHeight;
     const uint32_t seed = 1701;
     const std::vector<sSpot> list = spots();
@@ -94,7 +94,7 @@ std::vector<uint8_t> cBakeSunArt::surface() {
 
 // Streaks stretched along u, warped so they curl; the alpha dies out at every edge so the
 // sheet shows no border and the gas has no hard front while it slides along the band.
-std::vector<uint8_t> cBakeSunArt::gas() {
+std::vector<uint8_t> cBakeSolarFlareArt::gas() {
     const int n = kGasSize;
     const uint32_t seed = 2203;
     cCanvas canvas(n, n);
@@ -116,7 +116,7 @@ std::vector<uint8_t> cBakeSunArt::gas() {
 
 // White at birth, through yellow and orange to red, then transparent; the band's outer edge
 // (top rows) runs a little ahead, cooling first.
-std::vector<uint8_t> cBakeSunArt::gradient() {
+std::vector<uint8_t> cBakeSolarFlareArt::gradient() {
     const int w = kGradientWidth, h = kGradientHeight;
     const sRgb stops[] = {{1.0f, 0.97f, 0.90f},
                           {1.0f, 0.86f, 0.42f},
@@ -136,7 +136,7 @@ std::vector<uint8_t> cBakeSunArt::gradient() {
     return canvas.bytes(4, kDither, 2);
 }
 
-std::vector<uint8_t> cBakeSunArt::puff() {
+std::vector<uint8_t> cBakeSolarFlareArt::puff() {
     const int n = kPuffSize;
     const uint32_t seed = 3307;
     cCanvas canvas(n, n);
@@ -154,7 +154,7 @@ std::vector<uint8_t> cBakeSunArt::puff() {
 }
 
 // Deep violet shadows, orange middles, warm yellow-white highlights below pure white.
-std::vector<uint8_t> cBakeSunArt::orange_grade() {
+std::vector<uint8_t> cBakeSolarFlareArt::orange_grade() {
     cCanvas ramp(256, 1);
     for (int i = 0; i < 256; ++i) {
         const float x = i / 255.0f;
@@ -166,7 +166,7 @@ std::vector<uint8_t> cBakeSunArt::orange_grade() {
     return ramp.bytes(3, kDither, 7);
 }
 
-void cBakeSunArt::bake(const std::string& data_dir) {
+void cBakeSolarFlareArt::bake(const std::string& data_dir) {
     const cBakeFile surface_file(data_dir, "models/sunflare/sun_diffuse2.jpg");
     cBakeImage::save_jpeg(surface_file.path(), kSurfaceWidth, kSurfaceHeight, surface(), 94);
     surface_file.report();

@@ -6,7 +6,7 @@
 #include "BakeModule.h"
 #include "cBakeMesh.h"
 
-class cBakeIntroLogos : public iBakeModule {
+class cBakeAttractorLogos : public iBakeModule {
 public:
     static constexpr const char* kArrowFile = "models/mirrel_intro/logo_arrow.bzobj";
     static constexpr const char* kCubesFile = "models/mirrel_intro/logo_cubes.bzobj";
@@ -14,7 +14,7 @@ public:
     static constexpr float kRingRadius = 1.75f;
     static constexpr float kCubeEdge = 0.38f;
 
-    std::string name() const override { return "intro logos"; }
+    std::string name() const override { return "attractor logos"; }
     void bake(const std::string& data_dir) override;
 
     static cBakeMesh arrow();

@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <vector>
 
-class cBakeIntroBack : public iBakeModule {
+class cBakeAttractorBack : public iBakeModule {
 public:
     static constexpr int kWidth = 1024;
     static constexpr int kHeight = 640;
     static constexpr const char* kFile = "models/mirrel_intro/ifs_back2.jpg";
 
-    std::string name() const override { return "intro background"; }
+    std::string name() const override { return "attractor background"; }
     void bake(const std::string& data_dir) override;
 
     // The picture as 8-bit RGB, bottom row first.

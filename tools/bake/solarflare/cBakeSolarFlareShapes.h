@@ -6,9 +6,9 @@
 #include "BakeModule.h"
 #include "cBakeMesh.h"
 
-class cBakeSun : public iBakeModule {
+class cBakeSolarFlareShapes : public iBakeModule {
 public:
-    std::string name() const override { return "sun"; }
+    std::string name() const override { return "solar flare shapes"; }
     void bake(const std::string& data_dir) override;
 
     // The sun's radius, sized for the scene's camera 64 units away at its full scale 0.81.

@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <vector>
 
-class cBakeLogo : public iBakeModule {
+class cBakeEndLogo : public iBakeModule {
 public:
     static constexpr int kWidth = 1024;
     static constexpr int kHeight = 640;
     static constexpr const char* kFile = "textures/mrllogo_full2.jpg";
 
-    std::string name() const override { return "logo"; }
+    std::string name() const override { return "end logo"; }
     void bake(const std::string& data_dir) override;
 
     // The picture as 8-bit RGB, bottom row first.

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-class cBakeSunTitle : public iBakeModule {
+class cBakeSolarFlareTitle : public iBakeModule {
 public:
-    std::string name() const override { return "sun title"; }
+    std::string name() const override { return "solar flare title"; }
     void bake(const std::string& data_dir) override;
 
     static constexpr int kWidth = 1024, kHeight = 512;

@@ -1,4 +1,4 @@
-#include "cBakeIntroLogos.h"
+#include "cBakeAttractorLogos.h"
 
 #include "BakeFile.h"
 #include "cBakeOutline.h"
@@ -29,7 +29,7 @@ cBakeOutline chamfered_square(float edge, float cut) {
 
 } // namespace
 
-cBakeMesh cBakeIntroLogos::arrow() {
+cBakeMesh cBakeAttractorLogos::arrow() {
     // Pointing along +x with a notched tail, centred on its area so it spins in place.
     const cBakeOutline outline({{-1.30f, -0.34f},
                                 {0.22f, -0.34f},
@@ -45,7 +45,7 @@ cBakeMesh cBakeIntroLogos::arrow() {
     return mesh;
 }
 
-cBakeMesh cBakeIntroLogos::cubes() {
+cBakeMesh cBakeAttractorLogos::cubes() {
     cBakeMesh ring;
     for (int i = 0; i < kCubes; ++i) {
         // Big and small cubes alternate; each is tumbled differently so that, edge-on or
@@ -67,7 +67,7 @@ cBakeMesh cBakeIntroLogos::cubes() {
     return ring;
 }
 
-void cBakeIntroLogos::bake(const std::string& data_dir) {
+void cBakeAttractorLogos::bake(const std::string& data_dir) {
     write(data_dir, kArrowFile, arrow());
     write(data_dir, kCubesFile, cubes());
 }

@@ -1,4 +1,4 @@
-#include "cBakeLogo.h"
+#include "cBakeEndLogo.h"
 
 #include "BakeFile.h"
 #include "cBakeImage.h"
@@ -56,7 +56,7 @@ void paint_rule(cCanvas& canvas, int y) {
 
 } // namespace
 
-std::vector<uint8_t> cBakeLogo::render() {
+std::vector<uint8_t> cBakeEndLogo::render() {
     cCanvas canvas(kWidth, kHeight);
     paint_ground(canvas);
     const tMask word = cTextMask::render(canvas, kWordFace, kWordSize, kWord, kWordTracking,
@@ -78,7 +78,7 @@ std::vector<uint8_t> cBakeLogo::render() {
     return canvas.bytes();
 }
 
-void cBakeLogo::bake(const std::string& data_dir) {
+void cBakeEndLogo::bake(const std::string& data_dir) {
     cBakeFile file(data_dir, kFile);
     std::vector<uint8_t> rgb = render();
     cBakeImage::save_jpeg(file.path(), kWidth, kHeight, rgb, kJpegQuality);

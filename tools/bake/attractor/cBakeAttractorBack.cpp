@@ -1,4 +1,4 @@
-#include "cBakeIntroBack.h"
+#include "cBakeAttractorBack.h"
 
 #include "BakeFile.h"
 #include "PaintMath.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kW = cBakeIntroBack::kWidth, kH = cBakeIntroBack::kHeight;
+constexpr int kW = cBakeAttractorBack::kWidth, kH = cBakeAttractorBack::kHeight;
 // The fractal is accumulated at twice the size and averaged down, for clean thin arms.
 constexpr int kSuper = 2;
 constexpr int kPoints = 6000000;
@@ -131,7 +131,7 @@ sRgb encoded(sRgb linear) {
 
 } // namespace
 
-std::vector<uint8_t> cBakeIntroBack::render() {
+std::vector<uint8_t> cBakeAttractorBack::render() {
     const cHistogram h = chaos_game();
     const float peak = *std::max_element(h.count.begin(), h.count.end());
     const float log_peak = std::log1p(std::max(peak, 1.0f));
@@ -148,7 +148,7 @@ std::vector<uint8_t> cBakeIntroBack::render() {
     return canvas.bytes(3, 1.8f / 255.0f, 77);
 }
 
-void cBakeIntroBack::bake(const std::string& data_dir) {
+void cBakeAttractorBack::bake(const std::string& data_dir) {
     const cBakeFile out(data_dir, kFile);
     cBakeImage::save_jpeg(out.path(), kWidth, kHeight, render(), 92);
     out.report();

@@ -1,4 +1,4 @@
-#include "cBakeSun.h"
+#include "cBakeSolarFlareShapes.h"
 
 #include "BakeFile.h"
 #include "cBzObjWriter.h"
@@ -31,7 +31,7 @@ void add_outward(cBakeMesh& mesh, uint32_t a, uint32_t b, uint32_t c) {
 
 // Walks two rings of vertices (na + 1 and nb + 1 of them, u from 0 to 1) side by side and
 // fills the band between them, always advancing on the ring whose next vertex comes first.
-void cBakeSun::stitch(cBakeMesh& mesh, uint32_t a, int na, uint32_t b, int nb) {
+void cBakeSolarFlareShapes::stitch(cBakeMesh& mesh, uint32_t a, int na, uint32_t b, int nb) {
     int i = 0, j = 0;
     while (i < na || j < nb) {
         const float ua = static_cast<float>(i + 1) / na, ub = static_cast<float>(j + 1) / nb;
@@ -45,7 +45,7 @@ void cBakeSun::stitch(cBakeMesh& mesh, uint32_t a, int na, uint32_t b, int nb) {
     }
 }
 
-cBakeMesh cBakeSun::sun() {
+cBakeMesh cBakeSolarFlareShapes::sun() {
     cBakeMesh mesh;
     std::vector<uint32_t> first(kRings + 1);
     for (int k = 0; k <= kRings; ++k) {
@@ -77,7 +77,7 @@ cBakeMesh cBakeSun::sun() {
     return mesh;
 }
 
-cBakeMesh cBakeSun::flare() {
+cBakeMesh cBakeSolarFlareShapes::flare() {
     constexpr int kAlong = 32, kAcross = 4;
     // The arc's centre sits a little below the surface so its feet sink into the sun.
     const float centre = kRadius - 0.9f;
@@ -104,7 +104,7 @@ cBakeMesh cBakeSun::flare() {
     return mesh;
 }
 
-void cBakeSun::bake(const std::string& data_dir) {
+void cBakeSolarFlareShapes::bake(const std::string& data_dir) {
     const cBakeFile sun_file(data_dir, "models/sunflare/sun.bzobj");
     cBzObjWriter::write(sun(), sun_file.path());
     sun_file.report();

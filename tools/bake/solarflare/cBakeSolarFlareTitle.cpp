@@ -1,4 +1,4 @@
-#include "cBakeSunTitle.h"
+#include "cBakeSolarFlareTitle.h"
 
 #include "BakeFile.h"
 #include "PaintMath.h"
@@ -15,13 +15,13 @@ constexpr int kTitleSize = 112, kTitleBaseline = 530, kTitleTracking = 10;
 constexpr int kGroupSize = 36, kGroupBaseline = 392, kGroupTracking = 24;
 
 cCanvas page() {
-    const int w = cBakeSunTitle::kWidth, h = cBakeSunTitle::kPageHeight;
+    const int w = cBakeSolarFlareTitle::kWidth, h = cBakeSolarFlareTitle::kPageHeight;
     cCanvas canvas(w, h);
     const tMask title =
-        cTextMask::render(canvas, "DejaVuSans-Bold.ttf", kTitleSize, cBakeSunTitle::kTitle,
+        cTextMask::render(canvas, "DejaVuSans-Bold.ttf", kTitleSize, cBakeSolarFlareTitle::kTitle,
                           kTitleTracking, cTextMask::kCentred, kTitleBaseline);
     const tMask group =
-        cTextMask::render(canvas, "DejaVuSans.ttf", kGroupSize, cBakeSunTitle::kGroup,
+        cTextMask::render(canvas, "DejaVuSans.ttf", kGroupSize, cBakeSolarFlareTitle::kGroup,
                           kGroupTracking, cTextMask::kCentred, kGroupBaseline);
     const tMask halo = canvas.blurred(title, 34);
     const tMask glow = canvas.blurred(title, 9);
@@ -47,7 +47,7 @@ cCanvas page() {
 
 } // namespace
 
-std::vector<uint8_t> cBakeSunTitle::render() {
+std::vector<uint8_t> cBakeSolarFlareTitle::render() {
     const cCanvas from = page();
     cCanvas card(kWidth, kHeight);
     const float step = static_cast<float>(kPageHeight) / kHeight;
@@ -69,7 +69,7 @@ std::vector<uint8_t> cBakeSunTitle::render() {
     return card.bytes(4, 1 / 255.0f, 40);
 }
 
-void cBakeSunTitle::bake(const std::string& data_dir) {
+void cBakeSolarFlareTitle::bake(const std::string& data_dir) {
     const cBakeFile file(data_dir, "models/sunflare/deluminate3.png");
     cBakeImage::save_png(file.path(), kWidth, kHeight, 4, render());
     file.report();
