@@ -63,7 +63,9 @@ TEST(SolarFlareCaptureTest, SunGrowsTitleShowsInItsSecondsAndTheImpactWhitesOut)
     // The sun in the upper middle, above the title's rows.
     const int dot = early.bright(90, 312, 150, 712, 350);
     EXPECT_GT(dot, 0) << "a small sun by 3 s";
-    EXPECT_GT(titled.bright(90, 312, 150, 712, 350), 4 * dot) << "grown by 11.5 s";
+    // The count takes in the glow and the flares' gas around the body (3.6 times at 11.5 s
+    // with today's gas picture, 4.1 with the one before).
+    EXPECT_GT(titled.bright(90, 312, 150, 712, 350), 3 * dot) << "grown by 11.5 s";
     // The title's first letters, left of the sun in the lower third.
     EXPECT_GT(titled.bright(170, 150, 480, 300, 535), 300) << "title card at 11.5 s";
     EXPECT_LT(early.bright(170, 150, 480, 300, 535), 30) << "no title before 8 s";
