@@ -2,6 +2,7 @@
 
 #include "cLightmapAtlas.h"
 #include "cPaintNoise.h"
+#include "cTexelGrid.h"
 
 #include <embree3/rtcore.h>
 
@@ -18,6 +19,7 @@ constexpr float kPi = 3.14159265f;
 constexpr uint32_t kLampSamples = 6; // shadow rays to the lamps per texel
 constexpr int kSkySamples = 4;       // shadow rays towards the skylight
 constexpr int kGatherRays = 12;      // hemisphere rays for the bounce and the occlusion
+constexpr float kSmoothTexels = 3;   // the reach of the light's averaging, in texels
 constexpr float kOcclusionReach = 140;
 constexpr float kExposure = 0.5f;
 constexpr float kGamma = 1.4f;
@@ -330,42 +332,56 @@ void cLightmapBaker::gather_pass(size_t piece, cMap& map, uint64_t& rays) const 
     compose(piece, map);
 }
 
+float cLightmapBaker::texel_length(size_t piece, const cMap& map) const {
+    const cBakeMesh& mesh = *pieces_[piece].mesh;
+    float area = 0;
+    for (const auto& tri : mesh.triangles)
+        area += 0.5f * (mesh.positions[tri[1]] - mesh.positions[tri[0]])
+                           .cross(mesh.positions[tri[2]] - mesh.positions[tri[0]])
+                           .length();
+    size_t covered = 0;
+    for (const cTexel& t : map.texels)
+        covered += t.covered;
+    return std::sqrt(area / float(std::max<size_t>(covered, 1)));
+}
+
 void cLightmapBaker::compose(size_t piece, cMap& map) const {
-    // The lamps' and the sky's light (a few shadow rays) and the gathered light (a dozen rays) are
-    // noisy and change slowly over a surface: each is averaged over the covered texels
-    // nearby that face the same way. Charts lie further apart than the reach.
-    const int size = map.size, reach = 2;
+    // The lamps' and the sky's light (a few shadow rays) and the gathered light (a dozen rays)
+    // are noisy and change slowly over a surface: each is averaged over the covered texels
+    // that lie near on the room's surface and face the same way, whatever chart holds them,
+    // so that a chart's seam shows no step.
+    const float reach = kSmoothTexels * texel_length(piece, map);
+    std::vector<Vec3f> positions(map.texels.size());
+    std::vector<char> covered(map.texels.size());
+    for (size_t i = 0; i < map.texels.size(); ++i)
+        positions[i] = map.texels[i].position, covered[i] = map.texels[i].covered;
+    const cTexelGrid grid(positions, covered, reach);
     map.off.assign(map.texels.size(), sRgb{});
     map.on.assign(map.texels.size(), sRgb{});
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) {
-            const size_t i = size_t(y) * size_t(size) + size_t(x);
-            const cTexel& t = map.texels[i];
-            if (!t.covered)
-                continue;
-            sRgb on, off, lamps, sky;
-            float open = 0, count = 0;
-            for (int dy = -reach; dy <= reach; ++dy)
-                for (int dx = -reach; dx <= reach; ++dx) {
-                    const int nx = x + dx, ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= size || ny >= size)
-                        continue;
-                    const size_t j = size_t(ny) * size_t(size) + size_t(nx);
-                    if (!map.texels[j].covered || map.texels[j].normal.dot(t.normal) < 0.7f)
-                        continue;
-                    on = on + map.bounce_on[j], off = off + map.bounce_off[j];
-                    lamps = lamps + map.lamps[j], sky = sky + map.sky[j];
-                    open += map.open[j], count += 1;
-                }
-            const float inv = 1.0f / count;
-            const sRgb a = albedo(piece, t.position);
-            map.off[i] = moonlit(a * (sky * inv + off * inv + rig_.ambient_off * (open * inv)));
-            map.on[i] = a * (lamps * inv + sky * inv + on * inv + rig_.ambient_on * (open * inv));
-            if (lit_bulb(piece, t.position)) {
-                map.on[i] = rig_.bulb_on;
-                map.off[i] = rig_.bulb_off;
-            }
+    for (size_t i = 0; i < map.texels.size(); ++i) {
+        const cTexel& t = map.texels[i];
+        if (!t.covered)
+            continue;
+        sRgb on, off, lamps, sky;
+        float open = 0, weight = 0;
+        grid.near(t.position, reach, [&](uint32_t j) {
+            if (map.texels[j].normal.dot(t.normal) < 0.8f)
+                return;
+            const float d = (positions[j] - t.position).length() / reach;
+            const float w = 1 - d * d;
+            on = on + map.bounce_on[j] * w, off = off + map.bounce_off[j] * w;
+            lamps = lamps + map.lamps[j] * w, sky = sky + map.sky[j] * w;
+            open += map.open[j] * w, weight += w;
+        });
+        const float inv = 1.0f / weight;
+        const sRgb a = albedo(piece, t.position);
+        map.off[i] = moonlit(a * (sky * inv + off * inv + rig_.ambient_off * (open * inv)));
+        map.on[i] = a * (lamps * inv + sky * inv + on * inv + rig_.ambient_on * (open * inv));
+        if (lit_bulb(piece, t.position)) {
+            map.on[i] = rig_.bulb_on;
+            map.off[i] = rig_.bulb_off;
         }
+    }
 }
 
 bool cLightmapBaker::lit_bulb(size_t piece, const Vec3f& p) const {

@@ -48,6 +48,7 @@ private:
     void rasterize(size_t piece, cMap& map) const;
     void direct_pass(cMap& map, uint64_t& rays) const;
     void gather_pass(size_t piece, cMap& map, uint64_t& rays) const;
+    float texel_length(size_t piece, const cMap& map) const;
     void compose(size_t piece, cMap& map) const;
     template <class F> static uint64_t in_parallel(int rows, F work);
     sRgb lamps_at(const Vec3f& p, const Vec3f& n, uint32_t seed, uint64_t& rays) const;
