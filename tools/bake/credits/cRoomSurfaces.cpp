@@ -62,5 +62,8 @@ cLightRig cRoomSurfaces::rig() {
     rig.lamps = cCreditsRoom::lamps();
     rig.skylight_radius = cCreditsRoom::kSkylight;
     rig.skylight_height = 700;
+    // Softer than the baker's default, so the wall right by each lamp glows warm without
+    // burning out to white under the room's grade.
+    rig.lamp_softness = 60;
     return rig;
 }
