@@ -36,10 +36,11 @@ void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
 // spill at half size.
 void spill_half(const cCutLevels& cut, iRenderTarget& source);
 
-// The framebuffer cleared to black, then the source added in `layers` copies zoomed about
-// the centre, each fainter than the one before.
+// The bound target filled with the source summed in `layers` copies zoomed about the
+// centre, each fainter than the one before, clamped once.
 void glow_layers(iRenderTarget& source, const cGlowParams& params);
-// glow_layers of a blurred quarter-size copy of the source, drawn into destination.
+// glow_layers of a blurred quarter-size copy of the source, summed at that size and
+// magnified into destination.
 void glow(iRenderTarget& destination, iRenderTarget& source, const cGlowParams& params);
 
 // Every row of the destination becomes the average colour of that row of the source. The
