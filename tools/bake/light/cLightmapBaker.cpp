@@ -24,10 +24,6 @@ constexpr float kOcclusionReach = 140;
 constexpr float kExposure = 0.5f;
 constexpr float kGamma = 1.4f;
 
-sRgb operator*(sRgb a, sRgb b) {
-    return {a.r * b.r, a.g * b.g, a.b * b.b};
-}
-
 // The n-th 0..1 number of a texel's own sequence: the same whatever thread bakes it.
 float rnd(uint32_t seed, uint32_t n) {
     return float(cPaintNoise::hash(int(n), 0, 0, seed) >> 8) / 16777216.0f;
@@ -364,10 +360,10 @@ void cLightmapBaker::compose(size_t piece, cMap& map) const {
             continue;
         sRgb on, off, lamps, sky;
         float open = 0, weight = 0;
-        grid.near(t.position, reach, [&](uint32_t j) {
+        grid.near(t.position, reach, [&](uint32_t j, float distance) {
             if (map.texels[j].normal.dot(t.normal) < 0.8f)
                 return;
-            const float d = (positions[j] - t.position).length() / reach;
+            const float d = distance / reach;
             const float w = 1 - d * d;
             on = on + map.bounce_on[j] * w, off = off + map.bounce_off[j] * w;
             lamps = lamps + map.lamps[j] * w, sky = sky + map.sky[j] * w;

@@ -14,7 +14,7 @@ public:
     // `positions[i]` for every texel with `covered[i]`; `cell` is the largest reach asked for.
     cTexelGrid(const std::vector<Vec3f>& positions, const std::vector<char>& covered, float cell);
 
-    // The covered texels within `reach` of p (reach at most the cell size).
+    // Each covered texel within `reach` of p (reach at most the cell size) and its distance.
     template <class F> void near(const Vec3f& p, float reach, F visit) const {
         const long cx = cell_of(p.x), cy = cell_of(p.y), cz = cell_of(p.z);
         for (long z = cz - 1; z <= cz + 1; ++z)
@@ -23,9 +23,11 @@ public:
                     const auto found = cells_.find(key(x, y, z));
                     if (found == cells_.end())
                         continue;
-                    for (uint32_t j : found->second)
-                        if ((positions_[j] - p).length() <= reach)
-                            visit(j);
+                    for (uint32_t j : found->second) {
+                        const float distance = (positions_[j] - p).length();
+                        if (distance <= reach)
+                            visit(j, distance);
+                    }
                 }
     }
 

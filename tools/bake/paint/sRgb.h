@@ -19,3 +19,8 @@ inline sRgb operator+(sRgb a, sRgb b) {
 inline sRgb operator*(sRgb c, float k) {
     return {c.r * k, c.g * k, c.b * k};
 }
+
+// Channel by channel: light of one colour falling on a surface of another.
+inline sRgb operator*(sRgb a, sRgb b) {
+    return {a.r * b.r, a.g * b.g, a.b * b.b};
+}
