@@ -53,6 +53,14 @@ void cMeshObj::draw() {
     unset_arrays();
 }
 
+void cMeshObj::draw_range(int32_t first, int32_t count) {
+    set_arrays();
+    index_vbo_.bind(GL_ELEMENT_ARRAY_BUFFER);
+    glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT,
+                   reinterpret_cast<const void*>(static_cast<intptr_t>(first) * 4));
+    unset_arrays();
+}
+
 void cMeshObj::set_arrays() {
     position_vbo_.set_as_vertex_array();
     if (flags & kNormals)

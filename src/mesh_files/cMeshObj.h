@@ -13,6 +13,8 @@ public:
 
     cMeshObj();
     void draw() override;
+    // `count` indices from `first` on, with whatever material the caller set.
+    void draw_range(int32_t first, int32_t count);
     void upload(bool release_client_arrays) override;
     // The mesh then draws in one call with whatever material the caller set.
     void drop_materials();

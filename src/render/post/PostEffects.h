@@ -30,7 +30,8 @@ void combine(iRenderTarget& a, iRenderTarget& b, int mode);
 // The source with the glow of its parts above pre_cut added; bright receives the blurred
 // bright pass, the glow scaled from post_cut up goes through a temporary of `type`.
 void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type);
-// spill into the framebuffer, and the source with the blurred bright pass into destination.
+// The source with its blurred bright pass (at `type`'s size) added, into destination; the
+// framebuffer is left as it was.
 void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
                 iRenderTarget& destination);
 // spill at half size.

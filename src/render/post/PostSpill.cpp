@@ -8,20 +8,18 @@
 
 #include <GL/gl.h>
 
-namespace {
-
-constexpr int kSpillBlurs = 3;
-
-} // namespace
-
 cCutLevels& cut_levels() {
     static cCutLevels levels;
     return levels;
 }
 
-// The first spill compiles every program it draws with, before its first pass.
-void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type) {
-    const cPostSpan span;
+namespace {
+
+constexpr int kSpillBlurs = 3;
+
+// The source's parts above the pre cut, into bright at its size, blurred three times. The
+// first call compiles every program a spill draws with, before its first pass.
+void bright_pass(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut) {
     register_levels_shader();
     register_combine_shaders();
     bright.begin();
@@ -29,6 +27,13 @@ void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, 
     bright.end();
     for (int i = 0; i < kSpillBlurs; ++i)
         blur(bright, bright);
+}
+
+} // namespace
+
+void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type) {
+    const cPostSpan span;
+    bright_pass(source, bright, cut);
     cTmpRenderTarget scaled;
     render_target_manager().acquire(scaled, type);
     scaled->begin();
@@ -44,7 +49,7 @@ void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
     shader_manager().push_shader();
     cTmpRenderTarget bright;
     render_target_manager().acquire(bright, type);
-    spill(source, *bright.get(), cut, type);
+    bright_pass(source, *bright.get(), cut);
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
     destination.begin();

@@ -34,7 +34,9 @@ void cSunFlares::load() {
     resource_path().push_searchpath(kFolder);
     sun_mesh_ = load_mesh(kSunMesh, false); // the particles are born on its client arrays
     particles_ = std::make_unique<cSunParticles>(sun_mesh_.get());
-    flare_mesh_ = load_mesh(kFlareMesh, true);
+    std::unique_ptr<cMeshObj> flare(BzObjLoader::create(kFlareMesh));
+    flare->drop_materials();
+    flare_mesh_ = std::make_unique<cBandedMesh>(std::move(flare));
     cTextureManager& textures = texture_manager();
     sun_texture_ = textures.get_texture(kSunTexture, true, GL_CLAMP, 0);
     flare_texture_ = textures.get_texture(kFlareTexture, true, GL_CLAMP_TO_EDGE, 0);
@@ -170,12 +172,17 @@ void cSunFlares::draw_flares(int32_t t) {
         const cScopedTexture gradient(gradient_texture_, GL_TEXTURE1);
         for (const sFlare& flare : flares_) {
             const float f = static_cast<float>(t - flare.start) / decay_;
-            cShaderParameter<float> uvshift(flare_uvshift(f));
+            const float alpha = flare_alpha(f) * crown_weight_;
+            if (alpha <= 0) // the flare adds nothing
+                continue;
+            const float shift = flare_uvshift(f);
+            cShaderParameter<float> uvshift(shift);
             shader_manager().set_parameter(kFlareShader, 1, &uvshift);
-            glColor4f(1, 1, 1, flare_alpha(f) * crown_weight_);
+            glColor4f(1, 1, 1, alpha);
             glPushMatrix();
             glMultMatrixf(flare.orientation.data());
-            flare_mesh_->draw();
+            // The gas shows where v - uvshift lies in [0, 1]; the rest of the sheet adds nothing.
+            flare_mesh_->draw(shift, shift + 1);
             glPopMatrix();
         }
     }

@@ -5,6 +5,7 @@
 
 #include "cSunParticles.h"
 #include "geometry/Vec3.h"
+#include "mesh_files/cBandedMesh.h"
 #include "mesh_files/cMeshObj.h"
 #include "render/cTextureDesc.h"
 
@@ -73,7 +74,7 @@ private:
 
     float decay_ = 3500;
     std::unique_ptr<cMeshObj> sun_mesh_;
-    std::unique_ptr<cMeshObj> flare_mesh_;
+    std::unique_ptr<cBandedMesh> flare_mesh_;
     std::unique_ptr<cSunParticles> particles_;
     cTextureDesc sun_texture_, flare_texture_, gradient_texture_, gas_texture_;
     std::vector<sFlare> flares_;
