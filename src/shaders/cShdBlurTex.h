@@ -7,7 +7,9 @@
 
 class cShdBlurTex : public cShdBase {
 public:
-    cShdBlurTex(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
+    // `fragment_file` is a program that takes the same direction.
+    cShdBlurTex(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile,
+                const char* fragment_file = "cg_blurtex_frag.cg");
 
 private:
     bool take(cShaderParameterBase* parameter) override { return copy(parameter, direction_, 2); }

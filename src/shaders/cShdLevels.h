@@ -7,7 +7,9 @@
 
 class cShdLevels : public cShdBase {
 public:
-    cShdLevels(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
+    // `fragment_file` is a program that takes the same five points.
+    cShdLevels(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile,
+               const char* fragment_file = "cg_post_levels_frag.cg");
 
 private:
     static constexpr int kCount = 5;

@@ -12,12 +12,19 @@ cShdPostHSB::cShdPostHSB(CGprofile vertex_profile, cShaderManager_CG* manager,
     load_from_files("cg_post_hsb_vert.cg", "cg_post_hsb_frag.cg");
 }
 
+void cShdPostHSB::program_units(const float record[3], float program[3]) {
+    program[0] = record[0] / -180.0f * float(M_PI);
+    program[1] = record[1] / 100.0f + 1.0f;
+    program[2] = record[2] / 100.0f;
+}
+
 bool cShdPostHSB::take(cShaderParameterBase* parameter) {
-    float hsb[3];
+    float hsb[3], program[3];
     if (!copy(parameter, hsb, 3))
         return false;
-    h_adjust_ = hsb[0] / -180.0f * float(M_PI);
-    s_adjust_ = hsb[1] / 100.0f + 1.0f;
-    b_adjust_ = hsb[2] / 100.0f;
+    program_units(hsb, program);
+    h_adjust_ = program[0];
+    s_adjust_ = program[1];
+    b_adjust_ = program[2];
     return true;
 }

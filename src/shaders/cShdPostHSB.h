@@ -9,6 +9,10 @@ class cShdPostHSB : public cShdBase {
 public:
     cShdPostHSB(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
 
+    // The record's hue, saturation and brightness as the program takes them: radians (sign
+    // reversed), a factor and an offset.
+    static void program_units(const float record[3], float program[3]);
+
     // Radians (sign reversed), a factor and an offset: what the program receives.
     float hue() const { return h_adjust_; }
     float saturation() const { return s_adjust_; }

@@ -79,6 +79,19 @@ tRgba sharp_and_smooth(int x, int y) {
     return y < 120 ? rgb(x / 4, 255 - x / 4, y * 2) : rgb(0, 0, 0);
 }
 
+// A linear read at (u, v) texels of an RGBA picture `width` wide, edges clamped.
+double linear_read(const tPixels& p, int width, int height, double u, double v, int c) {
+    const auto texel = [&](int x, int y) {
+        x = std::clamp(x, 0, width - 1), y = std::clamp(y, 0, height - 1);
+        return p[(size_t(y) * width + x) * 4 + c] / 255.0;
+    };
+    const double fx = u - 0.5, fy = v - 0.5;
+    const int x = int(std::floor(fx)), y = int(std::floor(fy));
+    const double a = fx - x, b = fy - y;
+    return (texel(x, y) * (1 - a) + texel(x + 1, y) * a) * (1 - b) +
+           (texel(x, y + 1) * (1 - a) + texel(x + 1, y + 1) * a) * b;
+}
+
 // The zoom glow of a quarter-size picture as the effect defines it, in floating point: at
 // each full-size pixel the sum of its layers, each a linear read (edges clamped) of the
 // picture zoomed about the centre and weighed by its alpha and multiplier / (n + 1), clamped
@@ -86,16 +99,8 @@ tRgba sharp_and_smooth(int x, int y) {
 std::pair<int, double> glow_error(const tPixels& quarter, const tPixels& drawn,
                                   const cGlowParams& params) {
     const int w = kViewWidth / 4, h = kViewHeight / 4;
-    const auto texel = [&](int x, int y, int c) {
-        x = std::clamp(x, 0, w - 1), y = std::clamp(y, 0, h - 1);
-        return quarter[(size_t(y) * w + x) * 4 + c] / 255.0;
-    };
     const auto linear = [&](double u, double v, int c) {
-        const double fx = u - 0.5, fy = v - 0.5;
-        const int x = int(std::floor(fx)), y = int(std::floor(fy));
-        const double a = fx - x, b = fy - y;
-        return (texel(x, y, c) * (1 - a) + texel(x + 1, y, c) * a) * (1 - b) +
-               (texel(x, y + 1, c) * (1 - a) + texel(x + 1, y + 1, c) * a) * b;
+        return linear_read(quarter, w, h, u, v, c);
     };
     const double step = params.distance / params.layers;
     int worst = 0;
@@ -118,6 +123,71 @@ std::pair<int, double> glow_error(const tPixels& quarter, const tPixels& drawn,
             }
         }
     return {worst, total / (3.0 * kViewWidth * kViewHeight)};
+}
+
+// The common blur's taps, one texel apart from -7 to 7.
+constexpr double kBlurTaps[15] = {0.0088470, 0.0182159, 0.0335624, 0.0553350, 0.0816380,
+                                  0.1077779, 0.1273246, 0.1345983, 0.1273246, 0.1077779,
+                                  0.0816380, 0.0553350, 0.0335624, 0.0182159, 0.0088470};
+
+// The spill's glow at half the picture's size as the effect defines it, in floating point:
+// the levels cut of the picture read at each half-size texel's centre (the mean of the 2 x 2
+// under it), then three passes of the common blur along both axes, edges clamped.
+std::vector<double> spill_glow(const tPicture& f, float pre_cut) {
+    const int w = kViewWidth / 2, h = kViewHeight / 2;
+    std::vector<double> glow(size_t(w) * h * 3), pass(glow.size());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int k = 0; k < 3; ++k) {
+                const double mean = (f(2 * x, 2 * y)[k] + f(2 * x + 1, 2 * y)[k] +
+                                     f(2 * x, 2 * y + 1)[k] + f(2 * x + 1, 2 * y + 1)[k]) /
+                                    4.0;
+                glow[(size_t(y) * w + x) * 3 + k] =
+                    std::clamp((mean - pre_cut) / (255 - pre_cut), 0.0, 1.0);
+            }
+    for (int blurs = 0; blurs < 6; ++blurs) {
+        const bool rows = blurs % 2 == 1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                for (int k = 0; k < 3; ++k) {
+                    double sum = 0;
+                    for (int t = -7; t <= 7; ++t) {
+                        const int u = std::clamp(x + (rows ? t : 0), 0, w - 1);
+                        const int v = std::clamp(y + (rows ? 0 : t), 0, h - 1);
+                        sum += kBlurTaps[t + 7] * glow[(size_t(v) * w + u) * 3 + k];
+                    }
+                    pass[(size_t(y) * w + x) * 3 + k] = sum;
+                }
+        std::swap(glow, pass);
+    }
+    return glow;
+}
+
+// The finishing steps as the effects define them, in floating point, on one colour: the glow
+// added and clamped, each channel read linearly between the table's entries, the hue turned
+// about the grey axis with saturation scaled and brightness added, then levels.
+std::array<double, 3> graded(std::array<double, 3> c, const std::array<double, 3>& glow,
+                             const tPixels& table, const cHsbParams& hsb,
+                             const cLevelsParams& levels) {
+    for (int k = 0; k < 3; ++k) {
+        const double x = std::min(c[k] + glow[k], 1.0) * 255;
+        const int i = std::min(int(x), 254);
+        c[k] = (table[i * 4 + k] * (i + 1 - x) + table[(i + 1) * 4 + k] * (x - i)) / 255;
+    }
+    const double h = hsb.hue / -180.0 * M_PI, s = hsb.saturation / 100.0 + 1;
+    const double grey = (c[0] + c[1] + c[2]) / 3, r3 = 1 / std::sqrt(3.0);
+    const double across[3] = {(c[2] - c[1]) * r3, (c[0] - c[2]) * r3, (c[1] - c[0]) * r3};
+    std::array<double, 3> out;
+    for (int k = 0; k < 3; ++k) {
+        const double turned = (c[k] - grey) * std::cos(h) + across[k] * std::sin(h);
+        const double v = std::clamp(grey + turned * s + hsb.brightness / 100.0, 0.0, 1.0);
+        const double x =
+            std::clamp((v * 255 - levels.inBlack) / (levels.inWhite - levels.inBlack), 0.0, 1.0);
+        out[k] = (levels.outBlack +
+                  std::pow(x, 1 / levels.Gamma) * (levels.outWhite - levels.outBlack)) /
+                 255;
+    }
+    return out;
 }
 
 using PostEffectsTest = cShaderFixture;
@@ -200,6 +270,26 @@ TEST_F(PostEffectsTest, SpillAddsGlowAroundWhatLiesAboveTheCutOnly) {
     }
 }
 
+// The glow is made at a quarter of the picture's size, in one blur as wide as the three, and
+// magnified: against the three blurs at half size in floating point, on sharp edges, a
+// one-texel line and gradients that run into the picture's edges.
+TEST_F(PostEffectsTest, SpillGlowMatchesThreeBlursInFloatingPoint) {
+    const cCutLevels cut{150, 128};
+    auto source = full(sharp_and_smooth);
+    auto bright = target(kViewWidth / 2, kViewHeight / 2, ramp);
+    spill_bright(*source, *bright, cut);
+    const tPixels drawn = read_target(*bright);
+    const std::vector<double> want = spill_glow(sharp_and_smooth, cut.pre_cut);
+    int worst = 0;
+    double total = 0;
+    for (size_t i = 0; i < want.size(); ++i) {
+        const int error = std::abs(int(std::lround(want[i] * 255)) - drawn[i / 3 * 4 + i % 3]);
+        worst = std::max(worst, error), total += error;
+    }
+    EXPECT_LE(worst, 3);
+    EXPECT_LE(total / double(want.size()), 0.5);
+}
+
 // A table that keeps red, inverts green and halves blue: a swapped or shared channel shows.
 TEST_F(PostEffectsTest, ColourCorrectionLooksEachChannelUpInItsOwnColumn) {
     const auto entry = [](int c, int v) { return c == 0 ? v : c == 1 ? 255 - v : v / 2; };
@@ -208,6 +298,44 @@ TEST_F(PostEffectsTest, ColourCorrectionLooksEachChannelUpInItsOwnColumn) {
     ASSERT_EQ(correction.lookup().target, GL_TEXTURE_1D);
     correction.apply(*full(ramp));
     EXPECT_LE(off_by(ramp_through(entry)), 2);
+}
+
+// The one-pass grade against its steps in floating point, with a half-size glow stretched over
+// the picture: a step out of order, a glow read at the picture's texels or a table read at
+// the wrong place shows here.
+TEST_F(PostEffectsTest, GradeMatchesItsStepsInFloatingPoint) {
+    const auto curve = [](int c, int v) { return c == 0 ? v : c == 1 ? 255 - v : v * v / 255; };
+    const tPicture entry = [&](int v, int) { return rgb(curve(0, v), curve(1, v), curve(2, v)); };
+    cColorCorrection correction(lookup_file("steps.png", entry));
+    // Smooth: the GL's linear reads come back in 8 bits, which the levels' steep black end
+    // would magnify on a picture with steps between neighbouring texels.
+    const tPicture glow_picture = [](int x, int y) { return rgb(x / 5, y / 4, 40); };
+    auto source = full(ramp);
+    auto glow = target(kViewWidth / 2, kViewHeight / 2, glow_picture);
+    const cHsbParams hsb{40, -25, 4};
+    const cLevelsParams levels{16, 235, 1.25f, 8, 247};
+    grade(*source, {glow.get(), &correction.lookup(), &hsb, &levels});
+    const tPixels drawn = read_view(), table = picture(256, 1, entry);
+    const tPixels glows = picture(kViewWidth / 2, kViewHeight / 2, glow_picture);
+    int worst = 0;
+    double total = 0;
+    for (int y = 0; y < kViewHeight; ++y)
+        for (int x = 0; x < kViewWidth; ++x) {
+            const tRgba in = ramp(x, y);
+            std::array<double, 3> c, g;
+            for (int k = 0; k < 3; ++k) {
+                c[k] = in[k] / 255.0;
+                g[k] = linear_read(glows, kViewWidth / 2, kViewHeight / 2, (x + 0.5) / 2,
+                                   (y + 0.5) / 2, k);
+            }
+            const auto want = graded(c, g, table, hsb, levels);
+            for (int k = 0; k < 3; ++k) {
+                const int error = std::abs(int(std::lround(want[k] * 255)) - at(drawn, x, y, k));
+                worst = std::max(worst, error), total += error;
+            }
+        }
+    EXPECT_LE(worst, 3);
+    EXPECT_LE(total / (3.0 * kViewWidth * kViewHeight), 0.5);
 }
 
 TEST_F(PostEffectsTest, RowResampleGivesEachRowItsAverage) {

@@ -79,6 +79,11 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
         {"glow_layers", [&] { glow_layers(*a, layers); }},
         {"glow", [&] { glow(*b, *a, layers); }},
         {"color_correction", [&] { correction.apply(*a); }},
+        {"grade",
+         [&] {
+             grade(*a, {half.get(), &correction.lookup(), &turn, nullptr});
+         }},
+        {"spill_bright", [&] { spill_bright(*a, *half, cut_levels()); }},
         {"row_resample", [&] { row_resample(*a, *b); }},
         {"ortho", [] { begin_ortho(), quad_unit(), end_ortho(); }},
         {"nested ortho", [] { begin_ortho_white(), begin_ortho(), end_ortho(), end_ortho(); }},

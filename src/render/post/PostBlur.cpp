@@ -29,15 +29,15 @@ eRTType blur_temporary_type(const iRenderTarget& destination) {
     return RTT_EIGHTH;
 }
 
-void blur_pass(iRenderTarget& from, iRenderTarget& into, float dx, float dy) {
+void blur_pass(iRenderTarget& from, iRenderTarget& into, float dx, float dy, const char* program) {
     cShaderManager_CG& shaders = shader_manager();
     into.begin();
     from.bind_texture();
     from.enable_texture();
     float direction[2] = {dx, dy};
     cShaderParameter<float*> parameter(direction);
-    shaders.set_parameter("blur_shader", 1, &parameter);
-    shaders.bind("blur_shader");
+    shaders.set_parameter(program, 1, &parameter);
+    shaders.bind(program);
     quad_texel(static_cast<float>(from.width()), static_cast<float>(from.height()));
     into.end();
     from.disable_texture();
@@ -53,7 +53,7 @@ void register_combine_shaders() {
 }
 
 // The second pass reads only the temporary, so the destination may be the source.
-void blur(iRenderTarget& source, iRenderTarget& destination) {
+void blur(iRenderTarget& source, iRenderTarget& destination, const char* program) {
     const cPostSpan span;
     ensure_shader<cShdBlurTex>("blur_shader");
     cPostState state;
@@ -61,8 +61,8 @@ void blur(iRenderTarget& source, iRenderTarget& destination) {
     cTmpRenderTarget tmp;
     render_target_manager().acquire(tmp, blur_temporary_type(destination));
     ext::glActiveTexture(GL_TEXTURE0);
-    blur_pass(source, *tmp.get(), 0, 1);
-    blur_pass(*tmp.get(), destination, 1, 0);
+    blur_pass(source, *tmp.get(), 0, 1, program);
+    blur_pass(*tmp.get(), destination, 1, 0, program);
     shader_manager().pop_shader();
     render_target_manager().release(tmp);
 }

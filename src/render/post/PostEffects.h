@@ -4,6 +4,7 @@
 #pragma once
 
 #include "PostParams.h"
+#include "render/cTextureDesc.h"
 #include "render/cTmpRenderTarget.h"
 #include "render/iRenderTarget.h"
 
@@ -16,11 +17,14 @@ void register_levels_shader();
 void register_combine_shaders();
 
 // The source through a levels curve (points on 0..255) into the current framebuffer.
-void levels(iRenderTarget& source, const cLevelsParams& curve);
+// `program` is another registered program that takes the levels record.
+void levels(iRenderTarget& source, const cLevelsParams& curve,
+            const char* program = "levels_shader");
 // The source with hue turned, saturation and brightness changed, into the framebuffer.
 void hsb(const cHsbParams& params, iRenderTarget& source);
 // A separable blur of the source into the destination, which may be the source itself.
-void blur(iRenderTarget& source, iRenderTarget& destination);
+// `program` is another registered program that takes the blur's direction.
+void blur(iRenderTarget& source, iRenderTarget& destination, const char* program = "blur_shader");
 
 enum eCombineMode { COMBINE_SPILL = 1, COMBINE_DODGE = 2 };
 // A (unit 0) and B (unit 1) combined into the framebuffer; another mode uses the shader
@@ -30,12 +34,19 @@ void combine(iRenderTarget& a, iRenderTarget& b, int mode);
 // The source with the glow of its parts above pre_cut added; bright receives the blurred
 // bright pass, the glow scaled from post_cut up goes through a temporary of `type`.
 void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type);
+// The source's parts above the pre cut, into bright at its size, blurred three times: the
+// glow the spill adds.
+void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut);
 // The source with its blurred bright pass (at `type`'s size) added, into destination; the
 // framebuffer is left as it was.
 void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
                 iRenderTarget& destination);
 // spill at half size.
 void spill_half(const cCutLevels& cut, iRenderTarget& source);
+
+// The source drawn over the bound target through `program` (none: the plain texture, read
+// linearly), whatever the two sizes; depth, lighting and blending off for the draw.
+void draw_through(iRenderTarget& source, const char* program);
 
 // The bound target filled with the source summed in `layers` copies zoomed about the
 // centre, each fainter than the one before, clamped once.
@@ -47,3 +58,15 @@ void glow(iRenderTarget& destination, iRenderTarget& source, const cGlowParams& 
 // Every row of the destination becomes the average colour of that row of the source. The
 // destination is a full, half or quarter pool target.
 void row_resample(iRenderTarget& source, iRenderTarget& destination);
+
+// The steps that finish a frame, each left out when absent.
+struct cGradeSteps {
+    iRenderTarget* glow = nullptr;       // added and clamped, stretched over the picture
+    const cTextureDesc* table = nullptr; // a 256 x 1 correction table (1D)
+    const cHsbParams* hsb = nullptr;
+    const cLevelsParams* levels = nullptr;
+};
+// The source through the steps, in that order, into the framebuffer in one pass: what combine,
+// a colour correction, hsb and levels drawn one after another give, in floating point and
+// rounded once. The source's alpha stays.
+void grade(iRenderTarget& source, const cGradeSteps& steps);

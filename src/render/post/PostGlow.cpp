@@ -25,28 +25,6 @@ float layer_weight(int layers) {
     return sum;
 }
 
-// Draws `source` over the bound target through `program`, whatever the target's size.
-void draw_through(iRenderTarget& source, const char* program) {
-    const cSavedState saved(GL_CURRENT_BIT | GL_ENABLE_BIT);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_BLEND);
-    shader_manager().push_shader();
-    if (program)
-        shader_manager().bind(program);
-    else
-        shader_manager().unbind();
-    begin_ortho_white();
-    ext::glActiveTexture(GL_TEXTURE0);
-    source.bind_texture();
-    source.enable_texture();
-    quad_texel(static_cast<float>(source.width()), static_cast<float>(source.height()));
-    source.unbind_texture();
-    source.disable_texture();
-    end_ortho();
-    shader_manager().pop_shader();
-}
-
 // Layers `first` to `last` - 1 summed and divided by `scale`, clamped to 1.
 void sum_layers(iRenderTarget& source, const cGlowParams& params, int first, int last,
                 float scale) {
@@ -79,6 +57,27 @@ void magnify(iRenderTarget& summed, int scale) {
 }
 
 } // namespace
+
+void draw_through(iRenderTarget& source, const char* program) {
+    const cSavedState saved(GL_CURRENT_BIT | GL_ENABLE_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    shader_manager().push_shader();
+    if (program)
+        shader_manager().bind(program);
+    else
+        shader_manager().unbind();
+    begin_ortho_white();
+    ext::glActiveTexture(GL_TEXTURE0);
+    source.bind_texture();
+    source.enable_texture();
+    quad_texel(static_cast<float>(source.width()), static_cast<float>(source.height()));
+    source.unbind_texture();
+    source.disable_texture();
+    end_ortho();
+    shader_manager().pop_shader();
+}
 
 void glow_layers(iRenderTarget& source, const cGlowParams& params) {
     const cPostSpan span;

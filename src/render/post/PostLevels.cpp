@@ -13,7 +13,7 @@ void register_levels_shader() {
     ensure_shader<cShdLevels>("levels_shader");
 }
 
-void levels(iRenderTarget& source, const cLevelsParams& curve) {
+void levels(iRenderTarget& source, const cLevelsParams& curve, const char* program) {
     const cPostSpan span;
     // Drawing through an unregistered name would silently draw the source unchanged.
     register_levels_shader();
@@ -22,8 +22,8 @@ void levels(iRenderTarget& source, const cLevelsParams& curve) {
     shaders.push_shader();
     float values[5] = {curve.inBlack, curve.inWhite, curve.Gamma, curve.outBlack, curve.outWhite};
     cShaderParameter<float*> parameter(values);
-    shaders.set_parameter("levels_shader", 1, &parameter);
-    shaders.bind("levels_shader");
+    shaders.set_parameter(program, 1, &parameter);
+    shaders.bind(program);
     ext::glActiveTexture(GL_TEXTURE0);
     source.bind_texture();
     source.enable_texture();

@@ -101,10 +101,18 @@ void cSceneAttractor::update_clouds() {
 
 void cSceneAttractor::draw() {
     const int32_t t = demo_time();
+    // The flash: the picture's levels open from a crushed range back to the full one.
+    const float k = 1.0f - std::clamp(static_cast<float>(t - beat_.last_switch_ms) /
+                                          static_cast<float>(std::max(beat_.flash_ms, 1)),
+                                      0.0f, 1.0f);
     cRenderTargetManager& pool = render_target_manager();
     cTmpRenderTarget scene, clouds;
     pool.acquire(scene, RTT_FULL);
-    scene->begin();
+    pool.acquire(clouds, RTT_FULL);
+    // Out of the flash the levels are the identity, so the backdrop goes straight into the
+    // clouds' target.
+    iRenderTarget& backdrop = k > 0 ? *scene.get() : *clouds.get();
+    backdrop.begin();
     glClearColor(0, 0, 0, 1);
     // The scene keeps depth writes off, which would mask the depth clear: the logos would
     // then be tested against whatever the pooled target held before.
@@ -119,16 +127,12 @@ void cSceneAttractor::draw() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(0, 0, view_dist_, 0, 0, 0, 0, 1, 0);
-    scene->end();
-
-    // The flash: the picture's levels open from a crushed range back to the full one.
-    const float k = 1.0f - std::clamp(static_cast<float>(t - beat_.last_switch_ms) /
-                                          static_cast<float>(std::max(beat_.flash_ms, 1)),
-                                      0.0f, 1.0f);
-    pool.acquire(clouds, RTT_FULL);
-    clouds->begin();
-    levels(*scene.get(), {40 * k, 255 - 155 * k, 1, 0, 255});
-    clouds->end();
+    backdrop.end();
+    if (k > 0) {
+        clouds->begin();
+        levels(*scene.get(), {40 * k, 255 - 155 * k, 1, 0, 255});
+        clouds->end();
+    }
     draw_clouds(*clouds.get(), t);
     finish(*scene.get(), *clouds.get());
     pool.release(clouds);

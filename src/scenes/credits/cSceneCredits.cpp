@@ -135,7 +135,7 @@ void cSceneCredits::draw_logo() {
 
 void cSceneCredits::draw() {
     cRenderTargetManager& pool = render_target_manager();
-    cTmpRenderTarget a, b;
+    cTmpRenderTarget a, bright;
     pool.acquire(a, RTT_FULL);
     a->begin();
     glClearColor(1, 1, 1, 1);
@@ -144,19 +144,11 @@ void cSceneCredits::draw() {
     room_.draw();
     draw_logo();
     a->end();
-    pool.acquire(b, RTT_FULL);
-    spill_into(RTT_HALF, *a.get(), cut_levels(), *b.get());
-    a->begin();
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    yellow_->apply(*b.get());
-    a->end();
-    b->begin();
-    ::hsb(hsb_, *a.get());
-    b->end();
-    register_levels_shader();
-    ::levels(*b.get(), levels_);
-    pool.release(b);
+    // The spill's glow, the yellow grade, hsb and levels in one pass onto the window.
+    pool.acquire(bright, RTT_HALF);
+    spill_bright(*a.get(), *bright.get(), cut_levels());
+    grade(*a.get(), {bright.get(), &yellow_->lookup(), &hsb_, &levels_});
+    pool.release(bright);
     pool.release(a);
 }
 

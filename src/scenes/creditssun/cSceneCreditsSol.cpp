@@ -156,7 +156,7 @@ void cSceneCreditsSol::draw_sun() {
 void cSceneCreditsSol::draw() {
     apply_camera(camera_);
     cRenderTargetManager& pool = render_target_manager();
-    cTmpRenderTarget a, b;
+    cTmpRenderTarget a, bright;
     pool.acquire(a, RTT_FULL);
     a->begin();
     glClearColor(1, 1, 1, 1);
@@ -166,14 +166,11 @@ void cSceneCreditsSol::draw() {
     shader_manager().unbind();
     smoke_.draw();
     a->end();
-    pool.acquire(b, RTT_FULL);
-    spill_into(RTT_HALF, *a.get(), cut_levels(), *b.get());
-    a->begin();
-    ::hsb(hsb_, *b.get());
-    a->end();
-    register_levels_shader();
-    ::levels(*a.get(), levels_);
-    pool.release(b);
+    // The spill's glow, hsb and levels in one pass onto the window.
+    pool.acquire(bright, RTT_HALF);
+    spill_bright(*a.get(), *bright.get(), cut_levels());
+    grade(*a.get(), {bright.get(), nullptr, &hsb_, &levels_});
+    pool.release(bright);
     pool.release(a);
 }
 

@@ -136,8 +136,8 @@ void cSceneSolarFlare::fade_and_glow(int32_t t) {
     glow_at(t, trigger_time_, glow_);
 }
 
-// Levels into B, the spill of A into the framebuffer and B, the zoom glow of A into C, then
-// C and B combined into A, graded onto the window.
+// Levels into B, B with its spill into A, the zoom glow of A into C, then C and B added and
+// graded onto the window.
 void cSceneSolarFlare::post(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c) {
     register_levels_shader();
     b.begin();
@@ -145,10 +145,7 @@ void cSceneSolarFlare::post(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c
     b.end();
     spill_into(RTT_EIGHTH, b, cut_levels(), a);
     ::glow(c, a, glow_);
-    a.begin();
-    combine(c, b, COMBINE_SPILL);
-    a.end();
-    correction_->apply(a);
+    grade(c, {&b, &correction_->lookup()});
 }
 
 void cSceneSolarFlare::draw_overlay(int32_t t) {

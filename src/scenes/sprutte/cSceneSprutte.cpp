@@ -258,14 +258,14 @@ void cSceneSprutte::draw_creature() {
     shader_manager().unbind();
 }
 
-// Spill onto the frame, the orange grade over it, then a blurred, pale copy of the scene
+// The spill and the orange grade in one pass onto the frame, then a blurred, pale copy of the scene
 // blended in through the mask towards the edges.
 void cSceneSprutte::post_process(iRenderTarget& scene) {
     cRenderTargetManager& pool = render_target_manager();
-    cTmpRenderTarget spilled, blurred, pale;
-    pool.acquire(spilled, RTT_FULL);
-    spill_into(RTT_QUATER, scene, cut_levels(), *spilled.get());
-    grade_->apply(*spilled.get());
+    cTmpRenderTarget bright, blurred, pale;
+    pool.acquire(bright, RTT_QUATER);
+    spill_bright(scene, *bright.get(), cut_levels());
+    grade(scene, {bright.get(), &grade_->lookup()});
     pool.acquire(blurred, RTT_QUATER);
     blur(scene, *blurred.get());
     blur(*blurred.get(), *blurred.get());
@@ -277,7 +277,7 @@ void cSceneSprutte::post_process(iRenderTarget& scene) {
     draw_masked(blur_mask_, *pale.get());
     pool.release(pale);
     pool.release(blurred);
-    pool.release(spilled);
+    pool.release(bright);
 }
 
 void cSceneSprutte::register_vars(cGuiVarList& vars) {

@@ -1,0 +1,73 @@
+// grade: a frame's finishing colour steps in one pass.
+#include "PostEffects.h"
+
+#include "cPostSpan.h"
+#include "render/GlExtensions.h"
+#include "render/ScreenHelpers.h"
+#include "render/ShaderRegistry.h"
+#include "render/cShaderManager_CG.h"
+#include "shaders/cShdGrade.h"
+
+namespace {
+
+void bind_table(const cTextureDesc* table) {
+    ext::glActiveTexture(GL_TEXTURE2);
+    glEnable(GL_TEXTURE_1D);
+    glBindTexture(GL_TEXTURE_1D, static_cast<GLuint>(table->id));
+}
+
+void unbind_table() {
+    ext::glActiveTexture(GL_TEXTURE2);
+    glBindTexture(GL_TEXTURE_1D, 0);
+    glDisable(GL_TEXTURE_1D);
+}
+
+void bind_image(GLenum unit, iRenderTarget& image) {
+    ext::glActiveTexture(unit);
+    image.bind_texture();
+    image.enable_texture();
+}
+
+void unbind_image(GLenum unit, iRenderTarget& image) {
+    ext::glActiveTexture(unit);
+    image.unbind_texture();
+    image.disable_texture();
+}
+
+} // namespace
+
+void grade(iRenderTarget& source, const cGradeSteps& steps) {
+    const cPostSpan span;
+    ensure_shader<cShdGrade>("grade_shader");
+    // A table that did not load, or is not one row, is left out as the correction leaves it.
+    const cTextureDesc* table =
+        steps.table && steps.table->valid() && steps.table->target == GL_TEXTURE_1D ? steps.table
+                                                                                    : nullptr;
+    const cHsbParams hsb = steps.hsb ? *steps.hsb : cHsbParams{};
+    const cLevelsParams levels = steps.levels ? *steps.levels : cLevelsParams{};
+    float values[cShdGrade::kCount] = {
+        steps.glow ? 1.0f : 0.0f, table ? 1.0f : 0.0f, hsb.hue,        hsb.saturation,
+        hsb.brightness,           levels.inBlack,      levels.inWhite, levels.Gamma,
+        levels.outBlack,          levels.outWhite};
+    cShaderParameter<float*> parameter(values);
+    cShaderManager_CG& shaders = shader_manager();
+    shaders.push_shader();
+    shaders.set_parameter("grade_shader", cShdBase::kIndex, &parameter);
+    shaders.bind("grade_shader");
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_BLEND);
+    if (table)
+        bind_table(table);
+    if (steps.glow)
+        bind_image(GL_TEXTURE1, *steps.glow);
+    bind_image(GL_TEXTURE0, source);
+    quad_two_units(source, steps.glow ? *steps.glow : source);
+    unbind_image(GL_TEXTURE0, source);
+    if (steps.glow)
+        unbind_image(GL_TEXTURE1, *steps.glow);
+    if (table)
+        unbind_table();
+    ext::glActiveTexture(GL_TEXTURE0);
+    glPopAttrib();
+    shaders.pop_shader();
+}
