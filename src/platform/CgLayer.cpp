@@ -394,7 +394,7 @@ const char* cgGetLastListing(CGcontext context) {
 }
 
 CGprogram cgCreateProgramFromFile(CGcontext context, CGenum type, const char* file,
-                                  CGprofile profile, const char* entry, const char**) {
+                                  CGprofile profile, const char* entry, const char** args) {
     if (!context) {
         raise(CG_INVALID_CONTEXT_HANDLE_ERROR);
         return nullptr;
@@ -410,6 +410,7 @@ CGprogram cgCreateProgramFromFile(CGcontext context, CGenum type, const char* fi
         context->listing = "cannot read \"" + name + "\"";
         raise(CG_FILE_READ_ERROR);
     } else {
+        source = glsl_with_defines(source, args);
         const GLuint shader = compile(
             context, is_vertex(profile) ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER, source, name);
         if (!shader) {

@@ -58,8 +58,9 @@ const char* cgGetErrorString(CGerror error);
 // The GLSL info log of the context's last failed compile or link.
 const char* cgGetLastListing(CGcontext context);
 
-// Compiles the GLSL file for the profile's stage; entry must be null or "main" and args
-// are ignored. A missing file or a failed compile raises an error and returns null.
+// Compiles the GLSL file for the profile's stage; entry must be null or "main"; args, a
+// null-terminated list or null, may define names as "-DNAME" or "-DNAME=VALUE". A missing file or a
+// failed compile raises an error and returns null.
 CGprogram cgCreateProgramFromFile(CGcontext context, CGenum type, const char* file,
                                   CGprofile profile, const char* entry, const char** args);
 void cgGLLoadProgram(CGprogram program);

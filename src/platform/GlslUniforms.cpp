@@ -87,3 +87,28 @@ int glsl_sampler_unit(const std::string& name, int place) {
         return place;
     return std::stoi(name.substr(digits));
 }
+
+std::string glsl_with_defines(const std::string& source, const char* const* args) {
+    std::string defines;
+    for (; args && *args; ++args) {
+        const std::string arg = *args;
+        if (arg.size() < 3 || arg.compare(0, 2, "-D") != 0)
+            continue;
+        std::string definition = arg.substr(2);
+        const size_t equals = definition.find('=');
+        if (equals != std::string::npos)
+            definition[equals] = ' ';
+        defines += "#define " + definition + "\n";
+    }
+    if (defines.empty())
+        return source;
+    size_t first_line = 0; // the line the file's own text goes on from, counted from 1
+    size_t at = 0;
+    if (source.compare(0, 8, "#version") == 0) {
+        at = source.find('\n');
+        at = at == std::string::npos ? source.size() : at + 1;
+        first_line = 1;
+    }
+    const std::string head = source.substr(0, at) + (at > 0 && source[at - 1] != '\n' ? "\n" : "");
+    return head + defines + "#line " + std::to_string(first_line + 1) + "\n" + source.substr(at);
+}

@@ -13,6 +13,11 @@ struct sGlslUniform {
 
 std::vector<sGlslUniform> glsl_uniforms(const std::string& source);
 
+// The source with a "#define NAME VALUE" line for each "-DNAME=VALUE" or "-DNAME" argument of
+// the null-terminated list (others are ignored), after its #version line; a #line directive
+// keeps the compiler's line numbers those of the file.
+std::string glsl_with_defines(const std::string& source, const char* const* args);
+
 // Floats a uniform of this type holds: 1 to 4 for float and vecN, 0 for anything else.
 int glsl_float_count(const std::string& type);
 bool glsl_is_sampler(const std::string& type);

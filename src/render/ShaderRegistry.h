@@ -7,7 +7,8 @@
 
 #include <string>
 
-template <class T> void ensure_shader(const std::string& name) {
+template <class T, class... tMore>
+void ensure_shader(const std::string& name, const tMore&... more) {
     if (!shader_manager().find(name))
-        shader_manager().register_shader<T>(name);
+        shader_manager().register_shader<T>(name, more...);
 }

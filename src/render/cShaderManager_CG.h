@@ -20,13 +20,15 @@ public:
     void init();
 
     // Compiles T under `name` unless the name is taken; the first registration stays.
-    template <class T> void register_shader(const std::string& name) {
+    // `more` goes to T's constructor after the profiles and the manager.
+    template <class T, class... tMore>
+    void register_shader(const std::string& name, const tMore&... more) {
         if (registry_.count(name)) {
             msg_err() << "# warning: shader \"" << name << "\" already exists! Skipping..."
                       << std::endl;
             return;
         }
-        registry_[name] = new T(vertex_profile_, this, fragment_profile_);
+        registry_[name] = new T(vertex_profile_, this, fragment_profile_, more...);
     }
 
     void bind(const std::string& name);

@@ -23,14 +23,20 @@ cShader_CG::cShader_CG(CGprofile vertex_profile, cShaderManager_CG* manager,
                        CGprofile fragment_profile)
     : manager_(manager), vertex_profile_(vertex_profile), fragment_profile_(fragment_profile) {}
 
+CGprogram cShader_CG::compile(const std::string& path, CGprofile profile) const {
+    std::vector<const char*> args;
+    for (const std::string& define : defines_)
+        args.push_back(define.c_str());
+    args.push_back(nullptr);
+    return cgCreateProgramFromFile(manager_->context(), CG_SOURCE, path.c_str(), profile, nullptr,
+                                   args.data());
+}
+
 bool cShader_CG::load_from_files(const std::string& vertex_file, const std::string& fragment_file) {
     vertex_path_ = file_identity(resolve(vertex_file));
     fragment_path_ = file_identity(resolve(fragment_file));
-    vertex_program_ = cgCreateProgramFromFile(manager_->context(), CG_SOURCE, vertex_path_.c_str(),
-                                              vertex_profile_, nullptr, nullptr);
-    fragment_program_ =
-        cgCreateProgramFromFile(manager_->context(), CG_SOURCE, fragment_path_.c_str(),
-                                fragment_profile_, nullptr, nullptr);
+    vertex_program_ = compile(vertex_path_, vertex_profile_);
+    fragment_program_ = compile(fragment_path_, fragment_profile_);
     for (const auto& [program, file] : {std::make_pair(vertex_program_, vertex_file),
                                         std::make_pair(fragment_program_, fragment_file)}) {
         if (!program) {
@@ -45,13 +51,8 @@ bool cShader_CG::load_from_files(const std::string& vertex_file, const std::stri
 }
 
 bool cShader_CG::reload() {
-    CGcontext context = manager_->context();
-    CGprogram vertex = cgCreateProgramFromFile(context, CG_SOURCE, vertex_path_.c_str(),
-                                               vertex_profile_, nullptr, nullptr);
-    CGprogram fragment = vertex
-                             ? cgCreateProgramFromFile(context, CG_SOURCE, fragment_path_.c_str(),
-                                                       fragment_profile_, nullptr, nullptr)
-                             : nullptr;
+    CGprogram vertex = compile(vertex_path_, vertex_profile_);
+    CGprogram fragment = vertex ? compile(fragment_path_, fragment_profile_) : nullptr;
     if (!vertex || !fragment || !cgLinkProgramPair(vertex, fragment)) {
         for (CGprogram program : {vertex, fragment})
             if (program)

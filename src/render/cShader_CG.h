@@ -24,10 +24,19 @@ public:
     void forget_programs() { vertex_program_ = fragment_program_ = nullptr; }
 
 protected:
+    // Names both programs are compiled with defined ("-DNAME" or "-DNAME=VALUE"); set before
+    // loading, kept for reloading.
+    void set_defines(std::vector<std::string> defines) { defines_ = std::move(defines); }
+
     cShaderManager_CG* manager_;
     CGprofile vertex_profile_;
     CGprofile fragment_profile_;
     CGprogram vertex_program_ = nullptr;
     CGprogram fragment_program_ = nullptr;
     std::string vertex_path_, fragment_path_; // as compiled, for reloading
+
+private:
+    CGprogram compile(const std::string& path, CGprofile profile) const;
+
+    std::vector<std::string> defines_;
 };

@@ -3,14 +3,28 @@
 #include "cShdPostHSB.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 cShdGrade::cShdGrade(CGprofile vertex_profile, cShaderManager_CG* manager,
-                     CGprofile fragment_profile)
+                     CGprofile fragment_profile, unsigned steps)
     : cShdBase(vertex_profile, manager, fragment_profile, "cShdGrade") {
-    uniform(FRAGMENT, "steps", steps_, 2);
-    uniform(FRAGMENT, "hsb", hsb_, 3);
-    uniform(FRAGMENT, "levels_in", levels_in_, 3);
-    uniform(FRAGMENT, "levels_out", levels_out_, 2);
+    // A program of only the steps it draws: the software renderer runs both sides of a branch.
+    std::vector<std::string> defines;
+    const std::pair<eStep, const char*> names[] = {
+        {kGlow, "-DGLOW"}, {kTable, "-DTABLE"}, {kHsb, "-DHSB"}, {kLevels, "-DLEVELS"}};
+    for (const auto& [step, define] : names)
+        if (steps & step)
+            defines.push_back(define);
+    set_defines(std::move(defines));
+    if (steps & kHsb)
+        uniform(FRAGMENT, "hsb", hsb_, 3);
+    if (steps & kLevels) {
+        uniform(FRAGMENT, "levels_in", levels_in_, 3);
+        uniform(FRAGMENT, "levels_out", levels_out_, 2);
+    }
     load_from_files("cg_post_levels_vert.cg", "cg_post_grade_frag.cg");
 }
 
@@ -18,9 +32,13 @@ bool cShdGrade::take(cShaderParameterBase* parameter) {
     float values[kCount];
     if (!copy(parameter, values, kCount))
         return false;
-    std::copy_n(values, 2, steps_);
-    cShdPostHSB::program_units(values + 2, hsb_);
-    std::copy_n(values + 5, 3, levels_in_);
-    std::copy_n(values + 8, 2, levels_out_);
+    // The turn's cosine and sine once here rather than at every pixel.
+    float program[3];
+    cShdPostHSB::program_units(values, program);
+    hsb_[0] = std::cos(program[0]) * program[1];
+    hsb_[1] = std::sin(program[0]) * program[1];
+    hsb_[2] = program[2];
+    std::copy_n(values + 3, 3, levels_in_);
+    std::copy_n(values + 6, 2, levels_out_);
     return true;
 }

@@ -83,6 +83,10 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
          [&] {
              grade(*a, {half.get(), &correction.lookup(), &turn, nullptr});
          }},
+        {"grade glow and table",
+         [&] {
+             grade(*a, {half.get(), &correction.lookup()});
+         }},
         {"spill_bright", [&] { spill_bright(*a, *half, cut_levels()); }},
         {"row_resample", [&] { row_resample(*a, *b); }},
         {"ortho", [] { begin_ortho(), quad_unit(), end_ortho(); }},

@@ -37,3 +37,18 @@ TEST(GlslUniformsTest, SamplerUnits) {
     EXPECT_EQ(glsl_sampler_unit("mask1", 0), 1);
     EXPECT_EQ(glsl_sampler_unit("gradient", 2), 2);
 }
+
+// Defines go after the #version line, which must stay first, and the file's own lines keep
+// their numbers in the compiler's messages.
+TEST(GlslUniformsTest, DefinesFollowTheVersionLine) {
+    const char* args[] = {"-DGLOW", "-DSTEPS=3", "-O3", nullptr};
+    EXPECT_EQ(glsl_with_defines("#version 120\nvoid main() {}\n", args),
+              "#version 120\n#define GLOW\n#define STEPS 3\n#line 2\nvoid main() {}\n");
+    EXPECT_EQ(glsl_with_defines("void main() {}", args),
+              "#define GLOW\n#define STEPS 3\n#line 1\nvoid main() {}");
+    EXPECT_EQ(glsl_with_defines("#version 120", args),
+              "#version 120\n#define GLOW\n#define STEPS 3\n#line 2\n");
+    const char* none[] = {"-O3", nullptr};
+    EXPECT_EQ(glsl_with_defines("#version 120\n", none), "#version 120\n");
+    EXPECT_EQ(glsl_with_defines("#version 120\n", nullptr), "#version 120\n");
+}

@@ -8,6 +8,9 @@
 #include "render/cShaderManager_CG.h"
 #include "shaders/cShdGrade.h"
 
+#include <string>
+#include <utility>
+
 namespace {
 
 void bind_table(const cTextureDesc* table) {
@@ -38,22 +41,30 @@ void unbind_image(GLenum unit, iRenderTarget& image) {
 
 void grade(iRenderTarget& source, const cGradeSteps& steps) {
     const cPostSpan span;
-    ensure_shader<cShdGrade>("grade_shader");
     // A table that did not load, or is not one row, is left out as the correction leaves it.
     const cTextureDesc* table =
         steps.table && steps.table->valid() && steps.table->target == GL_TEXTURE_1D ? steps.table
                                                                                     : nullptr;
+    unsigned drawn = 0;
+    for (const auto& [present, step] :
+         {std::make_pair(steps.glow != nullptr, cShdGrade::kGlow),
+          std::make_pair(table != nullptr, cShdGrade::kTable),
+          std::make_pair(steps.hsb != nullptr, cShdGrade::kHsb),
+          std::make_pair(steps.levels != nullptr, cShdGrade::kLevels)})
+        drawn |= present ? step : 0u;
+    const std::string program = "grade_shader_" + std::to_string(drawn);
+    ensure_shader<cShdGrade>(program, drawn);
     const cHsbParams hsb = steps.hsb ? *steps.hsb : cHsbParams{};
     const cLevelsParams levels = steps.levels ? *steps.levels : cLevelsParams{};
-    float values[cShdGrade::kCount] = {
-        steps.glow ? 1.0f : 0.0f, table ? 1.0f : 0.0f, hsb.hue,        hsb.saturation,
-        hsb.brightness,           levels.inBlack,      levels.inWhite, levels.Gamma,
-        levels.outBlack,          levels.outWhite};
+    float values[cShdGrade::kCount] = {hsb.hue,         hsb.saturation, hsb.brightness,
+                                       levels.inBlack,  levels.inWhite, levels.Gamma,
+                                       levels.outBlack, levels.outWhite};
     cShaderParameter<float*> parameter(values);
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
-    shaders.set_parameter("grade_shader", cShdBase::kIndex, &parameter);
-    shaders.bind("grade_shader");
+    if (drawn & (cShdGrade::kHsb | cShdGrade::kLevels)) // the others take no record
+        shaders.set_parameter(program, cShdBase::kIndex, &parameter);
+    shaders.bind(program);
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
     if (table)
