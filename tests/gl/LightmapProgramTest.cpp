@@ -46,18 +46,20 @@ using LightmapProgramTest = cShaderFixture;
 } // namespace
 
 TEST_F(LightmapProgramTest, MixesTheOffAndOnMapsByBlend) {
-    ensure_shader<cShdLightmap>("lightmap_shader");
+    ensure_shader<cShdLightmap>("lightmap_shader", true);
+    ensure_shader<cShdLightmap>("lightmap_on_shader", false);
     const GLuint off = texture(GL_TEXTURE_2D, kMap, kMap, picture(kMap, kMap, off_map));
     const GLuint on = texture(GL_TEXTURE_2D, kMap, kMap, picture(kMap, kMap, on_map));
     begin_ortho_white();
     bind_unit(GL_TEXTURE1, on);
     bind_unit(GL_TEXTURE0, off);
     shader_manager().bind("lightmap_shader");
+    tPixels fully_on;
     for (float blend : {0.0f, 0.3f, 1.0f}) {
         cShaderParameter<float> parameter(blend);
         shader_manager().set_parameter("lightmap_shader", 1, &parameter);
         quad_unit();
-        const tPixels view = read_view();
+        const tPixels view = fully_on = read_view();
         int worst = 0;
         for (int py = 40; py < kViewHeight - 40; py += 37)
             for (int px = 40; px < kViewWidth - 40; px += 53)
@@ -70,6 +72,11 @@ TEST_F(LightmapProgramTest, MixesTheOffAndOnMapsByBlend) {
                 }
         EXPECT_LE(worst, 3) << "blend " << blend;
     }
+    // The program for lamps fully on draws what the mix draws at 1.
+    shader_manager().bind("lightmap_on_shader");
+    quad_unit();
+    EXPECT_EQ(read_view(), fully_on);
+    shader_manager().bind("lightmap_shader");
     // A parameter of another kind leaves the blend alone.
     float values[1] = {0.0f};
     cShaderParameter<float*> wrong(values);

@@ -91,7 +91,7 @@ TEST_F(ShaderManagerTest, UnknownBindWarnsAndLeavesTheBoundShaderInEffect) {
 // refuses every record.
 TEST_F(ShaderManagerTest, AMisplacedRecordWarnsAndLeavesTheProgramsValue) {
     shader_manager().register_shader<cShdLevels>("levels_shader");
-    shader_manager().register_shader<cShdLightmap>("lightmap_shader");
+    shader_manager().register_shader<cShdLightmap>("lightmap_shader", true);
     for (const auto& [name, uniform, count] :
          {std::tuple("levels_shader", "inWhite", 5), std::tuple("lightmap_shader", "blend", 1)}) {
         shader_manager().bind(name);

@@ -1,5 +1,6 @@
 // The credits room as both credits scenes draw it: five pieces, each with a lamps-off and a
-// lamps-on light map, drawn through "lightmap_shader", which mixes the two by its blend.
+// lamps-on light map, drawn through "lightmap_shader", which mixes the two by the blend, or
+// with the lamps fully on through a program that reads the lamps-on map alone.
 // The room scene draws the busted pieces, the sun scene the intact ones.
 #pragma once
 
@@ -19,9 +20,9 @@ public:
     // the program. The maps are never seen from far enough to shrink below a texel a pixel:
     // without mipmaps they filter alike and cost half as much to read.
     void load(const tMeshFiles& meshes, const tMapFiles& maps);
-    // Every piece with its off map on unit 0 and its on map on unit 1; leaves both units
-    // unbound and the program bound.
-    void draw() const;
+    // Every piece, last first, with its off map on unit 0 and its on map on unit 1, mixed by
+    // `blend` (0 all off, 1 all on); leaves both units unbound and the program bound.
+    void draw(float blend) const;
 
 private:
     std::array<std::unique_ptr<cMeshObj>, kPieces> pieces_;

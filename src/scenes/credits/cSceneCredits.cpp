@@ -85,9 +85,6 @@ void cSceneCredits::rewind() {
 void cSceneCredits::update() {
     cues_.update(demo_time(), levels_, hsb_);
     follow_path();
-    cShaderParameter<float> blend(cues_.blend);
-    if (shader_manager().find("lightmap_shader"))
-        shader_manager().set_parameter("lightmap_shader", 1, &blend);
 }
 
 void cSceneCredits::follow_path() {
@@ -141,7 +138,7 @@ void cSceneCredits::draw() {
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     apply_camera(camera_);
-    room_.draw();
+    room_.draw(cues_.blend);
     draw_logo();
     a->end();
     // The spill's glow, the yellow grade, hsb and levels in one pass onto the window.

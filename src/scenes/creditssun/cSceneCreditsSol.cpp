@@ -119,9 +119,6 @@ void cSceneCreditsSol::update() {
         cues_.start(now, queue ? queue->next_scene_time() : -1);
     }
     cues_.update(now, levels_);
-    cShaderParameter<float> blend(cues_.blend);
-    if (shader_manager().find("lightmap_shader"))
-        shader_manager().set_parameter("lightmap_shader", 1, &blend);
     sun_.set_particle_alpha(cues_.particle_alpha);
     sun_scale_ = cues_.sun_scale(now);
     const float dt = float(time_->now_ms - time_->prev_ms) / 1000.0f;
@@ -161,7 +158,7 @@ void cSceneCreditsSol::draw() {
     a->begin();
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    room_.draw();
+    room_.draw(cues_.blend);
     draw_sun();
     shader_manager().unbind();
     smoke_.draw();
