@@ -2,8 +2,6 @@
 #include "PostEffects.h"
 
 #include "cPostSpan.h"
-#include "cPostState.h"
-#include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
 #include "shaders/cShdLevels.h"
@@ -17,20 +15,10 @@ void levels(iRenderTarget& source, const cLevelsParams& curve, const char* progr
     const cPostSpan span;
     // Drawing through an unregistered name would silently draw the source unchanged.
     register_levels_shader();
-    cPostState state;
-    cShaderManager_CG& shaders = shader_manager();
-    shaders.push_shader();
     float values[5] = {curve.inBlack, curve.inWhite, curve.Gamma, curve.outBlack, curve.outWhite};
     cShaderParameter<float*> parameter(values);
-    shaders.set_parameter(program, 1, &parameter);
-    shaders.bind(program);
-    ext::glActiveTexture(GL_TEXTURE0);
-    source.bind_texture();
-    source.enable_texture();
-    quad_texel(static_cast<float>(source.width()), static_cast<float>(source.height()));
-    source.unbind_texture();
-    source.disable_texture();
-    shaders.pop_shader();
+    shader_manager().set_parameter(program, 1, &parameter);
+    draw_through(source, program);
 }
 
 void hsb(const cHsbParams& params, iRenderTarget& source) {
