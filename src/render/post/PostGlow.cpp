@@ -68,14 +68,7 @@ void draw_through(iRenderTarget& source, const char* program) {
         shader_manager().bind(program);
     else
         shader_manager().unbind();
-    begin_ortho_white();
-    ext::glActiveTexture(GL_TEXTURE0);
-    source.bind_texture();
-    source.enable_texture();
-    quad_texel(static_cast<float>(source.width()), static_cast<float>(source.height()));
-    source.unbind_texture();
-    source.disable_texture();
-    end_ortho();
+    draw_target(source);
     shader_manager().pop_shader();
 }
 
