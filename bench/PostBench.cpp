@@ -107,6 +107,7 @@ void run() {
     const cColorCorrection correction(identity_table());
     const cHsbParams hsb_params{30, 10, 5};
     const cGlowParams glow_params{105, 1.5f, 0.6f};
+    const cLevelsParams grade_levels{10, 240, 1.2f, 0, 255};
     // Every effect writes a full-size picture: the window's view or a full target.
     const struct {
         const char* name;
@@ -123,6 +124,10 @@ void run() {
         {"glow (105 layers)", [&] { glow(b, a, glow_params); }},
         {"color_correction", [&] { correction.apply(a); }},
         {"row_resample", [&] { row_resample(a, b); }},
+        {"grade (all steps)",
+         [&] {
+             grade(a, {&b, &correction.lookup(), &hsb_params, &grade_levels});
+         }},
     };
     std::printf("%-20s %10s %8s\n", "effect", "ms/call", "x copy");
     const std::map<eRTType, double> copy = copy_ms();
