@@ -35,7 +35,8 @@ void combine(iRenderTarget& a, iRenderTarget& b, int mode);
 // bright pass, the glow scaled from post_cut up goes through a temporary of `type`.
 void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type);
 // The source's parts above the pre cut, into bright at its size, blurred three times: the
-// glow the spill adds.
+// glow the spill adds. Where the pool has half bright's size the glow is made there, one
+// blur as wide as the three, and magnified.
 void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut);
 // The source with its blurred bright pass (at `type`'s size) added, into destination; the
 // framebuffer is left as it was.

@@ -37,6 +37,34 @@ void unbind_image(GLenum unit, iRenderTarget& image) {
     image.disable_texture();
 }
 
+// The steps drawn, as a sum of cShdGrade::eStep, with the program of exactly those steps
+// registered under a name of its own.
+unsigned grade_program(const cGradeSteps& steps, const cTextureDesc* table, std::string& name) {
+    unsigned drawn = 0;
+    for (const auto& [present, step] :
+         {std::make_pair(steps.glow != nullptr, cShdGrade::kGlow),
+          std::make_pair(table != nullptr, cShdGrade::kTable),
+          std::make_pair(steps.hsb != nullptr, cShdGrade::kHsb),
+          std::make_pair(steps.levels != nullptr, cShdGrade::kLevels)})
+        drawn |= present ? step : 0u;
+    name = "grade_shader_" + std::to_string(drawn);
+    ensure_shader<cShdGrade>(name, drawn);
+    return drawn;
+}
+
+// The hsb and levels record; the programs without either take none.
+void send_record(const std::string& program, unsigned drawn, const cGradeSteps& steps) {
+    if (!(drawn & (cShdGrade::kHsb | cShdGrade::kLevels)))
+        return;
+    const cHsbParams hsb = steps.hsb ? *steps.hsb : cHsbParams{};
+    const cLevelsParams levels = steps.levels ? *steps.levels : cLevelsParams{};
+    float values[cShdGrade::kCount] = {hsb.hue,         hsb.saturation, hsb.brightness,
+                                       levels.inBlack,  levels.inWhite, levels.Gamma,
+                                       levels.outBlack, levels.outWhite};
+    cShaderParameter<float*> parameter(values);
+    shader_manager().set_parameter(program, cShdBase::kIndex, &parameter);
+}
+
 } // namespace
 
 void grade(iRenderTarget& source, const cGradeSteps& steps) {
@@ -45,25 +73,11 @@ void grade(iRenderTarget& source, const cGradeSteps& steps) {
     const cTextureDesc* table =
         steps.table && steps.table->valid() && steps.table->target == GL_TEXTURE_1D ? steps.table
                                                                                     : nullptr;
-    unsigned drawn = 0;
-    for (const auto& [present, step] :
-         {std::make_pair(steps.glow != nullptr, cShdGrade::kGlow),
-          std::make_pair(table != nullptr, cShdGrade::kTable),
-          std::make_pair(steps.hsb != nullptr, cShdGrade::kHsb),
-          std::make_pair(steps.levels != nullptr, cShdGrade::kLevels)})
-        drawn |= present ? step : 0u;
-    const std::string program = "grade_shader_" + std::to_string(drawn);
-    ensure_shader<cShdGrade>(program, drawn);
-    const cHsbParams hsb = steps.hsb ? *steps.hsb : cHsbParams{};
-    const cLevelsParams levels = steps.levels ? *steps.levels : cLevelsParams{};
-    float values[cShdGrade::kCount] = {hsb.hue,         hsb.saturation, hsb.brightness,
-                                       levels.inBlack,  levels.inWhite, levels.Gamma,
-                                       levels.outBlack, levels.outWhite};
-    cShaderParameter<float*> parameter(values);
+    std::string program;
+    const unsigned drawn = grade_program(steps, table, program);
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
-    if (drawn & (cShdGrade::kHsb | cShdGrade::kLevels)) // the others take no record
-        shaders.set_parameter(program, cShdBase::kIndex, &parameter);
+    send_record(program, drawn, steps);
     shaders.bind(program);
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
