@@ -163,6 +163,22 @@ void quad_two_units(iRenderTarget& a, iRenderTarget& b) {
     end_ortho();
 }
 
+void draw_two_targets(iRenderTarget& a, iRenderTarget& b) {
+    ext::glActiveTexture(GL_TEXTURE0);
+    a.bind_texture();
+    a.enable_texture();
+    ext::glActiveTexture(GL_TEXTURE1);
+    b.bind_texture();
+    b.enable_texture();
+    quad_two_units(a, b);
+    ext::glActiveTexture(GL_TEXTURE1);
+    b.unbind_texture();
+    b.disable_texture();
+    ext::glActiveTexture(GL_TEXTURE0);
+    a.unbind_texture();
+    a.disable_texture();
+}
+
 // The masked image nests like every effect: the caller's shader is back on return, so a
 // caller that unbinds afterwards finds nothing left to undo.
 void draw_masked(const cTextureDesc& mask, iRenderTarget& image) {

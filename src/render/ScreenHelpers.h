@@ -37,6 +37,8 @@ void draw_target(iRenderTarget& target);
 void draw_partial(iRenderTarget& target, float a, float b);
 // One quad whose unit-0 coordinates span A's texels and unit-1 coordinates B's.
 void quad_two_units(iRenderTarget& a, iRenderTarget& b);
+// A on unit 0 and B on unit 1 through quad_two_units, both unbound after.
+void draw_two_targets(iRenderTarget& a, iRenderTarget& b);
 // The image blended over the frame with the mask's brightness as its alpha.
 void draw_masked(const cTextureDesc& mask, iRenderTarget& image);
 

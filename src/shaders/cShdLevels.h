@@ -5,11 +5,14 @@
 
 #include "cShdBase.h"
 
+#include <string>
+#include <vector>
+
 class cShdLevels : public cShdBase {
 public:
-    // `fragment_file` is a program that takes the same five points.
+    // `defines` choose a variant of the program ("-DNAME"), taking the same five points.
     cShdLevels(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile,
-               const char* fragment_file = "cg_post_levels_frag.cg");
+               std::vector<std::string> defines = {});
 
 private:
     static constexpr int kCount = 5;

@@ -9,5 +9,5 @@ class cShdSpillBright : public cShdLevels {
 public:
     cShdSpillBright(CGprofile vertex_profile, cShaderManager_CG* manager,
                     CGprofile fragment_profile)
-        : cShdLevels(vertex_profile, manager, fragment_profile, "cg_spill_bright_frag.cg") {}
+        : cShdLevels(vertex_profile, manager, fragment_profile, {"-DFOUR_READS"}) {}
 };

@@ -72,25 +72,13 @@ void combine(iRenderTarget& a, iRenderTarget& b, int mode) {
     register_combine_shaders();
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
-    ext::glActiveTexture(GL_TEXTURE0);
-    a.bind_texture();
-    a.enable_texture();
-    ext::glActiveTexture(GL_TEXTURE1);
-    b.bind_texture();
-    b.enable_texture();
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
     if (mode == COMBINE_SPILL)
         shaders.bind("spill_shader");
     else if (mode == COMBINE_DODGE)
         shaders.bind("coldodge_shader");
-    quad_two_units(a, b);
+    draw_two_targets(a, b);
     shaders.pop_shader();
-    ext::glActiveTexture(GL_TEXTURE1);
-    b.unbind_texture();
-    b.disable_texture();
-    ext::glActiveTexture(GL_TEXTURE0);
-    a.unbind_texture();
-    a.disable_texture();
     glPopAttrib();
 }

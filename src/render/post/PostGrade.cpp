@@ -25,18 +25,6 @@ void unbind_table() {
     glDisable(GL_TEXTURE_1D);
 }
 
-void bind_image(GLenum unit, iRenderTarget& image) {
-    ext::glActiveTexture(unit);
-    image.bind_texture();
-    image.enable_texture();
-}
-
-void unbind_image(GLenum unit, iRenderTarget& image) {
-    ext::glActiveTexture(unit);
-    image.unbind_texture();
-    image.disable_texture();
-}
-
 // The steps drawn, as a sum of cShdGrade::eStep, with the program of exactly those steps
 // registered under a name of its own.
 unsigned grade_program(const cGradeSteps& steps, const cTextureDesc* table, std::string& name) {
@@ -84,12 +72,9 @@ void grade(iRenderTarget& source, const cGradeSteps& steps) {
     if (table)
         bind_table(table);
     if (steps.glow)
-        bind_image(GL_TEXTURE1, *steps.glow);
-    bind_image(GL_TEXTURE0, source);
-    quad_two_units(source, steps.glow ? *steps.glow : source);
-    unbind_image(GL_TEXTURE0, source);
-    if (steps.glow)
-        unbind_image(GL_TEXTURE1, *steps.glow);
+        draw_two_targets(source, *steps.glow);
+    else
+        draw_target(source);
     if (table)
         unbind_table();
     ext::glActiveTexture(GL_TEXTURE0);
