@@ -1,10 +1,6 @@
 #include "ScreenHelpers.h"
 
 #include "GlExtensions.h"
-#include "ShaderRegistry.h"
-#include "cShaderManager_CG.h"
-#include "render/post/cPostSpan.h"
-#include "shaders/cShdMasked.h"
 
 #include <vector>
 
@@ -148,63 +144,40 @@ void draw_partial(iRenderTarget& target, float a, float b) {
     end_ortho();
 }
 
-void quad_two_units(iRenderTarget& a, iRenderTarget& b) {
+void draw_targets(std::initializer_list<iRenderTarget*> targets) {
+    GLenum unit = GL_TEXTURE0;
+    for (iRenderTarget* target : targets) {
+        if (target) {
+            ext::glActiveTexture(unit);
+            target->bind_texture();
+            target->enable_texture();
+        }
+        ++unit;
+    }
     begin_ortho_white();
-    const float sa = static_cast<float>(a.width()), ta = static_cast<float>(a.height());
-    const float sb = static_cast<float>(b.width()), tb = static_cast<float>(b.height());
     glBegin(GL_QUADS);
     for (const auto& c : kCorners) {
-        ext::glMultiTexCoord2fARB(GL_TEXTURE0, c[0] * sa, c[1] * ta);
-        ext::glMultiTexCoord2fARB(GL_TEXTURE1, c[0] * sb, c[1] * tb);
+        unit = GL_TEXTURE0;
+        for (iRenderTarget* target : targets) {
+            if (target)
+                ext::glMultiTexCoord2fARB(unit, c[0] * static_cast<float>(target->width()),
+                                          c[1] * static_cast<float>(target->height()));
+            ++unit;
+        }
         glVertex3f(c[0], c[1], 0);
     }
     glEnd();
-    ext::glActiveTexture(GL_TEXTURE0);
     end_ortho();
-}
-
-void draw_two_targets(iRenderTarget& a, iRenderTarget& b) {
+    unit = GL_TEXTURE0;
+    for (iRenderTarget* target : targets) {
+        if (target) {
+            ext::glActiveTexture(unit);
+            target->unbind_texture();
+            target->disable_texture();
+        }
+        ++unit;
+    }
     ext::glActiveTexture(GL_TEXTURE0);
-    a.bind_texture();
-    a.enable_texture();
-    ext::glActiveTexture(GL_TEXTURE1);
-    b.bind_texture();
-    b.enable_texture();
-    quad_two_units(a, b);
-    ext::glActiveTexture(GL_TEXTURE1);
-    b.unbind_texture();
-    b.disable_texture();
-    ext::glActiveTexture(GL_TEXTURE0);
-    a.unbind_texture();
-    a.disable_texture();
-}
-
-// The masked image nests like every effect: the caller's shader is back on return, so a
-// caller that unbinds afterwards finds nothing left to undo.
-void draw_masked(const cTextureDesc& mask, iRenderTarget& image) {
-    const cPostSpan span;
-    ensure_shader<cShdMasked>("mask_shader");
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
-    GLint source = GL_ONE, destination = GL_ZERO;
-    glGetIntegerv(GL_BLEND_SRC, &source);
-    glGetIntegerv(GL_BLEND_DST, &destination);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    shader_manager().push_shader();
-    shader_manager().bind("mask_shader");
-    const GLenum mask_target = static_cast<GLenum>(mask.target);
-    ext::glActiveTexture(GL_TEXTURE1);
-    glBindTexture(mask_target, static_cast<GLuint>(mask.id));
-    glEnable(mask_target);
-    ext::glActiveTexture(GL_TEXTURE0);
-    draw_target(image);
-    ext::glActiveTexture(GL_TEXTURE1);
-    glBindTexture(mask_target, 0);
-    glDisable(mask_target);
-    ext::glActiveTexture(GL_TEXTURE0);
-    shader_manager().pop_shader();
-    glBlendFunc(static_cast<GLenum>(source), static_cast<GLenum>(destination));
-    glPopAttrib();
 }
 
 void set_picture_viewport(const cDisplaySettings& s) {

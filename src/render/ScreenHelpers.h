@@ -7,6 +7,8 @@
 #include "cTextureDesc.h"
 #include "iRenderTarget.h"
 
+#include <initializer_list>
+
 // Saves the current and enable groups and the depth write mask; lighting, depth test and
 // depth writes off; identity projection, 0..1 orthographic model-view (left current).
 void begin_ortho();
@@ -35,12 +37,10 @@ void draw_target(iRenderTarget& target);
 // The left width/a texels of the target, stretched over the left 1/b of the viewport, with
 // blending off.
 void draw_partial(iRenderTarget& target, float a, float b);
-// One quad whose unit-0 coordinates span A's texels and unit-1 coordinates B's.
-void quad_two_units(iRenderTarget& a, iRenderTarget& b);
-// A on unit 0 and B on unit 1 through quad_two_units, both unbound after.
-void draw_two_targets(iRenderTarget& a, iRenderTarget& b);
-// The image blended over the frame with the mask's brightness as its alpha.
-void draw_masked(const cTextureDesc& mask, iRenderTarget& image);
+// Target i bound on texture unit i (a null entry leaves its unit alone) and drawn over the
+// viewport in one quad, each unit's coordinates spanning its target's texels; all unbound
+// after, unit 0 active.
+void draw_targets(std::initializer_list<iRenderTarget*> targets);
 
 // The picture's viewport: the whole window when stretched, else the picture centred in it.
 void set_picture_viewport(const cDisplaySettings& settings);

@@ -13,8 +13,11 @@ cShdGrade::cShdGrade(CGprofile vertex_profile, cShaderManager_CG* manager,
     : cShdBase(vertex_profile, manager, fragment_profile, "cShdGrade") {
     // A program of only the steps it draws: the software renderer runs both sides of a branch.
     std::vector<std::string> defines;
-    const std::pair<eStep, const char*> names[] = {
-        {kGlow, "-DGLOW"}, {kTable, "-DTABLE"}, {kHsb, "-DHSB"}, {kLevels, "-DLEVELS"}};
+    const std::pair<eStep, const char*> names[] = {{kGlow, "-DGLOW"},
+                                                   {kTable, "-DTABLE"},
+                                                   {kHsb, "-DHSB"},
+                                                   {kLevels, "-DLEVELS"},
+                                                   {kOverlay, "-DOVERLAY"}};
     for (const auto& [step, define] : names)
         if (steps & step)
             defines.push_back(define);
@@ -25,7 +28,7 @@ cShdGrade::cShdGrade(CGprofile vertex_profile, cShaderManager_CG* manager,
         uniform(FRAGMENT, "levels_in", levels_in_, 3);
         uniform(FRAGMENT, "levels_out", levels_out_, 2);
     }
-    load_from_files("cg_post_levels_vert.cg", "cg_post_grade_frag.cg");
+    load_from_files("cg_post_grade_vert.cg", "cg_post_grade_frag.cg");
 }
 
 bool cShdGrade::take(cShaderParameterBase* parameter) {

@@ -1,13 +1,14 @@
 // A picture's finishing colour steps in one pass: a glow image added, a correction table,
-// hue/saturation/brightness and levels. Each program holds only the steps it is made with;
-// the record at index 1 is eight floats: hue, saturation, brightness, the five levels points.
+// hue/saturation/brightness, levels and an image laid over by its alpha. Each program holds only
+// the steps it is made with; the record at index 1 is eight floats: hue, saturation, brightness,
+// the five levels points.
 #pragma once
 
 #include "cShdBase.h"
 
 class cShdGrade : public cShdBase {
 public:
-    enum eStep : unsigned { kGlow = 1, kTable = 2, kHsb = 4, kLevels = 8 };
+    enum eStep : unsigned { kGlow = 1, kTable = 2, kHsb = 4, kLevels = 8, kOverlay = 16 };
     static constexpr int kCount = 8;
 
     // `steps` is a sum of eStep.

@@ -1,14 +1,16 @@
 #include "cShdPostHSB.h"
 
 #include <cmath>
+#include <utility>
 
 cShdPostHSB::cShdPostHSB(CGprofile vertex_profile, cShaderManager_CG* manager,
-                         CGprofile fragment_profile)
+                         CGprofile fragment_profile, std::vector<std::string> defines)
     : cShdBase(vertex_profile, manager, fragment_profile, "cShdPostHSB",
                "## ERROR: unable to get parameters in cShdPostHSB::init_parameters") {
     uniform(FRAGMENT, "H_adjust", &h_adjust_);
     uniform(FRAGMENT, "S_adjust", &s_adjust_);
     uniform(FRAGMENT, "B_adjust", &b_adjust_);
+    set_defines(std::move(defines));
     load_from_files("cg_post_hsb_vert.cg", "cg_post_hsb_frag.cg");
 }
 

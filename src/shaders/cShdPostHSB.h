@@ -5,9 +5,14 @@
 
 #include "cShdBase.h"
 
+#include <string>
+#include <vector>
+
 class cShdPostHSB : public cShdBase {
 public:
-    cShdPostHSB(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
+    // `defines` choose a variant of the program ("-DNAME"), taking the same record.
+    cShdPostHSB(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile,
+                std::vector<std::string> defines = {});
 
     // The record's hue, saturation and brightness as the program takes them: radians (sign
     // reversed), a factor and an offset.

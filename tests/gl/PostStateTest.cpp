@@ -69,6 +69,7 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
              levels(*a, {10, 240, 1.2f, 5, 250});
          }},
         {"hsb", [&] { hsb(turn, *a); }},
+        {"hsb through a mask", [&] { hsb(turn, *a, &mask); }},
         {"blur", [&] { blur(*a, *b); }},
         {"blur in place", [&] { blur(*half, *half); }},
         {"combine spill", [&] { combine(*a, *b, COMBINE_SPILL); }},
@@ -87,6 +88,11 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
          [&] {
              grade(*a, {half.get(), &correction.lookup()});
          }},
+        {"grade with an overlay",
+         [&] {
+             grade(*a, {half.get(), &correction.lookup(), nullptr, nullptr, b.get()});
+         }},
+        {"soft_blur", [&] { soft_blur(*a, *half); }},
         {"spill_bright", [&] { spill_bright(*a, *half, cut_levels()); }},
         {"row_resample", [&] { row_resample(*a, *b); }},
         {"ortho", [] { begin_ortho(), quad_unit(), end_ortho(); }},
@@ -97,8 +103,10 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
         {"draw_texture not loaded", [] { draw_texture(cTextureDesc{}); }},
         {"draw_target", [&] { draw_target(*a); }},
         {"draw_partial", [&] { draw_partial(*a, 4, 16); }},
-        {"quad_two_units", [&] { quad_two_units(*a, *half); }},
-        {"draw_masked", [&] { draw_masked(mask, *a); }},
+        {"draw_targets",
+         [&] {
+             draw_targets({a.get(), nullptr, half.get()});
+         }},
     };
     for (const bool depth_mask : {false, true})
         for (const auto& c : cases) {

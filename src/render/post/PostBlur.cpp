@@ -78,7 +78,7 @@ void combine(iRenderTarget& a, iRenderTarget& b, int mode) {
         shaders.bind("spill_shader");
     else if (mode == COMBINE_DODGE)
         shaders.bind("coldodge_shader");
-    draw_two_targets(a, b);
+    draw_targets({&a, &b});
     shaders.pop_shader();
     glPopAttrib();
 }

@@ -20,8 +20,9 @@ void register_combine_shaders();
 // `program` is another registered program that takes the levels record.
 void levels(iRenderTarget& source, const cLevelsParams& curve,
             const char* program = "levels_shader");
-// The source with hue turned, saturation and brightness changed, into the framebuffer.
-void hsb(const cHsbParams& params, iRenderTarget& source);
+// The source with hue turned, saturation and brightness changed, into the framebuffer. With a
+// mask (a 2D texture stretched over the picture) its brightness becomes the alpha.
+void hsb(const cHsbParams& params, iRenderTarget& source, const cTextureDesc* mask = nullptr);
 // A separable blur of the source into the destination, which may be the source itself.
 // `program` is another registered program that takes the blur's direction.
 void blur(iRenderTarget& source, iRenderTarget& destination, const char* program = "blur_shader");
@@ -35,9 +36,12 @@ void combine(iRenderTarget& a, iRenderTarget& b, int mode);
 // bright pass, the glow scaled from post_cut up goes through a temporary of `type`.
 void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type);
 // The source's parts above the pre cut, into bright at its size, blurred three times: the
-// glow the spill adds. Where the pool has half bright's size the glow is made there, one
-// blur as wide as the three, and magnified.
+// glow the spill adds. Made as soft_blur makes its blur.
 void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut);
+// The source at the destination's size, blurred three times there, into the destination.
+// Where the pool has half the destination's size the blur is made there, one blur as wide as
+// the three, and magnified.
+void soft_blur(iRenderTarget& source, iRenderTarget& destination);
 // The source with its blurred bright pass (at `type`'s size) added, into destination; the
 // framebuffer is left as it was.
 void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
@@ -66,8 +70,9 @@ struct cGradeSteps {
     const cTextureDesc* table = nullptr; // a 256 x 1 correction table (1D)
     const cHsbParams* hsb = nullptr;
     const cLevelsParams* levels = nullptr;
+    iRenderTarget* overlay = nullptr; // laid over the result by its alpha, stretched likewise
 };
 // The source through the steps, in that order, into the framebuffer in one pass: what combine,
-// a colour correction, hsb and levels drawn one after another give, in floating point and
-// rounded once. The source's alpha stays.
+// a colour correction, hsb, levels and the overlay blended on top drawn one after another
+// give, in floating point and rounded once. The source's alpha stays.
 void grade(iRenderTarget& source, const cGradeSteps& steps);

@@ -33,7 +33,8 @@ unsigned grade_program(const cGradeSteps& steps, const cTextureDesc* table, std:
          {std::make_pair(steps.glow != nullptr, cShdGrade::kGlow),
           std::make_pair(table != nullptr, cShdGrade::kTable),
           std::make_pair(steps.hsb != nullptr, cShdGrade::kHsb),
-          std::make_pair(steps.levels != nullptr, cShdGrade::kLevels)})
+          std::make_pair(steps.levels != nullptr, cShdGrade::kLevels),
+          std::make_pair(steps.overlay != nullptr, cShdGrade::kOverlay)})
         drawn |= present ? step : 0u;
     name = "grade_shader_" + std::to_string(drawn);
     ensure_shader<cShdGrade>(name, drawn);
@@ -71,10 +72,7 @@ void grade(iRenderTarget& source, const cGradeSteps& steps) {
     glDisable(GL_BLEND);
     if (table)
         bind_table(table);
-    if (steps.glow)
-        draw_two_targets(source, *steps.glow);
-    else
-        draw_target(source);
+    draw_targets({&source, steps.glow, nullptr, steps.overlay}); // the table is on unit 2
     if (table)
         unbind_table();
     ext::glActiveTexture(GL_TEXTURE0);

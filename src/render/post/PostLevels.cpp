@@ -2,8 +2,10 @@
 #include "PostEffects.h"
 
 #include "cPostSpan.h"
+#include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
+#include "shaders/cShdHsbMasked.h"
 #include "shaders/cShdLevels.h"
 #include "shaders/cShdPostHSB.h"
 
@@ -21,18 +23,42 @@ void levels(iRenderTarget& source, const cLevelsParams& curve, const char* progr
     draw_through(source, program);
 }
 
-void hsb(const cHsbParams& params, iRenderTarget& source) {
+namespace {
+
+// The mask on unit 1 for the masked program; a texture that did not load is left unbound.
+void bind_mask(const cTextureDesc* mask, bool bind) {
+    if (!mask || !mask->valid())
+        return;
+    const GLenum target = static_cast<GLenum>(mask->target);
+    ext::glActiveTexture(GL_TEXTURE1);
+    glBindTexture(target, bind ? static_cast<GLuint>(mask->id) : 0);
+    if (bind)
+        glEnable(target);
+    else
+        glDisable(target);
+    ext::glActiveTexture(GL_TEXTURE0);
+}
+
+} // namespace
+
+void hsb(const cHsbParams& params, iRenderTarget& source, const cTextureDesc* mask) {
     const cPostSpan span;
-    ensure_shader<cShdPostHSB>("hsb_shader");
+    const char* program = mask ? "hsb_mask_shader" : "hsb_shader";
+    if (mask)
+        ensure_shader<cShdHsbMasked>(program);
+    else
+        ensure_shader<cShdPostHSB>(program);
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
     float values[3] = {params.hue, params.saturation, params.brightness};
     cShaderParameter<float*> parameter(values);
-    shaders.set_parameter("hsb_shader", 1, &parameter);
-    shaders.bind("hsb_shader");
+    shaders.set_parameter(program, 1, &parameter);
+    shaders.bind(program);
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
+    bind_mask(mask, true);
     draw_target(source);
+    bind_mask(mask, false);
     glPopAttrib();
     shaders.pop_shader();
 }

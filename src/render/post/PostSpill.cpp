@@ -24,11 +24,12 @@ cLevelsParams bright_levels(const cCutLevels& cut) {
     return {cut.pre_cut, 255, 1, 0, 255};
 }
 
-// The glow is wide and soft, so it is made at half the bright target's size where the pool
-// has that size: the bright pass four reads to a pixel, one blur as wide as the three at
-// the bright's size, then magnified into bright. False where the pool has no smaller size.
-bool spill_bright_at_half(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut) {
-    const eRTType type = cRenderTargetManager::type_of(bright);
+// A wide, soft blur is made at half the destination's size where the pool has that size:
+// the curve's pass four reads to a pixel, one blur as wide as the three at the destination's
+// size, then magnified into it. False where the pool has no smaller size.
+bool curve_and_blur_at_half(iRenderTarget& source, iRenderTarget& destination,
+                            const cLevelsParams& curve) {
+    const eRTType type = cRenderTargetManager::type_of(destination);
     if (type != RTT_HALF && type != RTT_QUATER)
         return false;
     ensure_shader<cShdSpillBright>("spill_bright_shader");
@@ -36,14 +37,26 @@ bool spill_bright_at_half(iRenderTarget& source, iRenderTarget& bright, const cC
     cTmpRenderTarget small;
     render_target_manager().acquire(small, static_cast<eRTType>(2 * type));
     small->begin();
-    levels(source, bright_levels(cut), "spill_bright_shader");
+    levels(source, curve, "spill_bright_shader");
     small->end();
     blur(*small.get(), *small.get(), "spill_blur_shader");
-    bright.begin();
+    destination.begin();
     draw_through(*small.get(), nullptr);
-    bright.end();
+    destination.end();
     render_target_manager().release(small);
     return true;
+}
+
+// The source through the curve into the destination at its size, blurred three times there.
+void curve_and_blur(iRenderTarget& source, iRenderTarget& destination, const cLevelsParams& curve) {
+    register_levels_shader();
+    if (curve_and_blur_at_half(source, destination, curve))
+        return;
+    destination.begin();
+    levels(source, curve);
+    destination.end();
+    for (int i = 0; i < kSpillBlurs; ++i)
+        blur(destination, destination);
 }
 
 } // namespace
@@ -51,15 +64,13 @@ bool spill_bright_at_half(iRenderTarget& source, iRenderTarget& bright, const cC
 // The first call compiles every program a spill draws with, before its first pass.
 void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut) {
     const cPostSpan span;
-    register_levels_shader();
     register_combine_shaders();
-    if (spill_bright_at_half(source, bright, cut))
-        return;
-    bright.begin();
-    levels(source, bright_levels(cut));
-    bright.end();
-    for (int i = 0; i < kSpillBlurs; ++i)
-        blur(bright, bright);
+    curve_and_blur(source, bright, bright_levels(cut));
+}
+
+void soft_blur(iRenderTarget& source, iRenderTarget& destination) {
+    const cPostSpan span;
+    curve_and_blur(source, destination, {0, 255, 1, 0, 255});
 }
 
 void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type) {

@@ -258,23 +258,22 @@ void cSceneSprutte::draw_creature() {
     shader_manager().unbind();
 }
 
-// The spill and the orange grade in one pass onto the frame, then a blurred, pale copy of the scene
-// blended in through the mask towards the edges.
+// A blurred, pale copy of the scene whose alpha is the mask, stronger towards the edges; then
+// the spill, the orange grade and that copy laid over, in one pass onto the frame.
 void cSceneSprutte::post_process(iRenderTarget& scene) {
     cRenderTargetManager& pool = render_target_manager();
     cTmpRenderTarget bright, blurred, pale;
     pool.acquire(bright, RTT_QUATER);
     spill_bright(scene, *bright.get(), cut_levels());
-    grade(scene, {bright.get(), &grade_->lookup()});
     pool.acquire(blurred, RTT_QUATER);
-    blur(scene, *blurred.get());
-    blur(*blurred.get(), *blurred.get());
-    blur(*blurred.get(), *blurred.get());
+    soft_blur(scene, *blurred.get());
     pool.acquire(pale, RTT_QUATER);
     pale->begin();
-    hsb(cHsbParams{0, -75, 0}, *blurred.get());
+    hsb(cHsbParams{0, -75, 0}, *blurred.get(), &blur_mask_);
     pale->end();
-    draw_masked(blur_mask_, *pale.get());
+    cGradeSteps steps{bright.get(), &grade_->lookup()};
+    steps.overlay = pale.get();
+    grade(scene, steps);
     pool.release(pale);
     pool.release(blurred);
     pool.release(bright);
