@@ -33,38 +33,49 @@ cSprutteBody::cSprutteBody(const cMeshObj_data& joint) {
              about_z * mirror,
              cMatrix4::rotation({1, 0, 0}, quarter),
              cMatrix4::rotation({1, 0, 0}, -quarter)};
+    index_arms();
 }
 
-// Arms 3 and 4 are mirrored through the centre, which turns every triangle's winding: they
-// are drawn with clockwise front faces, so their outsides face the camera as the others' do.
+// Arms 3 and 4 are mirrored through the centre, which turns every triangle's winding: their
+// triangles are stored with two corners swapped, so their outsides face the camera as the
+// others' do. The triangles never change; build only moves the vertices.
+void cSprutteBody::index_arms() {
+    static constexpr bool kMirrored[kArms] = {false, false, true, true, false, false};
+    const auto ring_size = static_cast<uint32_t>(ring_positions_.size());
+    uint32_t base = 0;
+    for (bool mirrored : kMirrored)
+        for (int n = 0; n < cSprutteArm::kSegments; ++n, base += ring_size)
+            for (size_t i = 0; i + 2 < ring_indices_.size(); i += 3) {
+                const uint32_t a = ring_indices_[i], b = ring_indices_[i + 1],
+                               c = ring_indices_[i + 2];
+                indices_.insert(indices_.end(),
+                                {base + a, base + (mirrored ? c : b), base + (mirrored ? b : c)});
+            }
+    positions_.resize(size_t(base) * 3);
+    normals_.resize(size_t(base) * 3);
+}
+
 void cSprutteBody::build(const cSprutteArm& arm) {
-    static constexpr bool kMirrored[6] = {false, false, true, true, false, false};
-    positions_.clear();
-    normals_.clear();
-    indices_.clear();
-    for (size_t a = 0; a < arms_.size(); ++a)
+    float* position = positions_.data();
+    float* normal = normals_.data();
+    for (const cMatrix4& turn : arms_)
         for (int n = 0; n < cSprutteArm::kSegments; ++n) {
             const float taper = 1 - static_cast<float>(n) / 33;
-            add_segment(arms_[a] * cMatrix4::translation(arm.node(n)) * arm.segment(n), taper,
-                        kMirrored[a]);
+            place_segment(turn * cMatrix4::translation(arm.node(n)) * arm.segment(n), taper,
+                          position, normal);
         }
 }
 
 // `place` without the taper: normals take the inverse of the taper's scaling.
-void cSprutteBody::add_segment(const cMatrix4& place, float taper, bool mirrored) {
-    const auto base = static_cast<uint32_t>(positions_.size() / 3);
+void cSprutteBody::place_segment(const cMatrix4& place, float taper, float*& position,
+                                 float*& normal) const {
     for (size_t v = 0; v < ring_positions_.size(); ++v) {
         const Vec3f& p = ring_positions_[v];
         const Vec3f q = place.apply({p.x * taper, p.y, p.z * taper});
         const Vec3f& m = ring_normals_[v];
-        const Vec3f n = place.turn(Vec3f(m.x / taper, m.y, m.z / taper)).normalized();
-        positions_.insert(positions_.end(), {q.x, q.y, q.z});
-        normals_.insert(normals_.end(), {n.x, n.y, n.z});
-    }
-    for (size_t i = 0; i + 2 < ring_indices_.size(); i += 3) {
-        const uint32_t a = ring_indices_[i], b = ring_indices_[i + 1], c = ring_indices_[i + 2];
-        indices_.insert(indices_.end(),
-                        {base + a, base + (mirrored ? c : b), base + (mirrored ? b : c)});
+        const Vec3f k = place.turn(Vec3f(m.x / taper, m.y, m.z / taper)).normalized();
+        *position++ = q.x, *position++ = q.y, *position++ = q.z;
+        *normal++ = k.x, *normal++ = k.y, *normal++ = k.z;
     }
 }
 

@@ -25,7 +25,8 @@ public:
     size_t vertex_count() const { return positions_.size() / 3; }
 
 private:
-    void add_segment(const cMatrix4& place, float taper, bool mirrored);
+    void index_arms();
+    void place_segment(const cMatrix4& place, float taper, float*& position, float*& normal) const;
 
     std::vector<Vec3f> ring_positions_, ring_normals_; // six pieces closed into one ring
     std::vector<uint32_t> ring_indices_;
