@@ -13,15 +13,17 @@ cShdGrade::cShdGrade(CGprofile vertex_profile, cShaderManager_CG* manager,
     : cShdBase(vertex_profile, manager, fragment_profile, "cShdGrade") {
     // A program of only the steps it draws: the software renderer runs both sides of a branch.
     std::vector<std::string> defines;
-    const std::pair<eStep, const char*> names[] = {{kGlow, "-DGLOW"},
-                                                   {kTable, "-DTABLE"},
-                                                   {kHsb, "-DHSB"},
-                                                   {kLevels, "-DLEVELS"},
-                                                   {kOverlay, "-DOVERLAY"}};
+    const std::pair<eStep, const char*> names[] = {
+        {kGlow, "-DGLOW"},     {kTable, "-DTABLE"},       {kHsb, "-DHSB"},
+        {kLevels, "-DLEVELS"}, {kMultiply, "-DMULTIPLY"}, {kOverlay, "-DOVERLAY"}};
     for (const auto& [step, define] : names)
         if (steps & step)
             defines.push_back(define);
     set_defines(std::move(defines));
+    if (steps & kGlow)
+        uniform(FRAGMENT, "glow_gain", &glow_gain_);
+    if (steps & kMultiply)
+        uniform(VERTEX, "multiply_size", multiply_size_, 2);
     if (steps & kHsb)
         uniform(FRAGMENT, "hsb", hsb_, 3);
     if (steps & kLevels) {
@@ -43,5 +45,7 @@ bool cShdGrade::take(cShaderParameterBase* parameter) {
     hsb_[2] = program[2];
     std::copy_n(values + 3, 3, levels_in_);
     std::copy_n(values + 6, 2, levels_out_);
+    glow_gain_ = values[8];
+    std::copy_n(values + 9, 2, multiply_size_);
     return true;
 }

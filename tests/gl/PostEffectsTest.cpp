@@ -300,9 +300,9 @@ TEST_F(PostEffectsTest, ColourCorrectionLooksEachChannelUpInItsOwnColumn) {
     EXPECT_LE(off_by(ramp_through(entry)), 2);
 }
 
-// The one-pass grade against its steps in floating point, with a half-size glow and a
-// quarter-size overlay stretched over the picture: a step out of order, a glow or overlay read
-// at the picture's texels or a table read at the wrong place shows here.
+// The one-pass grade against its steps in floating point, with a half-size glow, a picture to
+// multiply in and a quarter-size overlay, each stretched over the picture: a step out of order,
+// a picture read at the frame's texels or a table read at the wrong place shows here.
 TEST_F(PostEffectsTest, GradeMatchesItsStepsInFloatingPoint) {
     const auto curve = [](int c, int v) { return c == 0 ? v : c == 1 ? 255 - v : v * v / 255; };
     const tPicture entry = [&](int v, int) { return rgb(curve(0, v), curve(1, v), curve(2, v)); };
@@ -310,35 +310,41 @@ TEST_F(PostEffectsTest, GradeMatchesItsStepsInFloatingPoint) {
     // Smooth: the GL's linear reads come back in 8 bits, which the levels' steep black end
     // would magnify on a picture with steps between neighbouring texels.
     const tPicture glow_picture = [](int x, int y) { return rgb(x / 5, y / 4, 40); };
+    const tPicture times_picture = [](int x, int y) { return rgb(255 - x / 2, 200 + y / 4, 90); };
     const tPicture over_picture = [](int x, int y) {
         return tRgba{200, uint8_t(y), 50, uint8_t(x)};
     };
-    constexpr int gw = kViewWidth / 2, gh = kViewHeight / 2;
+    constexpr int gw = kViewWidth / 2, gh = kViewHeight / 2, tw = 300, th = 200;
     constexpr int ow = kViewWidth / 4, oh = kViewHeight / 4;
     auto source = full(ramp);
     auto glow = target(gw, gh, glow_picture);
+    auto times = target(tw, th, times_picture);
     auto over = target(ow, oh, over_picture);
+    const cTextureDesc times_texture{GL_TEXTURE_RECTANGLE_ARB, GLint(times->texture()), tw, th};
     const cHsbParams hsb{40, -25, 4};
     const cLevelsParams levels{16, 235, 1.25f, 8, 247};
-    grade(*source, {glow.get(), &correction.lookup(), &hsb, &levels, over.get()});
+    grade(*source,
+          {glow.get(), &correction.lookup(), &hsb, &levels, over.get(), 0.75f, &times_texture});
     const tPixels drawn = read_view(), table = picture(256, 1, entry);
     const tPixels glows = picture(gw, gh, glow_picture), overs = picture(ow, oh, over_picture);
+    const tPixels multiplied = picture(tw, th, times_picture);
     int worst = 0;
     double total = 0;
     for (int y = 0; y < kViewHeight; ++y)
         for (int x = 0; x < kViewWidth; ++x) {
             const tRgba in = ramp(x, y);
+            const auto read = [&](const tPixels& p, int w, int h, int k) {
+                return linear_read(p, w, h, (x + 0.5) * w / kViewWidth, (y + 0.5) * h / kViewHeight,
+                                   k);
+            };
             std::array<double, 3> c, g;
-            for (int k = 0; k < 3; ++k) {
-                c[k] = in[k] / 255.0;
-                g[k] = linear_read(glows, gw, gh, (x + 0.5) / 2, (y + 0.5) / 2, k);
-            }
+            for (int k = 0; k < 3; ++k)
+                c[k] = in[k] / 255.0, g[k] = read(glows, gw, gh, k) * 0.75;
             const auto graded_colour = graded(c, g, table, hsb, levels);
-            const double alpha = linear_read(overs, ow, oh, (x + 0.5) / 4, (y + 0.5) / 4, 3);
+            const double alpha = read(overs, ow, oh, 3);
             for (int k = 0; k < 3; ++k) {
-                const double laid =
-                    linear_read(overs, ow, oh, (x + 0.5) / 4, (y + 0.5) / 4, k) * alpha +
-                    graded_colour[k] * (1 - alpha);
+                const double laid = read(overs, ow, oh, k) * alpha +
+                                    graded_colour[k] * read(multiplied, tw, th, k) * (1 - alpha);
                 const int error = std::abs(int(std::lround(laid * 255)) - at(drawn, x, y, k));
                 worst = std::max(worst, error), total += error;
             }

@@ -88,9 +88,9 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
          [&] {
              grade(*a, {half.get(), &correction.lookup()});
          }},
-        {"grade with an overlay",
+        {"grade with an overlay and a multiply",
          [&] {
-             grade(*a, {half.get(), &correction.lookup(), nullptr, nullptr, b.get()});
+             grade(*a, {half.get(), &correction.lookup(), nullptr, nullptr, b.get(), 2, &rect});
          }},
         {"soft_blur", [&] { soft_blur(*a, *half); }},
         {"spill_bright", [&] { spill_bright(*a, *half, cut_levels()); }},

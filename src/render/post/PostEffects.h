@@ -42,6 +42,8 @@ void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels
 // Where the pool has half the destination's size the blur is made there, one blur as wide as
 // the three, and magnified.
 void soft_blur(iRenderTarget& source, iRenderTarget& destination);
+// The factor the spill scales its glow by before adding it: from the post cut up to white.
+float spill_gain(const cCutLevels& cut);
 // The source with its blurred bright pass (at `type`'s size) added, into destination; the
 // framebuffer is left as it was.
 void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
@@ -66,13 +68,16 @@ void row_resample(iRenderTarget& source, iRenderTarget& destination);
 
 // The steps that finish a frame, each left out when absent.
 struct cGradeSteps {
-    iRenderTarget* glow = nullptr;       // added and clamped, stretched over the picture
+    iRenderTarget* glow = nullptr;       // times the gain, added and clamped, stretched over
     const cTextureDesc* table = nullptr; // a 256 x 1 correction table (1D)
     const cHsbParams* hsb = nullptr;
     const cLevelsParams* levels = nullptr;
     iRenderTarget* overlay = nullptr; // laid over the result by its alpha, stretched likewise
+    float glow_gain = 1;
+    const cTextureDesc* multiply = nullptr; // a rectangle texture stretched over the picture
 };
-// The source through the steps, in that order, into the framebuffer in one pass: what combine,
-// a colour correction, hsb, levels and the overlay blended on top drawn one after another
-// give, in floating point and rounded once. The source's alpha stays.
+// The source through the steps into the framebuffer in one pass: the glow, the table, hsb,
+// levels, the multiply and the overlay, in that order, as combine, a colour correction, hsb,
+// levels, a multiplying blend and a blend over drawn one after another give, in floating point
+// and rounded once. The source's alpha stays.
 void grade(iRenderTarget& source, const cGradeSteps& steps);

@@ -13,27 +13,39 @@
 
 namespace {
 
-void bind_table(const cTextureDesc* table) {
-    ext::glActiveTexture(GL_TEXTURE2);
-    glEnable(GL_TEXTURE_1D);
-    glBindTexture(GL_TEXTURE_1D, static_cast<GLuint>(table->id));
+constexpr GLenum kTableUnit = GL_TEXTURE2, kMultiplyUnit = GL_TEXTURE4;
+
+// A picture the grade reads besides the render targets, on its own unit; none is skipped.
+void bind_on(GLenum unit, const cTextureDesc* texture, bool bind) {
+    if (!texture)
+        return;
+    const GLenum target = static_cast<GLenum>(texture->target);
+    ext::glActiveTexture(unit);
+    glBindTexture(target, bind ? static_cast<GLuint>(texture->id) : 0);
+    if (bind)
+        glEnable(target);
+    else
+        glDisable(target);
 }
 
-void unbind_table() {
-    ext::glActiveTexture(GL_TEXTURE2);
-    glBindTexture(GL_TEXTURE_1D, 0);
-    glDisable(GL_TEXTURE_1D);
+// The texture when it loaded and has the target the program reads; otherwise none, and its
+// step is left out.
+const cTextureDesc* usable(const cTextureDesc* texture, GLenum target) {
+    return texture && texture->valid() && texture->target == static_cast<GLint>(target) ? texture
+                                                                                        : nullptr;
 }
 
 // The steps drawn, as a sum of cShdGrade::eStep, with the program of exactly those steps
 // registered under a name of its own.
-unsigned grade_program(const cGradeSteps& steps, const cTextureDesc* table, std::string& name) {
+unsigned grade_program(const cGradeSteps& steps, const cTextureDesc* table,
+                       const cTextureDesc* multiply, std::string& name) {
     unsigned drawn = 0;
     for (const auto& [present, step] :
          {std::make_pair(steps.glow != nullptr, cShdGrade::kGlow),
           std::make_pair(table != nullptr, cShdGrade::kTable),
           std::make_pair(steps.hsb != nullptr, cShdGrade::kHsb),
           std::make_pair(steps.levels != nullptr, cShdGrade::kLevels),
+          std::make_pair(multiply != nullptr, cShdGrade::kMultiply),
           std::make_pair(steps.overlay != nullptr, cShdGrade::kOverlay)})
         drawn |= present ? step : 0u;
     name = "grade_shader_" + std::to_string(drawn);
@@ -41,15 +53,19 @@ unsigned grade_program(const cGradeSteps& steps, const cTextureDesc* table, std:
     return drawn;
 }
 
-// The hsb and levels record; the programs without either take none.
-void send_record(const std::string& program, unsigned drawn, const cGradeSteps& steps) {
-    if (!(drawn & (cShdGrade::kHsb | cShdGrade::kLevels)))
+// The record of the steps that take values; the programs without any take none.
+void send_record(const std::string& program, unsigned drawn, const cGradeSteps& steps,
+                 const cTextureDesc* multiply) {
+    if (!(drawn & cShdGrade::kTakesValues))
         return;
     const cHsbParams hsb = steps.hsb ? *steps.hsb : cHsbParams{};
     const cLevelsParams levels = steps.levels ? *steps.levels : cLevelsParams{};
-    float values[cShdGrade::kCount] = {hsb.hue,         hsb.saturation, hsb.brightness,
-                                       levels.inBlack,  levels.inWhite, levels.Gamma,
-                                       levels.outBlack, levels.outWhite};
+    const float width = multiply ? static_cast<float>(multiply->width) : 1;
+    const float height = multiply ? static_cast<float>(multiply->height) : 1;
+    float values[cShdGrade::kCount] = {hsb.hue,         hsb.saturation,  hsb.brightness,
+                                       levels.inBlack,  levels.inWhite,  levels.Gamma,
+                                       levels.outBlack, levels.outWhite, steps.glow_gain,
+                                       width,           height};
     cShaderParameter<float*> parameter(values);
     shader_manager().set_parameter(program, cShdBase::kIndex, &parameter);
 }
@@ -59,22 +75,21 @@ void send_record(const std::string& program, unsigned drawn, const cGradeSteps& 
 void grade(iRenderTarget& source, const cGradeSteps& steps) {
     const cPostSpan span;
     // A table that did not load, or is not one row, is left out as the correction leaves it.
-    const cTextureDesc* table =
-        steps.table && steps.table->valid() && steps.table->target == GL_TEXTURE_1D ? steps.table
-                                                                                    : nullptr;
+    const cTextureDesc* table = usable(steps.table, GL_TEXTURE_1D);
+    const cTextureDesc* multiply = usable(steps.multiply, GL_TEXTURE_RECTANGLE_ARB);
     std::string program;
-    const unsigned drawn = grade_program(steps, table, program);
+    const unsigned drawn = grade_program(steps, table, multiply, program);
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
-    send_record(program, drawn, steps);
+    send_record(program, drawn, steps, multiply);
     shaders.bind(program);
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
-    if (table)
-        bind_table(table);
-    draw_targets({&source, steps.glow, nullptr, steps.overlay}); // the table is on unit 2
-    if (table)
-        unbind_table();
+    bind_on(kTableUnit, table, true);
+    bind_on(kMultiplyUnit, multiply, true);
+    draw_targets({&source, steps.glow, nullptr, steps.overlay});
+    bind_on(kTableUnit, table, false);
+    bind_on(kMultiplyUnit, multiply, false);
     ext::glActiveTexture(GL_TEXTURE0);
     glPopAttrib();
     shaders.pop_shader();

@@ -10,6 +10,7 @@
 #include "shaders/cShdSpillBright.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 
 cCutLevels& cut_levels() {
     static cCutLevels levels;
@@ -71,6 +72,10 @@ void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels
 void soft_blur(iRenderTarget& source, iRenderTarget& destination) {
     const cPostSpan span;
     curve_and_blur(source, destination, {0, 255, 1, 0, 255});
+}
+
+float spill_gain(const cCutLevels& cut) {
+    return 255 / std::max(cut.post_cut, 0.001f); // as the levels pass below stretches it
 }
 
 void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type) {

@@ -175,9 +175,22 @@ void cSceneScrub::draw() {
     if (cues_.greeting_shown())
         draw_greeting(run_.camera_z);
     target->end();
-    spill_half(cut_levels(), *target.get());
+    finish(*target.get());
     overlay_.draw(cues_, now);
     pool.release(target);
+}
+
+// The spill's glow, scaled from the post cut up, added and the vignette multiplied in, in one
+// pass onto the frame.
+void cSceneScrub::finish(iRenderTarget& picture) {
+    cTmpRenderTarget bright;
+    render_target_manager().acquire(bright, RTT_HALF);
+    spill_bright(picture, *bright.get(), cut_levels());
+    cGradeSteps steps{bright.get()};
+    steps.glow_gain = spill_gain(cut_levels());
+    steps.multiply = &overlay_.vignette;
+    grade(picture, steps);
+    render_target_manager().release(bright);
 }
 
 void cSceneScrub::set_fog_and_light() {

@@ -8,6 +8,7 @@
 #include "cScrubSpline.h"
 #include "mesh_files/cMaterial_GL.h"
 #include "mesh_files/cMeshMorph.h"
+#include "render/iRenderTarget.h"
 #include "timeline/cScene.h"
 
 #include <memory>
@@ -41,6 +42,7 @@ private:
     void grow(float z);
     void draw_tube(int32_t now);
     void draw_greeting(float z);
+    void finish(iRenderTarget& picture);
     void draw_glow(cMeshObj& mesh, const cTextureDesc& texture, float alpha, float scale);
 
     Vec3f clear_colour_{1.0f, 0.84f, 0.0f};

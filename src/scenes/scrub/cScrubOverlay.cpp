@@ -42,7 +42,6 @@ void cScrubOverlay::update(const cScrubCues& cues, int32_t now) {
 
 void cScrubOverlay::draw(const cScrubCues& cues, int32_t now) {
     glDepthMask(GL_FALSE);
-    draw_vignette();
     begin_ortho_white();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -56,16 +55,6 @@ void cScrubOverlay::draw(const cScrubCues& cues, int32_t now) {
     glColor4f(1, 1, 1, 1);
     end_ortho();
     glDepthMask(GL_TRUE);
-}
-
-void cScrubOverlay::draw_vignette() {
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ZERO, GL_SRC_COLOR);
-    begin_ortho_white();
-    if (vignette.valid())
-        draw_texture(vignette);
-    end_ortho();
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
 void cScrubOverlay::draw_logo_bars(const cScrubCues& cues, int32_t now) {

@@ -1,6 +1,6 @@
-// The growing scrub's screen-space layer over the finished frame: the multiplied vignette,
-// the two logo bars that slide in on the 32nd kick, the opening background and head that
-// fade on the first kick, and the head's echo after crashes early in the scene.
+// The growing scrub's screen-space layer over the finished frame: the two logo bars that slide
+// in on the 32nd kick, the opening background and head that fade on the first kick, and the
+// head's echo after crashes early in the scene. Its vignette is multiplied in by the scene.
 #pragma once
 
 #include "cScrubCues.h"
@@ -23,7 +23,6 @@ public:
     cTextureDesc logo_top, logo_bottom, background, head, vignette;
 
 private:
-    void draw_vignette();
     void draw_logo_bars(const cScrubCues& cues, int32_t now);
     void draw_opening(float zoom, float background_alpha, float head_alpha);
     void draw_echo(const cScrubCues& cues, int32_t now, float zoom);
