@@ -512,6 +512,10 @@ void cgGLSetParameter3fv(CGparameter parameter, const float* values) {
     set_values(parameter, values, 3);
 }
 
+void cgGLSetParameter4fv(CGparameter parameter, const float* values) {
+    set_values(parameter, values, 4);
+}
+
 CGbool cgLinkProgramPair(CGprogram vertex, CGprogram fragment) {
     if (!entries_loaded() || !vertex || !fragment)
         return CG_FALSE;

@@ -85,6 +85,7 @@ void cgGLSetParameter1f(CGparameter parameter, float x);
 void cgSetParameter1f(CGparameter parameter, float x);
 void cgGLSetParameter2fv(CGparameter parameter, const float* values);
 void cgGLSetParameter3fv(CGparameter parameter, const float* values);
+void cgGLSetParameter4fv(CGparameter parameter, const float* values);
 
 // What the layer has sent to GL so far: program switches (glUseProgram) and uniform uploads.
 // Not part of the runtime it stands in for; benchmarks read it to count redundant work.

@@ -43,8 +43,10 @@ void cShdBase::upload_parameters() {
             cgGLSetParameter1f(u.handle, u.values[0]);
         else if (u.count == 2)
             cgGLSetParameter2fv(u.handle, u.values);
-        else
+        else if (u.count == 3)
             cgGLSetParameter3fv(u.handle, u.values);
+        else
+            cgGLSetParameter4fv(u.handle, u.values);
     }
 }
 

@@ -26,7 +26,7 @@ protected:
              const char* class_name = "", std::string missing_report = "");
 
     enum eStage { VERTEX, FRAGMENT };
-    // Before loading: `values` points at `count` (1 to 3) floats the class owns.
+    // Before loading: `values` points at `count` (1 to 4) floats the class owns.
     void uniform(eStage stage, const char* name, float* values, int count = 1);
     // Stores the record's values; false if the record is not of the class's type.
     virtual bool take(cShaderParameterBase*) { return false; }

@@ -2,6 +2,7 @@
 // effect must do to the picture, so that a program replaced by a plain copy fails here.
 #include "ShaderFixture.h"
 
+#include "render/ScreenHelpers.h"
 #include "render/post/PostEffects.h"
 #include "render/post/cColorCorrection.h"
 #include "shaders/cShdBase.h"
@@ -350,6 +351,51 @@ TEST_F(PostEffectsTest, GradeMatchesItsStepsInFloatingPoint) {
             }
         }
     EXPECT_LE(worst, 3);
+    EXPECT_LE(total / (3.0 * kViewWidth * kViewHeight), 0.5);
+}
+
+// Twenty-five faded copies of a picture with its own alpha, shifted both ways past the view's
+// edges, laid over a background: against blending them one after another in floating point.
+// A copy read past its own width, a shift of the wrong sign or scale, or copies composed in the
+// wrong order shows here.
+TEST_F(PostEffectsTest, EchoMatchesItsCopiesBlendedInFloatingPoint) {
+    constexpr int w = 200, h = 160;
+    const tPicture head = [](int x, int y) {
+        return tRgba{uint8_t(x), uint8_t(255 - y), 120, uint8_t(std::min(255, x + y))};
+    };
+    auto picture = target(w, h, head);
+    const cTextureDesc texture{GL_TEXTURE_RECTANGLE_ARB, GLint(picture->texture()), w, h};
+    tEchoShifts shifts;
+    for (size_t i = 0; i < shifts.size(); ++i)
+        shifts[i] = 0.3f * std::sin(float(i) * 1.7f);
+    constexpr float fade = 0.06f;
+    draw_target(*full(ramp));
+    begin_ortho_white();
+    echo(texture, shifts, fade);
+    end_ortho();
+    const tPixels drawn = read_view(), heads = ::picture(w, h, head);
+    int worst = 0;
+    double total = 0;
+    for (int y = 0; y < kViewHeight; ++y)
+        for (int x = 0; x < kViewWidth; ++x) {
+            std::array<double, 3> c;
+            for (int k = 0; k < 3; ++k)
+                c[k] = ramp(x, y)[k] / 255.0;
+            for (float shift : shifts) {
+                const double s = ((x + 0.5) / kViewWidth - shift) * w;
+                if (s < 0 || s >= w)
+                    continue;
+                const double t = (y + 0.5) / kViewHeight * h;
+                const double a = linear_read(heads, w, h, s, t, 3) * fade;
+                for (int k = 0; k < 3; ++k)
+                    c[k] = c[k] * (1 - a) + linear_read(heads, w, h, s, t, k) * a;
+            }
+            for (int k = 0; k < 3; ++k) {
+                const int error = std::abs(int(std::lround(c[k] * 255)) - at(drawn, x, y, k));
+                worst = std::max(worst, error), total += error;
+            }
+        }
+    EXPECT_LE(worst, 4);
     EXPECT_LE(total / (3.0 * kViewWidth * kViewHeight), 0.5);
 }
 

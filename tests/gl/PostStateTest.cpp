@@ -93,6 +93,7 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
              grade(*a, {half.get(), &correction.lookup(), nullptr, nullptr, b.get(), 2, &rect});
          }},
         {"soft_blur", [&] { soft_blur(*a, *half); }},
+        {"echo", [&] { echo(rect, tEchoShifts{}, 0.5f); }},
         {"spill_bright", [&] { spill_bright(*a, *half, cut_levels()); }},
         {"row_resample", [&] { row_resample(*a, *b); }},
         {"ortho", [] { begin_ortho(), quad_unit(), end_ortho(); }},

@@ -8,6 +8,8 @@
 #include "render/cTmpRenderTarget.h"
 #include "render/iRenderTarget.h"
 
+#include <array>
+
 // The spill's cut levels shared by the whole demo, with the default cuts until a scene sets
 // them.
 cCutLevels& cut_levels();
@@ -65,6 +67,14 @@ void glow(iRenderTarget& destination, iRenderTarget& source, const cGlowParams& 
 // Every row of the destination becomes the average colour of that row of the source. The
 // destination is a full, half or quarter pool target.
 void row_resample(iRenderTarget& source, iRenderTarget& destination);
+
+// Each echo copy's shift along x, in widths of the picture, the first copy lowest.
+using tEchoShifts = std::array<float, 25>;
+// Copies of the picture (a rectangle texture) over the unit square of the current matrices,
+// copy i shifted along x by shifts[i] and faded to alpha times its own alpha, each blended
+// over the ones before: what drawing them one after another gives, in one pass and rounded
+// once. Blending, the blend factors and the caller's shader are as they were after.
+void echo(const cTextureDesc& picture, const tEchoShifts& shifts, float alpha);
 
 // The steps that finish a frame, each left out when absent.
 struct cGradeSteps {

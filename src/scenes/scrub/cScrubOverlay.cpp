@@ -4,6 +4,7 @@
 #include "render/ScreenHelpers.h"
 #include "render/cScopedTexture.h"
 #include "render/cTextureManager.h"
+#include "render/post/PostEffects.h"
 #include "toolkit/cRandomTable.h"
 
 #include <GL/gl.h>
@@ -95,20 +96,19 @@ void cScrubOverlay::draw_opening(float zoom, float background_alpha, float head_
     }
 }
 
+// Each copy is shifted from the one before by its own jitter, the whole echo within the head's
+// zoomed square.
 void cScrubOverlay::draw_echo(const cScrubCues& cues, int32_t now, float zoom) {
     const float t = (now - cues.last_crash_ms) / 500.0f;
     const float p = smoothstep(std::clamp((1 - t) * 1.5f, 0.0f, 1.0f));
     const float shift = std::clamp((t - 0.2f) * 1.43f * (1 - p) / zoom, 0.0f, 1.0f);
+    tEchoShifts shifts;
+    float x = 0;
+    for (int i = 0; i < kEchoCopies; ++i)
+        shifts[size_t(i)] = x += jitter_[i] * shift;
     glPushMatrix();
     glTranslatef((1 - zoom) / 2, (1 - zoom) / 2, 0);
     glScalef(zoom, zoom, 1);
-    glColor4f(1, 1, 1, p / kEchoCopies);
-    if (p > 0.0f && head.valid()) {
-        const cScopedTexture bound(head);
-        for (int i = 0; i < kEchoCopies; ++i) {
-            glTranslatef(jitter_[i] * shift, 0, 0);
-            quad_texel(static_cast<float>(head.width), static_cast<float>(head.height));
-        }
-    }
+    echo(head, shifts, p / kEchoCopies);
     glPopMatrix();
 }

@@ -10,7 +10,7 @@
 
 class cScrubOverlay {
 public:
-    static constexpr int kEchoCopies = 25;
+    static constexpr int kEchoCopies = 25; // as many as an echo draws
 
     void load();
     void rewind() { frozen_ms_ = 0; }

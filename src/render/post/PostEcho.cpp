@@ -1,0 +1,46 @@
+// echo: copies of a picture, each shifted and faded, blended one over another in one pass.
+#include "PostEffects.h"
+
+#include "cPostSpan.h"
+#include "render/ShaderRegistry.h"
+#include "render/cScopedTexture.h"
+#include "render/cShaderManager_CG.h"
+#include "shaders/cShdEcho.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+
+static_assert(std::tuple_size<tEchoShifts>::value == cShdEcho::kCopies);
+
+void echo(const cTextureDesc& picture, const tEchoShifts& shifts, float alpha) {
+    if (!picture.valid() || picture.target != GL_TEXTURE_RECTANGLE_ARB || alpha <= 0)
+        return;
+    const cPostSpan span;
+    ensure_shader<cShdEcho>("echo_shader");
+    float values[cShdEcho::kCount] = {alpha, static_cast<float>(picture.width)};
+    std::copy(shifts.begin(), shifts.end(), values + 2);
+    cShaderManager_CG& shaders = shader_manager();
+    shaders.push_shader();
+    cShaderParameter<float*> parameter(values);
+    shaders.set_parameter("echo_shader", cShdBase::kIndex, &parameter);
+    shaders.bind("echo_shader");
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA); // the program's colour is already weighed
+    const auto [left, right] = std::minmax_element(shifts.begin(), shifts.end());
+    const float x0 = *left, x1 = 1 + *right;
+    const auto w = static_cast<float>(picture.width), h = static_cast<float>(picture.height);
+    const cScopedTexture bound(picture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(x0 * w, 0);
+    glVertex3f(x0, 0, 0);
+    glTexCoord2f(x1 * w, 0);
+    glVertex3f(x1, 0, 0);
+    glTexCoord2f(x1 * w, h);
+    glVertex3f(x1, 1, 0);
+    glTexCoord2f(x0 * w, h);
+    glVertex3f(x0, 1, 0);
+    glEnd();
+    glPopAttrib();
+    shaders.pop_shader();
+}

@@ -1,0 +1,20 @@
+// Copies of a picture laid one over another in one pass, each shifted along x and faded. The
+// record at index 1 is 27 floats: the alpha each copy is faded by, the picture's width in
+// texels, then the 25 copies' shifts in widths of the picture.
+#pragma once
+
+#include "cShdBase.h"
+
+class cShdEcho : public cShdBase {
+public:
+    static constexpr int kCopies = 25;
+    static constexpr int kCount = 2 + kCopies;
+
+    cShdEcho(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
+
+private:
+    bool take(cShaderParameterBase* parameter) override;
+
+    float fade_width_[2] = {0, 1};
+    float shifts_[28] = {}; // seven vec4 uniforms, the last three unused
+};
