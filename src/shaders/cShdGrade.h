@@ -14,7 +14,8 @@ public:
         kHsb = 4,
         kLevels = 8,
         kOverlay = 16,
-        kMultiply = 32
+        kMultiply = 32,
+        kStraight = 64 // levels of gamma 1: no pow
     };
     static constexpr unsigned kTakesValues = kGlow | kHsb | kLevels | kMultiply;
     static constexpr int kCount = 11;

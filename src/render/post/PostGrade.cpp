@@ -35,16 +35,27 @@ const cTextureDesc* usable(const cTextureDesc* texture, GLenum target) {
                                                                                         : nullptr;
 }
 
+bool changes(const cHsbParams* hsb) {
+    return hsb && (hsb->hue != 0 || hsb->saturation != 0 || hsb->brightness != 0);
+}
+
+bool changes(const cLevelsParams* l) {
+    return l && (l->inBlack != 0 || l->inWhite != 255 || l->Gamma != 1 || l->outBlack != 0 ||
+                 l->outWhite != 255);
+}
+
 // The steps drawn, as a sum of cShdGrade::eStep, with the program of exactly those steps
-// registered under a name of its own.
+// registered under a name of its own. Steps that change nothing are left out: the software
+// renderer would run them whole.
 unsigned grade_program(const cGradeSteps& steps, const cTextureDesc* table,
                        const cTextureDesc* multiply, std::string& name) {
     unsigned drawn = 0;
     for (const auto& [present, step] :
          {std::make_pair(steps.glow != nullptr, cShdGrade::kGlow),
           std::make_pair(table != nullptr, cShdGrade::kTable),
-          std::make_pair(steps.hsb != nullptr, cShdGrade::kHsb),
-          std::make_pair(steps.levels != nullptr, cShdGrade::kLevels),
+          std::make_pair(changes(steps.hsb), cShdGrade::kHsb),
+          std::make_pair(changes(steps.levels), cShdGrade::kLevels),
+          std::make_pair(changes(steps.levels) && steps.levels->Gamma == 1, cShdGrade::kStraight),
           std::make_pair(multiply != nullptr, cShdGrade::kMultiply),
           std::make_pair(steps.overlay != nullptr, cShdGrade::kOverlay)})
         drawn |= present ? step : 0u;

@@ -9,14 +9,20 @@
 #include "shaders/cShdLevels.h"
 #include "shaders/cShdPostHSB.h"
 
+#include <string>
+#include <vector>
+
 void register_levels_shader() {
     ensure_shader<cShdLevels>("levels_shader");
+    ensure_shader<cShdLevels>("levels_straight_shader", std::vector<std::string>{"-DSTRAIGHT"});
 }
 
 void levels(iRenderTarget& source, const cLevelsParams& curve, const char* program) {
     const cPostSpan span;
     // Drawing through an unregistered name would silently draw the source unchanged.
     register_levels_shader();
+    if (!program)
+        program = curve.Gamma == 1 ? "levels_straight_shader" : "levels_shader";
     float values[5] = {curve.inBlack, curve.inWhite, curve.Gamma, curve.outBlack, curve.outWhite};
     cShaderParameter<float*> parameter(values);
     shader_manager().set_parameter(program, 1, &parameter);
