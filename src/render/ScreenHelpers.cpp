@@ -145,38 +145,36 @@ void draw_partial(iRenderTarget& target, float a, float b) {
 }
 
 void draw_targets(std::initializer_list<iRenderTarget*> targets) {
-    GLenum unit = GL_TEXTURE0;
-    for (iRenderTarget* target : targets) {
-        if (target) {
-            ext::glActiveTexture(unit);
-            target->bind_texture();
-            target->enable_texture();
+    // Each present target with its unit, made active.
+    const auto each = [&](auto&& f) {
+        GLenum unit = GL_TEXTURE0;
+        for (iRenderTarget* target : targets) {
+            if (target)
+                f(*target, unit);
+            ++unit;
         }
-        ++unit;
-    }
+    };
+    each([](iRenderTarget& t, GLenum unit) {
+        ext::glActiveTexture(unit);
+        t.bind_texture();
+        t.enable_texture();
+    });
     begin_ortho_white();
     glBegin(GL_QUADS);
     for (const auto& c : kCorners) {
-        unit = GL_TEXTURE0;
-        for (iRenderTarget* target : targets) {
-            if (target)
-                ext::glMultiTexCoord2fARB(unit, c[0] * static_cast<float>(target->width()),
-                                          c[1] * static_cast<float>(target->height()));
-            ++unit;
-        }
+        each([&](iRenderTarget& t, GLenum unit) {
+            ext::glMultiTexCoord2fARB(unit, c[0] * static_cast<float>(t.width()),
+                                      c[1] * static_cast<float>(t.height()));
+        });
         glVertex3f(c[0], c[1], 0);
     }
     glEnd();
     end_ortho();
-    unit = GL_TEXTURE0;
-    for (iRenderTarget* target : targets) {
-        if (target) {
-            ext::glActiveTexture(unit);
-            target->unbind_texture();
-            target->disable_texture();
-        }
-        ++unit;
-    }
+    each([](iRenderTarget& t, GLenum unit) {
+        ext::glActiveTexture(unit);
+        t.unbind_texture();
+        t.disable_texture();
+    });
     ext::glActiveTexture(GL_TEXTURE0);
 }
 

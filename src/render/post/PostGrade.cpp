@@ -5,6 +5,7 @@
 #include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
+#include "render/cScopedTexture.h"
 #include "render/cShaderManager_CG.h"
 #include "shaders/cShdGrade.h"
 
@@ -14,19 +15,6 @@
 namespace {
 
 constexpr GLenum kTableUnit = GL_TEXTURE2, kMultiplyUnit = GL_TEXTURE4;
-
-// A picture the grade reads besides the render targets, on its own unit; none is skipped.
-void bind_on(GLenum unit, const cTextureDesc* texture, bool bind) {
-    if (!texture)
-        return;
-    const GLenum target = static_cast<GLenum>(texture->target);
-    ext::glActiveTexture(unit);
-    glBindTexture(target, bind ? static_cast<GLuint>(texture->id) : 0);
-    if (bind)
-        glEnable(target);
-    else
-        glDisable(target);
-}
 
 // The texture when it loaded and has the target the program reads; otherwise none, and its
 // step is left out.
@@ -96,11 +84,12 @@ void grade(iRenderTarget& source, const cGradeSteps& steps) {
     shaders.bind(program);
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
-    bind_on(kTableUnit, table, true);
-    bind_on(kMultiplyUnit, multiply, true);
-    draw_targets({&source, steps.glow, nullptr, steps.overlay});
-    bind_on(kTableUnit, table, false);
-    bind_on(kMultiplyUnit, multiply, false);
+    {
+        static const cTextureDesc kNone;
+        const cScopedTexture table_bound(table ? *table : kNone, kTableUnit);
+        const cScopedTexture multiply_bound(multiply ? *multiply : kNone, kMultiplyUnit);
+        draw_targets({&source, steps.glow, nullptr, steps.overlay});
+    }
     ext::glActiveTexture(GL_TEXTURE0);
     glPopAttrib();
     shaders.pop_shader();

@@ -5,6 +5,7 @@
 #include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
+#include "render/cScopedTexture.h"
 #include "shaders/cShdHsbMasked.h"
 #include "shaders/cShdLevels.h"
 #include "shaders/cShdPostHSB.h"
@@ -29,24 +30,6 @@ void levels(iRenderTarget& source, const cLevelsParams& curve, const char* progr
     draw_through(source, program);
 }
 
-namespace {
-
-// The mask on unit 1 for the masked program; a texture that did not load is left unbound.
-void bind_mask(const cTextureDesc* mask, bool bind) {
-    if (!mask || !mask->valid())
-        return;
-    const GLenum target = static_cast<GLenum>(mask->target);
-    ext::glActiveTexture(GL_TEXTURE1);
-    glBindTexture(target, bind ? static_cast<GLuint>(mask->id) : 0);
-    if (bind)
-        glEnable(target);
-    else
-        glDisable(target);
-    ext::glActiveTexture(GL_TEXTURE0);
-}
-
-} // namespace
-
 void hsb(const cHsbParams& params, iRenderTarget& source, const cTextureDesc* mask) {
     const cPostSpan span;
     const char* program = mask ? "hsb_mask_shader" : "hsb_shader";
@@ -62,9 +45,13 @@ void hsb(const cHsbParams& params, iRenderTarget& source, const cTextureDesc* ma
     shaders.bind(program);
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
-    bind_mask(mask, true);
-    draw_target(source);
-    bind_mask(mask, false);
+    {
+        static const cTextureDesc kNone;
+        const cScopedTexture bound(mask ? *mask : kNone, GL_TEXTURE1);
+        ext::glActiveTexture(GL_TEXTURE0);
+        draw_target(source);
+    }
+    ext::glActiveTexture(GL_TEXTURE0);
     glPopAttrib();
     shaders.pop_shader();
 }
