@@ -13,9 +13,15 @@ cShdGrade::cShdGrade(CGprofile vertex_profile, cShaderManager_CG* manager,
     : cShdBase(vertex_profile, manager, fragment_profile, "cShdGrade") {
     // A program of only the steps it draws: the software renderer runs both sides of a branch.
     std::vector<std::string> defines;
-    const std::pair<eStep, const char*> names[] = {
-        {kGlow, "-DGLOW"},     {kTable, "-DTABLE"},       {kHsb, "-DHSB"},
-        {kLevels, "-DLEVELS"}, {kMultiply, "-DMULTIPLY"}, {kOverlay, "-DOVERLAY"}};
+    const std::pair<eStep, const char*> names[] = {{kPreLevels, "-DPRE_LEVELS"},
+                                                   {kPreStraight, "-DPRE_STRAIGHT"},
+                                                   {kGlow, "-DGLOW"},
+                                                   {kTable, "-DTABLE"},
+                                                   {kHsb, "-DHSB"},
+                                                   {kLevels, "-DLEVELS"},
+                                                   {kStraight, "-DSTRAIGHT"},
+                                                   {kMultiply, "-DMULTIPLY"},
+                                                   {kOverlay, "-DOVERLAY"}};
     for (const auto& [step, define] : names)
         if (steps & step)
             defines.push_back(define);
@@ -24,6 +30,10 @@ cShdGrade::cShdGrade(CGprofile vertex_profile, cShaderManager_CG* manager,
         uniform(FRAGMENT, "glow_gain", &glow_gain_);
     if (steps & kMultiply)
         uniform(VERTEX, "multiply_size", multiply_size_, 2);
+    if (steps & kPreLevels) {
+        uniform(FRAGMENT, "pre_in", pre_in_, 3);
+        uniform(FRAGMENT, "pre_out", pre_out_, 2);
+    }
     if (steps & kHsb)
         uniform(FRAGMENT, "hsb", hsb_, 3);
     if (steps & kLevels) {
@@ -47,5 +57,7 @@ bool cShdGrade::take(cShaderParameterBase* parameter) {
     std::copy_n(values + 6, 2, levels_out_);
     glow_gain_ = values[8];
     std::copy_n(values + 9, 2, multiply_size_);
+    std::copy_n(values + 11, 3, pre_in_);
+    std::copy_n(values + 14, 2, pre_out_);
     return true;
 }

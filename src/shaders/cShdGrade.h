@@ -1,7 +1,8 @@
 // A picture's finishing colour steps in one pass: a glow image added, a correction table,
 // hue/saturation/brightness, levels, a picture multiplied in and an image laid over by its
-// alpha. Each program holds only its steps; the record at index 1 is eleven floats: hue,
-// saturation, brightness, the five levels points, the glow's gain, the multiplied picture's size.
+// alpha, after first levels on the picture. Each program holds only its steps; the record at
+// index 1 is 16 floats: hue, saturation, brightness, the five levels points, the glow's gain,
+// the multiplied picture's size, the five first levels points.
 #pragma once
 
 #include "cShdBase.h"
@@ -15,10 +16,12 @@ public:
         kLevels = 8,
         kOverlay = 16,
         kMultiply = 32,
-        kStraight = 64 // levels of gamma 1: no pow
+        kStraight = 64, // levels of gamma 1: no pow
+        kPreLevels = 128,
+        kPreStraight = 256
     };
-    static constexpr unsigned kTakesValues = kGlow | kHsb | kLevels | kMultiply;
-    static constexpr int kCount = 11;
+    static constexpr unsigned kTakesValues = kPreLevels | kGlow | kHsb | kLevels | kMultiply;
+    static constexpr int kCount = 16;
 
     // `steps` is a sum of eStep.
     cShdGrade(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile,
@@ -32,4 +35,6 @@ private:
     float levels_out_[2] = {0, 255};
     float glow_gain_ = 1;
     float multiply_size_[2] = {1, 1};
+    float pre_in_[3] = {0, 255, 1};
+    float pre_out_[2] = {0, 255};
 };

@@ -3,6 +3,7 @@
 #include "ShaderFixture.h"
 
 #include "render/ScreenHelpers.h"
+#include "render/post/LevelsCurve.h"
 #include "render/post/PostEffects.h"
 #include "render/post/cColorCorrection.h"
 #include "shaders/cShdBase.h"
@@ -301,9 +302,10 @@ TEST_F(PostEffectsTest, ColourCorrectionLooksEachChannelUpInItsOwnColumn) {
     EXPECT_LE(off_by(ramp_through(entry)), 2);
 }
 
-// The one-pass grade against its steps in floating point, with a half-size glow, a picture to
-// multiply in and a quarter-size overlay, each stretched over the picture: a step out of order,
-// a picture read at the frame's texels or a table read at the wrong place shows here.
+// The one-pass grade against its steps in floating point, with first levels, a half-size glow,
+// a picture to multiply in and a quarter-size overlay, each stretched over the picture: a step
+// out of order, a picture read at the frame's texels or a table read at the wrong place shows
+// here.
 TEST_F(PostEffectsTest, GradeMatchesItsStepsInFloatingPoint) {
     const auto curve = [](int c, int v) { return c == 0 ? v : c == 1 ? 255 - v : v * v / 255; };
     const tPicture entry = [&](int v, int) { return rgb(curve(0, v), curve(1, v), curve(2, v)); };
@@ -323,9 +325,9 @@ TEST_F(PostEffectsTest, GradeMatchesItsStepsInFloatingPoint) {
     auto over = target(ow, oh, over_picture);
     const cTextureDesc times_texture{GL_TEXTURE_RECTANGLE_ARB, GLint(times->texture()), tw, th};
     const cHsbParams hsb{40, -25, 4};
-    const cLevelsParams levels{16, 235, 1.25f, 8, 247};
-    grade(*source,
-          {glow.get(), &correction.lookup(), &hsb, &levels, over.get(), 0.75f, &times_texture});
+    const cLevelsParams levels{16, 235, 1.25f, 8, 247}, first{10, 240, 1, 5, 250};
+    grade(*source, {glow.get(), &correction.lookup(), &hsb, &levels, over.get(), 0.75f,
+                    &times_texture, &first});
     const tPixels drawn = read_view(), table = picture(256, 1, entry);
     const tPixels glows = picture(gw, gh, glow_picture), overs = picture(ow, oh, over_picture);
     const tPixels multiplied = picture(tw, th, times_picture);
@@ -340,7 +342,7 @@ TEST_F(PostEffectsTest, GradeMatchesItsStepsInFloatingPoint) {
             };
             std::array<double, 3> c, g;
             for (int k = 0; k < 3; ++k)
-                c[k] = in[k] / 255.0, g[k] = read(glows, gw, gh, k) * 0.75;
+                c[k] = levels_value(first, in[k]) / 255.0, g[k] = read(glows, gw, gh, k) * 0.75;
             const auto graded_colour = graded(c, g, table, hsb, levels);
             const double alpha = read(overs, ow, oh, 3);
             for (int k = 0; k < 3; ++k) {

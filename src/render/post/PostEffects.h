@@ -41,10 +41,12 @@ void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, 
 // The source's parts above the pre cut, into bright at its size, blurred three times: the
 // glow the spill adds. Made as soft_blur makes its blur.
 void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut);
-// The source at the destination's size, blurred three times there, into the destination.
-// Where the pool has half the destination's size the blur is made there, one blur as wide as
-// the three, and magnified.
-void soft_blur(iRenderTarget& source, iRenderTarget& destination);
+// The spill's bright pass: what lies below the pre cut dropped, the rest stretched to white.
+cLevelsParams spill_curve(const cCutLevels& cut);
+// The source through the curve at the destination's size, blurred three times there, into the
+// destination. Where the pool has half the destination's size the blur is made there, one
+// blur as wide as the three, and magnified; there the curve's gamma is taken as 1.
+void soft_blur(iRenderTarget& source, iRenderTarget& destination, const cLevelsParams& curve = {});
 // The factor the spill scales its glow by before adding it: from the post cut up to white.
 float spill_gain(const cCutLevels& cut);
 // The source with its blurred bright pass (at `type`'s size) added, into destination; the
@@ -85,10 +87,11 @@ struct cGradeSteps {
     const cLevelsParams* levels = nullptr;
     iRenderTarget* overlay = nullptr; // laid over the result by its alpha, stretched likewise
     float glow_gain = 1;
-    const cTextureDesc* multiply = nullptr; // a rectangle texture stretched over the picture
+    const cTextureDesc* multiply = nullptr;    // a rectangle texture stretched over the picture
+    const cLevelsParams* pre_levels = nullptr; // on the source, before everything else
 };
-// The source through the steps into the framebuffer in one pass: the glow, the table, hsb,
-// levels, the multiply and the overlay, in that order, as combine, a colour correction, hsb,
-// levels, a multiplying blend and a blend over drawn one after another give, in floating point
-// and rounded once. The source's alpha stays.
+// The source through the steps into the framebuffer in one pass: the first levels, the glow,
+// the table, hsb, levels, the multiply and the overlay, in that order, as combine, a colour
+// correction, hsb, levels, a multiplying blend and a blend over drawn one after another give, in
+// floating point and rounded once. The source's alpha stays.
 void grade(iRenderTarget& source, const cGradeSteps& steps);

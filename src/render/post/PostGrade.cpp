@@ -39,7 +39,10 @@ unsigned grade_program(const cGradeSteps& steps, const cTextureDesc* table,
                        const cTextureDesc* multiply, std::string& name) {
     unsigned drawn = 0;
     for (const auto& [present, step] :
-         {std::make_pair(steps.glow != nullptr, cShdGrade::kGlow),
+         {std::make_pair(changes(steps.pre_levels), cShdGrade::kPreLevels),
+          std::make_pair(changes(steps.pre_levels) && steps.pre_levels->Gamma == 1,
+                         cShdGrade::kPreStraight),
+          std::make_pair(steps.glow != nullptr, cShdGrade::kGlow),
           std::make_pair(table != nullptr, cShdGrade::kTable),
           std::make_pair(changes(steps.hsb), cShdGrade::kHsb),
           std::make_pair(changes(steps.levels), cShdGrade::kLevels),
@@ -59,12 +62,14 @@ void send_record(const std::string& program, unsigned drawn, const cGradeSteps& 
         return;
     const cHsbParams hsb = steps.hsb ? *steps.hsb : cHsbParams{};
     const cLevelsParams levels = steps.levels ? *steps.levels : cLevelsParams{};
+    const cLevelsParams first = steps.pre_levels ? *steps.pre_levels : cLevelsParams{};
     const float width = multiply ? static_cast<float>(multiply->width) : 1;
     const float height = multiply ? static_cast<float>(multiply->height) : 1;
-    float values[cShdGrade::kCount] = {hsb.hue,         hsb.saturation,  hsb.brightness,
-                                       levels.inBlack,  levels.inWhite,  levels.Gamma,
-                                       levels.outBlack, levels.outWhite, steps.glow_gain,
-                                       width,           height};
+    float values[cShdGrade::kCount] = {
+        hsb.hue,         hsb.saturation, hsb.brightness,  levels.inBlack,
+        levels.inWhite,  levels.Gamma,   levels.outBlack, levels.outWhite,
+        steps.glow_gain, width,          height,          first.inBlack,
+        first.inWhite,   first.Gamma,    first.outBlack,  first.outWhite};
     cShaderParameter<float*> parameter(values);
     shader_manager().set_parameter(program, cShdBase::kIndex, &parameter);
 }

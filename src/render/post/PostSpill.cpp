@@ -21,10 +21,6 @@ namespace {
 
 constexpr int kSpillBlurs = 3;
 
-cLevelsParams bright_levels(const cCutLevels& cut) {
-    return {cut.pre_cut, 255, 1, 0, 255};
-}
-
 // A wide, soft blur is made at half the destination's size where the pool has that size:
 // the curve's pass four reads to a pixel, one blur as wide as the three at the destination's
 // size, then magnified into it. False where the pool has no smaller size.
@@ -62,16 +58,20 @@ void curve_and_blur(iRenderTarget& source, iRenderTarget& destination, const cLe
 
 } // namespace
 
+cLevelsParams spill_curve(const cCutLevels& cut) {
+    return {cut.pre_cut, 255, 1, 0, 255};
+}
+
 // The first call compiles every program a spill draws with, before its first pass.
 void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut) {
     const cPostSpan span;
     register_combine_shaders();
-    curve_and_blur(source, bright, bright_levels(cut));
+    curve_and_blur(source, bright, spill_curve(cut));
 }
 
-void soft_blur(iRenderTarget& source, iRenderTarget& destination) {
+void soft_blur(iRenderTarget& source, iRenderTarget& destination, const cLevelsParams& curve) {
     const cPostSpan span;
-    curve_and_blur(source, destination, {0, 255, 1, 0, 255});
+    curve_and_blur(source, destination, curve);
 }
 
 float spill_gain(const cCutLevels& cut) {

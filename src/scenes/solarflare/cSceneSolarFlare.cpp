@@ -6,6 +6,7 @@
 #include "render/cRenderTargetManager.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
+#include "render/post/LevelsCurve.h"
 #include "render/post/PostEffects.h"
 #include "timeline/cMETrigger.h"
 #include "timeline/cSceneManager.h"
@@ -136,9 +137,32 @@ void cSceneSolarFlare::fade_and_glow(int32_t t) {
     glow_at(t, trigger_time_, glow_);
 }
 
+// The picture A through levels, with its spill added, into B; the zoom glow of B into C; then
+// C added to A through levels and graded onto the window. The levels are read with each use
+// of A rather than drawn into a picture of their own: the spill's bright pass folds them into
+// its cut. A curve that does not fold (a bent one, set by hand) takes the longer way.
+void cSceneSolarFlare::post(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c) {
+    cLevelsParams bright_curve;
+    if (!follow_levels(levels_, spill_curve(cut_levels()), bright_curve))
+        return post_in_steps(a, b, c);
+    cTmpRenderTarget bright;
+    render_target_manager().acquire(bright, RTT_EIGHTH);
+    soft_blur(a, *bright.get(), bright_curve);
+    cGradeSteps spilled{bright.get()};
+    spilled.pre_levels = &levels_;
+    b.begin();
+    grade(a, spilled);
+    b.end();
+    render_target_manager().release(bright);
+    ::glow(c, b, glow_);
+    cGradeSteps finish{&c, &correction_->lookup()};
+    finish.pre_levels = &levels_;
+    grade(a, finish);
+}
+
 // Levels into B, B with its spill into A, the zoom glow of A into C, then C and B added and
 // graded onto the window.
-void cSceneSolarFlare::post(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c) {
+void cSceneSolarFlare::post_in_steps(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c) {
     register_levels_shader();
     b.begin();
     ::levels(a, levels_);
