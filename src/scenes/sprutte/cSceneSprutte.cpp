@@ -10,6 +10,7 @@
 #include "render/cShaderParameter.h"
 #include "render/cTextureManager.h"
 #include "render/post/PostEffects.h"
+#include "shaders/cShdFogTexture.h"
 #include "shaders/cShdNotex.h"
 #include "shaders/cShdXray.h"
 #include "timeline/cMETrigger.h"
@@ -64,6 +65,7 @@ void cSceneSprutte::load() {
     resource_path().push_searchpath(kFolder);
     ensure_shader<cShdXray>("xray_shader");
     ensure_shader<cShdNotex>("notex_shader");
+    ensure_shader<cShdFogTexture>("fog_texture_shader");
     // The arms are drawn from a client copy of the joint piece, rebuilt each frame.
     std::unique_ptr<cMeshObj> joint(BzObjLoader::create(kMeshFiles[JOINT]));
     body_ = std::make_unique<cSprutteBody>(*joint);
@@ -199,8 +201,10 @@ void cSceneSprutte::draw_tube(float t) {
     if (plasma_.valid()) {
         glEnable(target);
         glBindTexture(target, static_cast<GLuint>(plasma_.id));
+        shader_manager().bind("fog_texture_shader"); // the fixed pipeline's picture, cheaper
     }
     meshes_[TUBE]->draw();
+    shader_manager().unbind();
     if (plasma_.valid()) {
         glBindTexture(target, 0);
         glDisable(target);
