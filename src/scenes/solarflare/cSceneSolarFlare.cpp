@@ -174,7 +174,7 @@ void cSceneSolarFlare::post_in_steps(iRenderTarget& a, iRenderTarget& b, iRender
 
 void cSceneSolarFlare::draw_overlay(int32_t t) {
     const float alpha = overlay_alpha(t);
-    if (alpha < 0)
+    if (alpha <= 0) // gone, or faded out: it would blend nothing
         return;
     shader_manager().push_shader();
     shader_manager().unbind();
