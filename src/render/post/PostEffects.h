@@ -45,7 +45,7 @@ void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels
 cLevelsParams spill_curve(const cCutLevels& cut);
 // The source through the curve at the destination's size, blurred three times there, into the
 // destination. Where the pool has half the destination's size the blur is made there, one
-// blur as wide as the three, and magnified; there the curve's gamma is taken as 1.
+// blur as wide as the three, and magnified.
 void soft_blur(iRenderTarget& source, iRenderTarget& destination, const cLevelsParams& curve = {});
 // The factor the spill scales its glow by before adding it: from the post cut up to white.
 float spill_gain(const cCutLevels& cut);

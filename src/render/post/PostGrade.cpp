@@ -90,9 +90,8 @@ void grade(iRenderTarget& source, const cGradeSteps& steps) {
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
     {
-        static const cTextureDesc kNone;
-        const cScopedTexture table_bound(table ? *table : kNone, kTableUnit);
-        const cScopedTexture multiply_bound(multiply ? *multiply : kNone, kMultiplyUnit);
+        const cScopedTexture table_bound(table, kTableUnit);
+        const cScopedTexture multiply_bound(multiply, kMultiplyUnit);
         draw_targets({&source, steps.glow, nullptr, steps.overlay});
     }
     ext::glActiveTexture(GL_TEXTURE0);

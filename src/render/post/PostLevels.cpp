@@ -46,10 +46,8 @@ void hsb(const cHsbParams& params, iRenderTarget& source, const cTextureDesc* ma
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
     {
-        static const cTextureDesc kNone;
-        const cScopedTexture bound(mask ? *mask : kNone, GL_TEXTURE1);
-        ext::glActiveTexture(GL_TEXTURE0);
-        draw_target(source);
+        const cScopedTexture bound(mask, GL_TEXTURE1);
+        draw_target(source); // on unit 0
     }
     ext::glActiveTexture(GL_TEXTURE0);
     glPopAttrib();

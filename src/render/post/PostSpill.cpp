@@ -23,11 +23,12 @@ constexpr int kSpillBlurs = 3;
 
 // A wide, soft blur is made at half the destination's size where the pool has that size:
 // the curve's pass four reads to a pixel, one blur as wide as the three at the destination's
-// size, then magnified into it. False where the pool has no smaller size.
+// size, then magnified into it. False where the pool has no smaller size, or for a bent
+// curve, which that pass's straight program would not draw.
 bool curve_and_blur_at_half(iRenderTarget& source, iRenderTarget& destination,
                             const cLevelsParams& curve) {
     const eRTType type = cRenderTargetManager::type_of(destination);
-    if (type != RTT_HALF && type != RTT_QUATER)
+    if ((type != RTT_HALF && type != RTT_QUATER) || curve.Gamma != 1)
         return false;
     ensure_shader<cShdSpillBright>("spill_bright_shader");
     ensure_shader<cShdSpillBlur>("spill_blur_shader");

@@ -4,7 +4,6 @@
 #include "render/ScreenHelpers.h"
 #include "render/cScopedTexture.h"
 #include "render/cTextureManager.h"
-#include "render/post/PostEffects.h"
 #include "toolkit/cRandomTable.h"
 
 #include <GL/gl.h>

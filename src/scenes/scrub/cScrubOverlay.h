@@ -5,12 +5,13 @@
 
 #include "cScrubCues.h"
 #include "render/cTextureDesc.h"
+#include "render/post/PostEffects.h"
 
 #include <cstdint>
 
 class cScrubOverlay {
 public:
-    static constexpr int kEchoCopies = 25; // as many as an echo draws
+    static constexpr int kEchoCopies = static_cast<int>(std::tuple_size_v<tEchoShifts>);
 
     void load();
     void rewind() { frozen_ms_ = 0; }

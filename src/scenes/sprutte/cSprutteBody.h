@@ -1,6 +1,6 @@
-// The sprutte's six arms as one mesh rebuilt every frame from the arm's chain: each of the
-// 32 segments of each arm is the ring of six joint pieces, placed, turned and tapered as the
-// chain says, so the whole body goes to the GPU in one draw instead of 1152.
+// The sprutte's six arms as one mesh whose vertices follow the arm's chain every frame: each
+// of the 32 segments of each arm is the ring of six joint pieces, placed, turned and tapered as
+// the chain says, so the whole body goes to the GPU in one draw instead of 1152.
 #pragma once
 
 #include "cSprutteArm.h"
