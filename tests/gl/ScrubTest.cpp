@@ -1,4 +1,5 @@
 #include "render/GlErrors.h"
+#include "render/GlExtensions.h"
 #include "scenes/scrub/cScrubShapes.h"
 #include "scenes/scrub/cScrubSpline.h"
 #include "support/Capture.h"
@@ -86,7 +87,7 @@ TEST_F(ScrubTest, LinksBeyondTheSixthSlotMakeNoGeometry) {
     scrub_->front = 10.0f;
     scrub_->advance(-100.0f, 0.0f);
     ASSERT_EQ(scrub_->geometry.blocks().size(), 1u);
-    EXPECT_EQ(scrub_->geometry.blocks()[0].vertex_count, 6 * 18);
+    EXPECT_EQ(scrub_->geometry.blocks()[0].vertex_count, 6 * 6);
     for (const cScrubNode& n : scrub_->nodes())
         EXPECT_TRUE(n.finalised());
 }
@@ -115,14 +116,29 @@ TEST_F(ScrubTest, BlocksComeFromAPoolOfThirtyPairs) {
     EXPECT_EQ(g.free_pairs(), 31u);
 }
 
-// A prism is three sides of unindexed triangles around its axis; a curved tube is rings of
-// four joined by eight indexed triangles each.
+// A prism is three sides around its axis sharing six corners, each side's two triangles
+// wound to face outward (only front faces are drawn); a curved tube is rings of four joined
+// by eight triangles each.
 TEST_F(ScrubTest, PrismsAndCurvedTubes) {
     cScrubMultiVBO& g = scrub_->geometry;
     cScrubShapes::prism(g, {10, 10, 0}, {10, 10, 1}, 0.025f);
-    EXPECT_EQ(g.vertex_count(), 18u);
-    EXPECT_EQ(g.index_count(), 0u);
+    EXPECT_EQ(g.vertex_count(), 6u);
+    ASSERT_EQ(g.index_count(), 18u);
     g.endRenderBlock();
+    const cScrubMultiVBO::cRenderBlock& prism = g.blocks()[0];
+    prism.pair->positions.bind();
+    auto* corners = static_cast<const float*>(ext::glMapBufferARB(GL_ARRAY_BUFFER, GL_READ_ONLY));
+    ASSERT_NE(corners, nullptr);
+    auto corner = [&](uint32_t i) {
+        return Vec3f(corners[3 * i], corners[3 * i + 1], corners[3 * i + 2]);
+    };
+    for (size_t t = 0; t < 18; t += 3) {
+        const Vec3f a = corner(prism.indices[t]), b = corner(prism.indices[t + 1]),
+                    c = corner(prism.indices[t + 2]);
+        const Vec3f centre = (a + b + c) * (1.0f / 3.0f), outward(centre.x - 10, centre.y - 10, 0);
+        EXPECT_GT((b - a).cross(c - a).dot(outward), 0.0f) << "triangle " << t / 3;
+    }
+    prism.pair->positions.unmap();
 
     const Vec3f control[4] = {{10, 10, 0}, {10.2f, 10, 0.2f}, {10.4f, 10, 0.4f}, {10.6f, 10, 0.6f}};
     const size_t points = cScrubShapes::refine(control).size();

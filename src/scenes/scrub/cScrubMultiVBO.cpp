@@ -44,7 +44,7 @@ std::unique_ptr<cScrubMultiVBO::cBufferPair> cScrubMultiVBO::take_pair() {
 
 void cScrubMultiVBO::endRenderBlock() {
     const size_t vertices = vertex_count();
-    if (indices_.size() % 3 != 0 || (indices_.empty() && vertices % 3 != 0)) {
+    if (indices_.size() % 3 != 0) {
         msg_err() << "half finsished triangle" << std::endl;
         return;
     }
@@ -105,11 +105,8 @@ void cScrubMultiVBO::draw_blocks() const {
     for (const cRenderBlock& block : blocks_) {
         block.pair->positions.set_as_vertex_array();
         block.pair->normals.set_as_normal_array();
-        if (!block.indices.empty())
-            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(block.indices.size()),
-                           GL_UNSIGNED_INT, block.indices.data());
-        else
-            glDrawArrays(GL_TRIANGLES, 0, block.vertex_count);
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(block.indices.size()), GL_UNSIGNED_INT,
+                       block.indices.data());
     }
     ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
     glDisableClientState(GL_VERTEX_ARRAY);

@@ -1,6 +1,6 @@
-// The scrub's geometry store: vertices gathered on the client are sealed into render blocks,
-// each copied once into a pooled pair of dynamic buffers (positions, normals) through
-// write-only mappings. Retired blocks give their pair back, so the steady state allocates none.
+// The scrub's geometry store: indexed triangles gathered on the client are sealed into render
+// blocks, their vertices copied once into a pooled pair of dynamic buffers (positions, normals)
+// through write-only mappings. Retired blocks give their pair back, so none is allocated later.
 #pragma once
 
 #include "geometry/Vec3.h"

@@ -42,19 +42,21 @@ void cScrubShapes::prism(cScrubMultiVBO& out, const Vec3f& b, const Vec3f& a, fl
     const Vec3f e = std::fabs(axis.x) < std::fabs(axis.y) ? Vec3f(1, 0, 0) : Vec3f(0, 1, 0);
     const Vec3f u = e.cross(axis).normalized();
     const Vec3f v = axis.cross(u).normalized();
-    Vec3f w[4];
-    for (int i = 0; i < 4; ++i) {
-        const float theta = static_cast<float>(i % 3) * 2.0f * kPi / 3.0f;
+    Vec3f w[3];
+    for (int i = 0; i < 3; ++i) {
+        const float theta = static_cast<float>(i) * 2.0f * kPi / 3.0f;
         w[i] = u * std::cos(theta) + v * std::sin(theta);
     }
-    for (int c = 1; c < 4; ++c) {
-        const int p = c - 1;
-        out.add_vertex(b + w[p] * radius, w[p]);
-        out.add_vertex(a + w[c] * radius, w[c]);
-        out.add_vertex(a + w[p] * radius, w[p]);
-        out.add_vertex(b + w[p] * radius, w[p]);
-        out.add_vertex(b + w[c] * radius, w[c]);
-        out.add_vertex(a + w[c] * radius, w[c]);
+    // Each corner is lit once: three sides share the six corners.
+    uint32_t at_b[3], at_a[3];
+    for (int k = 0; k < 3; ++k) {
+        at_b[k] = out.add_vertex(b + w[k] * radius, w[k]);
+        at_a[k] = out.add_vertex(a + w[k] * radius, w[k]);
+    }
+    for (int p = 0; p < 3; ++p) {
+        const int c = (p + 1) % 3;
+        out.add_triangle(at_b[p], at_a[c], at_a[p]);
+        out.add_triangle(at_b[p], at_b[c], at_a[c]);
     }
 }
 
