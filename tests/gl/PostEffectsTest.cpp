@@ -3,6 +3,7 @@
 #include "ShaderFixture.h"
 
 #include "render/ScreenHelpers.h"
+#include "render/cRenderTargetManager.h"
 #include "render/post/LevelsCurve.h"
 #include "render/post/PostEffects.h"
 #include "render/post/cColorCorrection.h"
@@ -454,11 +455,22 @@ TEST_F(PostEffectsTest, GlowMatchesItsFloatReference) {
     glow_layers(*quarter, strong);
     drawn->end();
     EXPECT_LE(glow_error(blurred, read_target(*drawn), strong).first, 1) << "full size";
+    auto black = full([](int, int) { return rgb(0, 0, 0); });
     for (const auto& [params, most] : {std::pair{flare, 4}, std::pair{strong, 18}}) {
         glow(*drawn, *source, params);
         const auto [worst, mean] = glow_error(blurred, read_target(*drawn), params);
         EXPECT_LE(worst, most) << "multiplier " << params.multiplier;
         EXPECT_LE(mean, 0.5) << "multiplier " << params.multiplier;
+        // The quarter-size sum read by the grade's glow step with its gain, over black.
+        cTmpRenderTarget summed;
+        cGradeSteps steps{nullptr};
+        steps.glow_gain = static_cast<float>(glow_quarter(summed, *source, params));
+        steps.glow = summed.get();
+        grade(*black, steps);
+        render_target_manager().release(summed);
+        const auto [graded_worst, graded_mean] = glow_error(blurred, read_view(), params);
+        EXPECT_LE(graded_worst, most) << "graded, multiplier " << params.multiplier;
+        EXPECT_LE(graded_mean, 0.5) << "graded, multiplier " << params.multiplier;
     }
 }
 

@@ -63,8 +63,11 @@ void draw_through(iRenderTarget& source, const char* program);
 // The bound target filled with the source summed in `layers` copies zoomed about the
 // centre, each fainter than the one before, clamped once.
 void glow_layers(iRenderTarget& source, const cGlowParams& params);
-// glow_layers of a blurred quarter-size copy of the source, summed at that size and
-// magnified into destination.
+// glow_layers of a blurred quarter-size copy of the source, summed at that size into
+// `summed` (acquired here, released by the caller) divided by the returned gain, 1, 2 or 4,
+// so that sums above 1 stay unclamped: read it with that gain, as the grade's glow step can.
+int glow_quarter(cTmpRenderTarget& summed, iRenderTarget& source, const cGlowParams& params);
+// glow_quarter magnified into destination with its gain, clamped.
 void glow(iRenderTarget& destination, iRenderTarget& source, const cGlowParams& params);
 
 // Every row of the destination becomes the average colour of that row of the source. The

@@ -77,9 +77,9 @@ void glow_layers(iRenderTarget& source, const cGlowParams& params) {
     sum_layers(source, params, 0, params.layers, 1);
 }
 
-void glow(iRenderTarget& destination, iRenderTarget& source, const cGlowParams& params) {
+int glow_quarter(cTmpRenderTarget& summed, iRenderTarget& source, const cGlowParams& params) {
     const cPostSpan span;
-    cTmpRenderTarget quarter, summed;
+    cTmpRenderTarget quarter;
     render_target_manager().acquire(quarter, RTT_QUATER);
     render_target_manager().acquire(summed, RTT_QUATER);
     blur(source, *quarter.get());
@@ -88,9 +88,16 @@ void glow(iRenderTarget& destination, iRenderTarget& source, const cGlowParams& 
     summed.get()->begin();
     sum_layers(*quarter.get(), params, 0, params.layers, static_cast<float>(scale));
     summed.get()->end();
+    render_target_manager().release(quarter);
+    return scale;
+}
+
+void glow(iRenderTarget& destination, iRenderTarget& source, const cGlowParams& params) {
+    const cPostSpan span;
+    cTmpRenderTarget summed;
+    const int scale = glow_quarter(summed, source, params);
     destination.begin();
     magnify(*summed.get(), scale);
     destination.end();
     render_target_manager().release(summed);
-    render_target_manager().release(quarter);
 }

@@ -106,15 +106,11 @@ void cSceneSolarFlare::glow_at(int32_t t, int32_t impact, cGlowParams& glow) {
 void cSceneSolarFlare::draw() {
     const int32_t t = demo_time();
     cRenderTargetManager& pool = render_target_manager();
-    cTmpRenderTarget a, b, c;
+    cTmpRenderTarget a;
     pool.acquire(a, RTT_FULL);
     draw_sun(*a.get(), t, scale_);
-    pool.acquire(b, RTT_FULL);
-    pool.acquire(c, RTT_HALF);
-    post(*a.get(), *b.get(), *c.get());
+    post(*a.get());
     draw_overlay(t);
-    pool.release(c);
-    pool.release(b);
     pool.release(a);
 }
 
@@ -137,39 +133,51 @@ void cSceneSolarFlare::fade_and_glow(int32_t t) {
     glow_at(t, trigger_time_, glow_);
 }
 
-// The picture A through levels, with its spill added, into B; the zoom glow of B into C; then
-// C added to A through levels and graded onto the window. The levels are read with each use
-// of A rather than drawn into a picture of their own: the spill's bright pass folds them into
-// its cut. A curve that does not fold (a bent one, set by hand) takes the longer way.
-void cSceneSolarFlare::post(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c) {
+// The picture A through levels with its spill added, at half size: all the zoom glow needs,
+// for it blurs and sums at a quarter; then A through levels with the glow added, graded onto
+// the window. The levels are read with each use of A rather than drawn into a picture of
+// their own: the spill's bright pass folds them into its cut. A curve that does not fold (a
+// bent one, set by hand) takes the longer way.
+void cSceneSolarFlare::post(iRenderTarget& a) {
     cLevelsParams bright_curve;
     if (!follow_levels(levels_, spill_curve(cut_levels()), bright_curve))
-        return post_in_steps(a, b, c);
-    cTmpRenderTarget bright;
-    render_target_manager().acquire(bright, RTT_EIGHTH);
+        return post_in_steps(a);
+    cRenderTargetManager& pool = render_target_manager();
+    cTmpRenderTarget bright, spilled, summed;
+    pool.acquire(bright, RTT_EIGHTH);
     soft_blur(a, *bright.get(), bright_curve);
-    cGradeSteps spilled{bright.get()};
-    spilled.pre_levels = &levels_;
-    b.begin();
-    grade(a, spilled);
-    b.end();
-    render_target_manager().release(bright);
-    ::glow(c, b, glow_);
-    cGradeSteps finish{&c, &correction_->lookup()};
+    cGradeSteps spill{bright.get()};
+    spill.pre_levels = &levels_;
+    pool.acquire(spilled, RTT_HALF);
+    spilled->begin();
+    grade(a, spill);
+    spilled->end();
+    pool.release(bright);
+    const int gain = glow_quarter(summed, *spilled.get(), glow_);
+    pool.release(spilled);
+    cGradeSteps finish{summed.get(), &correction_->lookup()};
+    finish.glow_gain = static_cast<float>(gain);
     finish.pre_levels = &levels_;
     grade(a, finish);
+    pool.release(summed);
 }
 
 // Levels into B, B with its spill into A, the zoom glow of A into C, then C and B added and
 // graded onto the window.
-void cSceneSolarFlare::post_in_steps(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c) {
+void cSceneSolarFlare::post_in_steps(iRenderTarget& a) {
+    cRenderTargetManager& pool = render_target_manager();
+    cTmpRenderTarget b, c;
+    pool.acquire(b, RTT_FULL);
+    pool.acquire(c, RTT_HALF);
     register_levels_shader();
-    b.begin();
+    b->begin();
     ::levels(a, levels_);
-    b.end();
-    spill_into(RTT_EIGHTH, b, cut_levels(), a);
-    ::glow(c, a, glow_);
-    grade(c, {&b, &correction_->lookup()});
+    b->end();
+    spill_into(RTT_EIGHTH, *b.get(), cut_levels(), a);
+    ::glow(*c.get(), a, glow_);
+    grade(*c.get(), {b.get(), &correction_->lookup()});
+    pool.release(c);
+    pool.release(b);
 }
 
 void cSceneSolarFlare::draw_overlay(int32_t t) {

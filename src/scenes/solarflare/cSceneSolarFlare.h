@@ -51,8 +51,8 @@ public:
 private:
     void draw_sun(iRenderTarget& a, int32_t t, float scale);
     void fade_and_glow(int32_t t);
-    void post(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c);
-    void post_in_steps(iRenderTarget& a, iRenderTarget& b, iRenderTarget& c);
+    void post(iRenderTarget& a);
+    void post_in_steps(iRenderTarget& a);
     void draw_overlay(int32_t t);
 
     std::unique_ptr<cColorCorrection> correction_;
