@@ -273,14 +273,19 @@ TEST_F(PostEffectsTest, SpillAddsGlowAroundWhatLiesAboveTheCutOnly) {
     }
 }
 
-// The glow is made at a quarter of the picture's size, in one blur as wide as the three, and
-// magnified: against the three blurs at half size in floating point, on sharp edges, a
-// one-texel line and gradients that run into the picture's edges.
+// The glow asked for at half the picture's size is made at a quarter, in one blur as wide as
+// the three, and read stretched: against the three blurs at half size in floating point, on
+// sharp edges, a one-texel line and gradients that run into the picture's edges.
 TEST_F(PostEffectsTest, SpillGlowMatchesThreeBlursInFloatingPoint) {
     const cCutLevels cut{150, 128};
     auto source = full(sharp_and_smooth);
+    cTmpRenderTarget made;
+    spill_bright(*source, made, RTT_HALF, cut);
     auto bright = target(kViewWidth / 2, kViewHeight / 2, ramp);
-    spill_bright(*source, *bright, cut);
+    bright->begin();
+    draw_through(*made.get(), nullptr);
+    bright->end();
+    render_target_manager().release(made);
     const tPixels drawn = read_target(*bright);
     const std::vector<double> want = spill_glow(sharp_and_smooth, cut.pre_cut);
     int worst = 0;

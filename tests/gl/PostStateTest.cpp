@@ -4,6 +4,7 @@
 #include "ShaderFixture.h"
 
 #include "render/ScreenHelpers.h"
+#include "render/cRenderTargetManager.h"
 #include "render/post/PostEffects.h"
 #include "render/post/cColorCorrection.h"
 #include "shaders/cShdNotex.h"
@@ -74,7 +75,7 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
         {"blur in place", [&] { blur(*half, *half); }},
         {"combine spill", [&] { combine(*a, *b, COMBINE_SPILL); }},
         {"combine dodge", [&] { combine(*a, *b, COMBINE_DODGE); }},
-        {"spill", [&] { spill(*a, *half, cut_levels(), RTT_HALF); }},
+        {"spill", [&] { spill(*a, cut_levels(), RTT_HALF); }},
         {"spill_into", [&] { spill_into(RTT_HALF, *a, cut_levels(), *b); }},
         {"spill_half", [&] { spill_half(cut_levels(), *a); }},
         {"glow_layers", [&] { glow_layers(*a, layers); }},
@@ -92,9 +93,19 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
          [&] {
              grade(*a, {half.get(), &correction.lookup(), nullptr, nullptr, b.get(), 2, &rect});
          }},
-        {"soft_blur", [&] { soft_blur(*a, *half); }},
+        {"soft_blur",
+         [&] {
+             cTmpRenderTarget blurred;
+             soft_blur(*a, blurred, RTT_HALF);
+             render_target_manager().release(blurred);
+         }},
         {"echo", [&] { echo(rect, tEchoShifts{}, 0.5f); }},
-        {"spill_bright", [&] { spill_bright(*a, *half, cut_levels()); }},
+        {"spill_bright",
+         [&] {
+             cTmpRenderTarget bright;
+             spill_bright(*a, bright, RTT_HALF, cut_levels());
+             render_target_manager().release(bright);
+         }},
         {"row_resample", [&] { row_resample(*a, *b); }},
         {"ortho", [] { begin_ortho(), quad_unit(), end_ortho(); }},
         {"nested ortho", [] { begin_ortho_white(), begin_ortho(), end_ortho(), end_ortho(); }},

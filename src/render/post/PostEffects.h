@@ -35,18 +35,21 @@ enum eCombineMode { COMBINE_SPILL = 1, COMBINE_DODGE = 2 };
 // already bound.
 void combine(iRenderTarget& a, iRenderTarget& b, int mode);
 
-// The source with the glow of its parts above pre_cut added; bright receives the blurred
-// bright pass, the glow scaled from post_cut up goes through a temporary of `type`.
-void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type);
-// The source's parts above the pre cut, into bright at its size, blurred three times: the
-// glow the spill adds. Made as soft_blur makes its blur.
-void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut);
+// The source with the glow of its parts above pre_cut added: the bright pass made at `type`'s
+// size, the glow scaled from post_cut up through a temporary of `type`.
+void spill(iRenderTarget& source, const cCutLevels& cut, eRTType type);
+// The source's parts above the pre cut, blurred three times at `type`'s size: the glow the
+// spill adds, in `bright`. Made as soft_blur makes its blur.
+void spill_bright(iRenderTarget& source, cTmpRenderTarget& bright, eRTType type,
+                  const cCutLevels& cut);
 // The spill's bright pass: what lies below the pre cut dropped, the rest stretched to white.
 cLevelsParams spill_curve(const cCutLevels& cut);
-// The source through the curve at the destination's size, blurred three times there, into the
-// destination. Where the pool has half the destination's size the blur is made there, one
-// blur as wide as the three, and magnified.
-void soft_blur(iRenderTarget& source, iRenderTarget& destination, const cLevelsParams& curve = {});
+// The source through the curve, blurred three times at `type`'s size, in `blurred`, acquired
+// here and released by the caller. Where the pool has half that size (and the curve is
+// straight) the blur is made there, one blur as wide as the three, and left at half size:
+// whoever reads it stretches it, as draw_targets and the grade do.
+void soft_blur(iRenderTarget& source, cTmpRenderTarget& blurred, eRTType type,
+               const cLevelsParams& curve = {});
 // The factor the spill scales its glow by before adding it: from the post cut up to white.
 float spill_gain(const cCutLevels& cut);
 // The source with its blurred bright pass (at `type`'s size) added, into destination; the

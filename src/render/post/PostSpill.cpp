@@ -21,40 +21,36 @@ namespace {
 
 constexpr int kSpillBlurs = 3;
 
-// A wide, soft blur is made at half the destination's size where the pool has that size:
-// the curve's pass four reads to a pixel, one blur as wide as the three at the destination's
-// size, then magnified into it. False where the pool has no smaller size, or for a bent
-// curve, which that pass's straight program would not draw.
-bool curve_and_blur_at_half(iRenderTarget& source, iRenderTarget& destination,
+// A wide, soft blur is made at half the size asked for where the pool has that size: the
+// curve's pass four reads to a pixel, one blur as wide as three at the size asked for, left
+// at half size (whoever reads it stretches it). False where the pool has no smaller size, or
+// for a bent curve, which that pass's straight program would not draw.
+bool curve_and_blur_at_half(iRenderTarget& source, cTmpRenderTarget& blurred, eRTType type,
                             const cLevelsParams& curve) {
-    const eRTType type = cRenderTargetManager::type_of(destination);
     if ((type != RTT_HALF && type != RTT_QUATER) || curve.Gamma != 1)
         return false;
     ensure_shader<cShdSpillBright>("spill_bright_shader");
     ensure_shader<cShdSpillBlur>("spill_blur_shader");
-    cTmpRenderTarget small;
-    render_target_manager().acquire(small, static_cast<eRTType>(2 * type));
-    small->begin();
+    render_target_manager().acquire(blurred, static_cast<eRTType>(2 * type));
+    blurred->begin();
     levels(source, curve, "spill_bright_shader");
-    small->end();
-    blur(*small.get(), *small.get(), "spill_blur_shader");
-    destination.begin();
-    draw_through(*small.get(), nullptr);
-    destination.end();
-    render_target_manager().release(small);
+    blurred->end();
+    blur(*blurred.get(), *blurred.get(), "spill_blur_shader");
     return true;
 }
 
-// The source through the curve into the destination at its size, blurred three times there.
-void curve_and_blur(iRenderTarget& source, iRenderTarget& destination, const cLevelsParams& curve) {
+// The source through the curve into a target of `type`, blurred three times there.
+void curve_and_blur(iRenderTarget& source, cTmpRenderTarget& blurred, eRTType type,
+                    const cLevelsParams& curve) {
     register_levels_shader();
-    if (curve_and_blur_at_half(source, destination, curve))
+    if (curve_and_blur_at_half(source, blurred, type, curve))
         return;
-    destination.begin();
+    render_target_manager().acquire(blurred, type);
+    blurred->begin();
     levels(source, curve);
-    destination.end();
+    blurred->end();
     for (int i = 0; i < kSpillBlurs; ++i)
-        blur(destination, destination);
+        blur(*blurred.get(), *blurred.get());
 }
 
 } // namespace
@@ -64,29 +60,32 @@ cLevelsParams spill_curve(const cCutLevels& cut) {
 }
 
 // The first call compiles every program a spill draws with, before its first pass.
-void spill_bright(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut) {
+void spill_bright(iRenderTarget& source, cTmpRenderTarget& bright, eRTType type,
+                  const cCutLevels& cut) {
     const cPostSpan span;
     register_combine_shaders();
-    curve_and_blur(source, bright, spill_curve(cut));
+    curve_and_blur(source, bright, type, spill_curve(cut));
 }
 
-void soft_blur(iRenderTarget& source, iRenderTarget& destination, const cLevelsParams& curve) {
+void soft_blur(iRenderTarget& source, cTmpRenderTarget& blurred, eRTType type,
+               const cLevelsParams& curve) {
     const cPostSpan span;
-    curve_and_blur(source, destination, curve);
+    curve_and_blur(source, blurred, type, curve);
 }
 
 float spill_gain(const cCutLevels& cut) {
     return 255 / std::max(cut.post_cut, 0.001f); // as the levels pass below stretches it
 }
 
-void spill(iRenderTarget& source, iRenderTarget& bright, const cCutLevels& cut, eRTType type) {
+void spill(iRenderTarget& source, const cCutLevels& cut, eRTType type) {
     const cPostSpan span;
-    spill_bright(source, bright, cut);
-    cTmpRenderTarget scaled;
+    cTmpRenderTarget bright, scaled;
+    spill_bright(source, bright, type, cut);
     render_target_manager().acquire(scaled, type);
     scaled->begin();
-    levels(bright, {0, cut.post_cut, 1, 0, 255});
+    levels(*bright.get(), {0, cut.post_cut, 1, 0, 255});
     scaled->end();
+    render_target_manager().release(bright);
     combine(source, *scaled.get(), COMBINE_SPILL);
     render_target_manager().release(scaled);
 }
@@ -96,8 +95,7 @@ void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
     const cPostSpan span;
     shader_manager().push_shader();
     cTmpRenderTarget bright;
-    render_target_manager().acquire(bright, type);
-    spill_bright(source, *bright.get(), cut);
+    spill_bright(source, bright, type, cut);
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
     destination.begin();
@@ -111,9 +109,6 @@ void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
 void spill_half(const cCutLevels& cut, iRenderTarget& source) {
     const cPostSpan span;
     shader_manager().push_shader();
-    cTmpRenderTarget bright;
-    render_target_manager().acquire(bright, RTT_HALF);
-    spill(source, *bright.get(), cut, RTT_HALF);
+    spill(source, cut, RTT_HALF);
     shader_manager().pop_shader();
-    render_target_manager().release(bright);
 }

@@ -142,8 +142,7 @@ void cSceneCredits::draw() {
     draw_logo();
     a->end();
     // The spill's glow, the yellow grade, hsb and levels in one pass onto the window.
-    pool.acquire(bright, RTT_HALF);
-    spill_bright(*a.get(), *bright.get(), cut_levels());
+    spill_bright(*a.get(), bright, RTT_HALF, cut_levels());
     grade(*a.get(), {bright.get(), &yellow_->lookup(), &hsb_, &levels_});
     pool.release(bright);
     pool.release(a);

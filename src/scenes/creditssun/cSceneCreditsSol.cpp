@@ -164,8 +164,7 @@ void cSceneCreditsSol::draw() {
     smoke_.draw();
     a->end();
     // The spill's glow, hsb and levels in one pass onto the window.
-    pool.acquire(bright, RTT_HALF);
-    spill_bright(*a.get(), *bright.get(), cut_levels());
+    spill_bright(*a.get(), bright, RTT_HALF, cut_levels());
     grade(*a.get(), {bright.get(), nullptr, &hsb_, &levels_});
     pool.release(bright);
     pool.release(a);

@@ -184,8 +184,7 @@ void cSceneScrub::draw() {
 // pass onto the frame.
 void cSceneScrub::finish(iRenderTarget& picture) {
     cTmpRenderTarget bright;
-    render_target_manager().acquire(bright, RTT_HALF);
-    spill_bright(picture, *bright.get(), cut_levels());
+    spill_bright(picture, bright, RTT_HALF, cut_levels());
     cGradeSteps steps{bright.get()};
     steps.glow_gain = spill_gain(cut_levels());
     steps.multiply = &overlay_.vignette;

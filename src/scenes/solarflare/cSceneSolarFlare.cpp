@@ -144,8 +144,7 @@ void cSceneSolarFlare::post(iRenderTarget& a) {
         return post_in_steps(a);
     cRenderTargetManager& pool = render_target_manager();
     cTmpRenderTarget bright, spilled, summed;
-    pool.acquire(bright, RTT_EIGHTH);
-    soft_blur(a, *bright.get(), bright_curve);
+    soft_blur(a, bright, RTT_EIGHTH, bright_curve);
     cGradeSteps spill{bright.get()};
     spill.pre_levels = &levels_;
     pool.acquire(spilled, RTT_HALF);

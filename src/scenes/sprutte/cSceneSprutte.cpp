@@ -267,10 +267,8 @@ void cSceneSprutte::draw_creature() {
 void cSceneSprutte::post_process(iRenderTarget& scene) {
     cRenderTargetManager& pool = render_target_manager();
     cTmpRenderTarget bright, blurred, pale;
-    pool.acquire(bright, RTT_QUATER);
-    spill_bright(scene, *bright.get(), cut_levels());
-    pool.acquire(blurred, RTT_QUATER);
-    soft_blur(scene, *blurred.get());
+    spill_bright(scene, bright, RTT_QUATER, cut_levels());
+    soft_blur(scene, blurred, RTT_QUATER);
     pool.acquire(pale, RTT_QUATER);
     pale->begin();
     hsb(cHsbParams{0, -75, 0}, *blurred.get(), &blur_mask_);
