@@ -20,6 +20,7 @@ cShdGrade::cShdGrade(CGprofile vertex_profile, cShaderManager_CG* manager,
                                                    {kHsb, "-DHSB"},
                                                    {kLevels, "-DLEVELS"},
                                                    {kStraight, "-DSTRAIGHT"},
+                                                   {kFittedGamma, "-DFITTED_GAMMA"},
                                                    {kMultiply, "-DMULTIPLY"},
                                                    {kOverlay, "-DOVERLAY"}};
     for (const auto& [step, define] : names)
@@ -40,6 +41,10 @@ cShdGrade::cShdGrade(CGprofile vertex_profile, cShaderManager_CG* manager,
         uniform(FRAGMENT, "levels_in", levels_in_, 3);
         uniform(FRAGMENT, "levels_out", levels_out_, 2);
     }
+    if (steps & kFittedGamma) {
+        uniform(FRAGMENT, "bend_weights", bend_, 4);
+        uniform(FRAGMENT, "bend_square", bend_ + 4);
+    }
     load_from_files("cg_post_grade_vert.cg", "cg_post_grade_frag.cg");
 }
 
@@ -55,6 +60,7 @@ bool cShdGrade::take(cShaderParameterBase* parameter) {
     hsb_[2] = program[2];
     std::copy_n(values + 3, 3, levels_in_);
     std::copy_n(values + 6, 2, levels_out_);
+    gamma_weights(values[5], bend_); // left as they were for a gamma the pow draws
     glow_gain_ = values[8];
     std::copy_n(values + 9, 2, multiply_size_);
     std::copy_n(values + 11, 3, pre_in_);

@@ -5,6 +5,7 @@
 // the multiplied picture's size, the five first levels points.
 #pragma once
 
+#include "GammaWeights.h"
 #include "cShdBase.h"
 
 class cShdGrade : public cShdBase {
@@ -18,7 +19,8 @@ public:
         kMultiply = 32,
         kStraight = 64, // levels of gamma 1: no pow
         kPreLevels = 128,
-        kPreStraight = 256
+        kPreStraight = 256,
+        kFittedGamma = 512 // levels whose gamma the sum of powers draws instead of a pow
     };
     static constexpr unsigned kTakesValues = kPreLevels | kGlow | kHsb | kLevels | kMultiply;
     static constexpr int kCount = 16;
@@ -37,4 +39,5 @@ private:
     float multiply_size_[2] = {1, 1};
     float pre_in_[3] = {0, 255, 1};
     float pre_out_[2] = {0, 255};
+    float bend_[kGammaWeights] = {0, 0, 1, 0, 0};
 };

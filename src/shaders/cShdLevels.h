@@ -3,6 +3,7 @@
 // order; the initial values cut everything below 200.
 #pragma once
 
+#include "GammaWeights.h"
 #include "cShdBase.h"
 
 #include <string>
@@ -16,7 +17,8 @@ public:
 
 private:
     static constexpr int kCount = 5;
-    bool take(cShaderParameterBase* parameter) override { return copy(parameter, values_, kCount); }
+    bool take(cShaderParameterBase* parameter) override;
 
     float values_[kCount] = {200.0f, 255.0f, 1.0f, 0.0f, 255.0f};
+    float bend_[kGammaWeights] = {0, 0, 1, 0, 0}; // the variant with FITTED_GAMMA defined
 };

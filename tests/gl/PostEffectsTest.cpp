@@ -206,6 +206,10 @@ TEST_F(PostEffectsTest, LevelsMapsEachChannelThroughTheCurve) {
         {{64, 192, 1, 0, 255}, [](int v) { return std::clamp((v - 64) * 255 / 128, 0, 255); }},
         {{0, 255, 1, 100, 200}, [](int v) { return 100 + v * 100 / 255; }},
         {{0, 255, 2, 0, 255}, [](int v) { return int(std::lround(255 * std::sqrt(v / 255.0))); }},
+        // A gamma the sum of powers stands for, and one past it that the pow draws.
+        {{0, 255, 1.3f, 0, 255},
+         [](int v) { return int(std::lround(255 * std::pow(v / 255.0, 1 / 1.3))); }},
+        {{0, 255, 3, 0, 255}, [](int v) { return int(std::lround(255 * std::cbrt(v / 255.0))); }},
     };
     for (const auto& c : cases) {
         levels(*source, {c.p[0], c.p[1], c.p[2], c.p[3], c.p[4]});

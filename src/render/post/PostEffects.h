@@ -13,15 +13,16 @@
 // The spill's cut levels shared by the whole demo, with the default cuts until a scene sets
 // them.
 cCutLevels& cut_levels();
-// Registers "levels_shader" and its gamma-1 twin "levels_straight_shader" once; the levels
-// records' owners call it before drawing.
+// Registers "levels_shader", its gamma-1 twin "levels_straight_shader" and the twin whose
+// gamma is a sum of powers, "levels_fitted_shader", once; the levels records' owners call it
+// before drawing.
 void register_levels_shader();
 // Registers the programs of the two-image combine once.
 void register_combine_shaders();
 
 // The source through a levels curve (points on 0..255) into the current framebuffer, through
-// the straight program when the gamma is 1. `program` is another registered program that
-// takes the levels record.
+// the straight program when the gamma is 1 and the fitted one when the sum of powers stands
+// for its gamma. `program` is another registered program that takes the levels record.
 void levels(iRenderTarget& source, const cLevelsParams& curve, const char* program = nullptr);
 // The source with hue turned, saturation and brightness changed, into the framebuffer. With a
 // mask (a 2D texture stretched over the picture) its brightness becomes the alpha.

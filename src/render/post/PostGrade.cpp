@@ -7,6 +7,7 @@
 #include "render/ShaderRegistry.h"
 #include "render/cScopedTexture.h"
 #include "render/cShaderManager_CG.h"
+#include "shaders/GammaWeights.h"
 #include "shaders/cShdGrade.h"
 
 #include <string>
@@ -47,6 +48,9 @@ unsigned grade_program(const cGradeSteps& steps, const cTextureDesc* table,
           std::make_pair(changes(steps.hsb), cShdGrade::kHsb),
           std::make_pair(changes(steps.levels), cShdGrade::kLevels),
           std::make_pair(changes(steps.levels) && steps.levels->Gamma == 1, cShdGrade::kStraight),
+          std::make_pair(changes(steps.levels) && steps.levels->Gamma != 1 &&
+                             gamma_fits(steps.levels->Gamma),
+                         cShdGrade::kFittedGamma),
           std::make_pair(multiply != nullptr, cShdGrade::kMultiply),
           std::make_pair(steps.overlay != nullptr, cShdGrade::kOverlay)})
         drawn |= present ? step : 0u;

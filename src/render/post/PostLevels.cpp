@@ -6,6 +6,7 @@
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
 #include "render/cScopedTexture.h"
+#include "shaders/GammaWeights.h"
 #include "shaders/cShdHsbMasked.h"
 #include "shaders/cShdLevels.h"
 #include "shaders/cShdPostHSB.h"
@@ -16,6 +17,7 @@
 void register_levels_shader() {
     ensure_shader<cShdLevels>("levels_shader");
     ensure_shader<cShdLevels>("levels_straight_shader", std::vector<std::string>{"-DSTRAIGHT"});
+    ensure_shader<cShdLevels>("levels_fitted_shader", std::vector<std::string>{"-DFITTED_GAMMA"});
 }
 
 void levels(iRenderTarget& source, const cLevelsParams& curve, const char* program) {
@@ -23,7 +25,9 @@ void levels(iRenderTarget& source, const cLevelsParams& curve, const char* progr
     // Drawing through an unregistered name would silently draw the source unchanged.
     register_levels_shader();
     if (!program)
-        program = curve.Gamma == 1 ? "levels_straight_shader" : "levels_shader";
+        program = curve.Gamma == 1          ? "levels_straight_shader"
+                  : gamma_fits(curve.Gamma) ? "levels_fitted_shader"
+                                            : "levels_shader";
     float values[5] = {curve.inBlack, curve.inWhite, curve.Gamma, curve.outBlack, curve.outWhite};
     cShaderParameter<float*> parameter(values);
     shader_manager().set_parameter(program, 1, &parameter);
