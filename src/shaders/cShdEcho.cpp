@@ -2,14 +2,17 @@
 
 #include <algorithm>
 
-cShdEcho::cShdEcho(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile)
+cShdEcho::cShdEcho(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile,
+                   bool together)
     : cShdBase(vertex_profile, manager, fragment_profile, "cShdEcho",
                "## ERROR: unable to get parameters in cShdEcho::init_parameters") {
     uniform(FRAGMENT, "fade_width", fade_width_, 2);
     static const char* const kNames[] = {"shifts0", "shifts1", "shifts2", "shifts3",
                                          "shifts4", "shifts5", "shifts6"};
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < (together ? 1 : 7); ++i)
         uniform(FRAGMENT, kNames[i], shifts_ + 4 * i, 4);
+    if (together)
+        set_defines({"-DTOGETHER"});
     load_from_files("cg_post_levels_vert.cg", "cg_echo_frag.cg");
 }
 

@@ -1,6 +1,7 @@
 // Copies of a picture laid one over another in one pass, each shifted along x and faded. The
 // record at index 1 is 27 floats: the alpha each copy is faded by, the picture's width in
-// texels, then the 25 copies' shifts in widths of the picture.
+// texels, then the 25 copies' shifts in widths of the picture. The program made `together`
+// takes every copy at the first copy's shift.
 #pragma once
 
 #include "cShdBase.h"
@@ -10,7 +11,8 @@ public:
     static constexpr int kCopies = 25;
     static constexpr int kCount = 2 + kCopies;
 
-    cShdEcho(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile);
+    cShdEcho(CGprofile vertex_profile, cShaderManager_CG* manager, CGprofile fragment_profile,
+             bool together = false);
 
 private:
     bool take(cShaderParameterBase* parameter) override;

@@ -16,14 +16,18 @@ void echo(const cTextureDesc& picture, const tEchoShifts& shifts, float alpha) {
     if (!picture.valid() || picture.target != GL_TEXTURE_RECTANGLE_ARB || alpha <= 0)
         return;
     const cPostSpan span;
-    ensure_shader<cShdEcho>("echo_shader");
+    // Copies all in one place (the echo's first frames) compose in closed form from one read.
+    const bool together =
+        std::all_of(shifts.begin(), shifts.end(), [&](float s) { return s == shifts.front(); });
+    const char* program = together ? "echo_together_shader" : "echo_shader";
+    ensure_shader<cShdEcho>(program, together);
     float values[cShdEcho::kCount] = {alpha, static_cast<float>(picture.width)};
     std::copy(shifts.begin(), shifts.end(), values + 2);
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
     cShaderParameter<float*> parameter(values);
-    shaders.set_parameter("echo_shader", cShdBase::kIndex, &parameter);
-    shaders.bind("echo_shader");
+    shaders.set_parameter(program, cShdBase::kIndex, &parameter);
+    shaders.bind(program);
     glPushAttrib(GL_COLOR_BUFFER_BIT);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA); // the program's colour is already weighed
