@@ -3,6 +3,7 @@
 #include "ShaderFixture.h"
 
 #include "render/ScreenHelpers.h"
+#include "render/cBorderedPicture.h"
 #include "render/cRenderTargetManager.h"
 #include "render/post/LevelsCurve.h"
 #include "render/post/PostEffects.h"
@@ -89,6 +90,22 @@ double linear_read(const tPixels& p, int width, int height, double u, double v, 
         return p[(size_t(y) * width + x) * 4 + c] / 255.0;
     };
     const double fx = u - 0.5, fy = v - 0.5;
+    const int x = int(std::floor(fx)), y = int(std::floor(fy));
+    const double a = fx - x, b = fy - y;
+    return (texel(x, y) * (1 - a) + texel(x + 1, y) * a) * (1 - b) +
+           (texel(x, y + 1) * (1 - a) + texel(x + 1, y + 1) * a) * b;
+}
+
+// The same read of a picture clamped to a border of transparent black (GL_CLAMP): the point
+// clamped into the picture, texels past its edges black and clear.
+double border_read(const tPixels& p, int width, int height, double u, double v, int c) {
+    const auto texel = [&](int x, int y) {
+        return x < 0 || y < 0 || x >= width || y >= height
+                   ? 0.0
+                   : p[(size_t(y) * width + x) * 4 + c] / 255.0;
+    };
+    const double fx = std::clamp(u, 0.0, double(width)) - 0.5;
+    const double fy = std::clamp(v, 0.0, double(height)) - 0.5;
     const int x = int(std::floor(fx)), y = int(std::floor(fy));
     const double a = fx - x, b = fy - y;
     return (texel(x, y) * (1 - a) + texel(x + 1, y) * a) * (1 - b) +
@@ -378,41 +395,52 @@ TEST_F(PostEffectsTest, EchoMatchesItsCopiesBlendedInFloatingPoint) {
     auto picture = target(w, h, head);
     const cTextureDesc texture{GL_TEXTURE_RECTANGLE_ARB, GLint(picture->texture()), w, h};
     const tPixels heads = ::picture(w, h, head);
+    // The picture read clamped to its edge, and its copy ringed by a clear border, read as the
+    // picture clamped to that border would be.
+    const cBorderedPicture bordered(texture);
+    const struct {
+        const cTextureDesc& texture;
+        int border;
+        double (*read)(const tPixels&, int, int, double, double, int);
+    } pictures[] = {{texture, 0, linear_read}, {bordered.texture(), 1, border_read}};
     // Spread copies, and copies all in one place (drawn from one read in closed form).
     tEchoShifts spread, together;
     for (size_t i = 0; i < spread.size(); ++i)
         spread[i] = 0.3f * std::sin(float(i) * 1.7f), together[i] = 0.2f;
-    for (const tEchoShifts& shifts : {spread, together}) {
-        constexpr float fade = 0.06f;
-        draw_target(*full(ramp));
-        begin_ortho_white();
-        echo(texture, shifts, fade);
-        end_ortho();
-        const tPixels drawn = read_view();
-        int worst = 0;
-        double total = 0;
-        for (int y = 0; y < kViewHeight; ++y)
-            for (int x = 0; x < kViewWidth; ++x) {
-                std::array<double, 3> c;
-                for (int k = 0; k < 3; ++k)
-                    c[k] = ramp(x, y)[k] / 255.0;
-                for (float shift : shifts) {
-                    const double s = ((x + 0.5) / kViewWidth - shift) * w;
-                    if (s < 0 || s >= w)
-                        continue;
-                    const double t = (y + 0.5) / kViewHeight * h;
-                    const double a = linear_read(heads, w, h, s, t, 3) * fade;
+    for (const auto& drawn_from : pictures)
+        for (const tEchoShifts& shifts : {spread, together}) {
+            constexpr float fade = 0.06f;
+            draw_target(*full(ramp));
+            begin_ortho_white();
+            echo(drawn_from.texture, shifts, fade, drawn_from.border);
+            end_ortho();
+            const tPixels drawn = read_view();
+            int worst = 0;
+            double total = 0;
+            for (int y = 0; y < kViewHeight; ++y)
+                for (int x = 0; x < kViewWidth; ++x) {
+                    std::array<double, 3> c;
                     for (int k = 0; k < 3; ++k)
-                        c[k] = c[k] * (1 - a) + linear_read(heads, w, h, s, t, k) * a;
+                        c[k] = ramp(x, y)[k] / 255.0;
+                    for (float shift : shifts) {
+                        const double s = ((x + 0.5) / kViewWidth - shift) * w;
+                        if (s < 0 || s >= w)
+                            continue;
+                        const double t = (y + 0.5) / kViewHeight * h;
+                        const double a = drawn_from.read(heads, w, h, s, t, 3) * fade;
+                        for (int k = 0; k < 3; ++k)
+                            c[k] = c[k] * (1 - a) + drawn_from.read(heads, w, h, s, t, k) * a;
+                    }
+                    for (int k = 0; k < 3; ++k) {
+                        const int error =
+                            std::abs(int(std::lround(c[k] * 255)) - at(drawn, x, y, k));
+                        worst = std::max(worst, error), total += error;
+                    }
                 }
-                for (int k = 0; k < 3; ++k) {
-                    const int error = std::abs(int(std::lround(c[k] * 255)) - at(drawn, x, y, k));
-                    worst = std::max(worst, error), total += error;
-                }
-            }
-        EXPECT_LE(worst, 4) << shifts[1];
-        EXPECT_LE(total / (3.0 * kViewWidth * kViewHeight), 0.5) << shifts[1];
-    }
+            EXPECT_LE(worst, 4) << drawn_from.border << " " << shifts[1];
+            EXPECT_LE(total / (3.0 * kViewWidth * kViewHeight), 0.5)
+                << drawn_from.border << " " << shifts[1];
+        }
 }
 
 TEST_F(PostEffectsTest, RowResampleGivesEachRowItsAverage) {

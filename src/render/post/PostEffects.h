@@ -83,8 +83,10 @@ using tEchoShifts = std::array<float, 25>;
 // Copies of the picture (a rectangle texture) over the unit square of the current matrices,
 // copy i shifted along x by shifts[i] and faded to alpha times its own alpha, each blended
 // over the ones before: what drawing them one after another gives, in one pass and rounded
-// once. Blending, the blend factors and the caller's shader are as they were after.
-void echo(const cTextureDesc& picture, const tEchoShifts& shifts, float alpha);
+// once. Blending, the blend factors and the caller's shader are as they were after. With a
+// `border`, the picture lies that many texels inside the texture, ringed by transparent black
+// (a cBorderedPicture: reads as of the picture clamped to such a border, only faster).
+void echo(const cTextureDesc& picture, const tEchoShifts& shifts, float alpha, int border = 0);
 
 // The steps that finish a frame, each left out when absent.
 struct cGradeSteps {

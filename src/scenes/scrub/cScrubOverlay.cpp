@@ -27,6 +27,7 @@ void cScrubOverlay::load() {
     logo_bottom = textures.get_texture("mrllogo_bottom.png", false, GL_CLAMP_TO_EDGE, 0);
     background = textures.get_texture("sun_back01.jpg", false, GL_CLAMP, 0);
     head = textures.get_texture("head03.png", false, GL_CLAMP, 0);
+    echo_head_ = std::make_unique<cBorderedPicture>(head);
     vignette = textures.get_texture("vignette02.jpg", false, GL_CLAMP_TO_EDGE, 0);
 }
 
@@ -108,6 +109,9 @@ void cScrubOverlay::draw_echo(const cScrubCues& cues, int32_t now, float zoom) {
     glPushMatrix();
     glTranslatef((1 - zoom) / 2, (1 - zoom) / 2, 0);
     glScalef(zoom, zoom, 1);
-    echo(head, shifts, p / kEchoCopies);
+    if (echo_head_->texture().valid())
+        echo(echo_head_->texture(), shifts, p / kEchoCopies, cBorderedPicture::kBorder);
+    else
+        echo(head, shifts, p / kEchoCopies);
     glPopMatrix();
 }

@@ -4,10 +4,12 @@
 #pragma once
 
 #include "cScrubCues.h"
+#include "render/cBorderedPicture.h"
 #include "render/cTextureDesc.h"
 #include "render/post/PostEffects.h"
 
 #include <cstdint>
+#include <memory>
 
 class cScrubOverlay {
 public:
@@ -32,6 +34,7 @@ private:
         return cues.kick_count > 1 && cues.kick_count <= 30;
     }
 
-    int32_t frozen_ms_ = 0; // the time of the first kick, once it has come
+    int32_t frozen_ms_ = 0;                       // the time of the first kick, once it has come
+    std::unique_ptr<cBorderedPicture> echo_head_; // the head as the echo reads it
     float jitter_[kEchoCopies] = {};
 };
