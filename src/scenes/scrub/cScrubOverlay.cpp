@@ -109,7 +109,7 @@ void cScrubOverlay::draw_echo(const cScrubCues& cues, int32_t now, float zoom) {
     glPushMatrix();
     glTranslatef((1 - zoom) / 2, (1 - zoom) / 2, 0);
     glScalef(zoom, zoom, 1);
-    if (echo_head_->texture().valid())
+    if (echo_head_ && echo_head_->texture().valid())
         echo(echo_head_->texture(), shifts, p / kEchoCopies, cBorderedPicture::kBorder);
     else
         echo(head, shifts, p / kEchoCopies);
