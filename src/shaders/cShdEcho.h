@@ -1,8 +1,8 @@
 // Copies of a picture laid one over another in one pass, each shifted along x and faded. The
 // record at index 1 is 28 floats: the alpha each copy is faded by, the picture's width in
 // texels, the 25 copies' shifts in widths of the picture, then the texels of transparent
-// border around the picture in its texture. The program made `together`
-// takes every copy at the first copy's shift.
+// border around the picture in its texture. The program made `together` takes every copy at
+// the first copy's shift.
 #pragma once
 
 #include "cShdBase.h"
