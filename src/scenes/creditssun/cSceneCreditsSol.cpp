@@ -159,6 +159,9 @@ void cSceneCreditsSol::draw() {
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     room_.draw(cues_.blend);
+    // Handed on now, the room's pixels are filled (by the software renderer's own threads)
+    // while the sun's hundred thousand points are set up.
+    glFlush();
     draw_sun();
     shader_manager().unbind();
     smoke_.draw();

@@ -170,6 +170,9 @@ void cSceneSprutte::draw_world(float t) {
     if (kicks_.intro)
         glRotatef(5 * t, 0, 0, 1);
     draw_tube(t);
+    // The tube covers the whole frame: handed on now, its pixels are filled while the cage
+    // and the arms are worked out (the software renderer fills them on other threads).
+    glFlush();
     if (!kicks_.intro && kicks_.kickcount >= cSprutteKicks::kReverseFrom)
         draw_rings(t);
     glDisable(GL_FOG);
