@@ -1,6 +1,7 @@
 #include "cAttractorStream.h"
 
 #include "render/GlExtensions.h"
+#include "render/PointBatches.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -96,7 +97,7 @@ void cAttractorStream::rewind() {
 
 void cAttractorStream::draw() {
     vbo_.set_as_vertex_array();
-    glDrawArrays(GL_POINTS, 0, filled_);
+    draw_points_in_batches(0, filled_);
     glDisableClientState(GL_VERTEX_ARRAY);
     ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
 }

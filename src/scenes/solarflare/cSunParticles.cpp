@@ -1,6 +1,7 @@
 #include "cSunParticles.h"
 
 #include "render/GlExtensions.h"
+#include "render/PointBatches.h"
 
 #include <cstring>
 
@@ -34,7 +35,7 @@ void cSunParticles::render() {
         upload();
     uploaded_ = true;
     buffer_.set_as_vertex_array();
-    glDrawArrays(GL_POINTS, 0, count());
+    draw_points_in_batches(0, count());
     glDisableClientState(GL_VERTEX_ARRAY);
     ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
 }

@@ -179,6 +179,7 @@ void cSceneSprutte::draw_world(float t) {
     glDisable(GL_BLEND);
     glDisable(GL_LIGHTING);
     draw_cage();
+    glFlush(); // the cage, likewise, while the arms are built
     glPushMatrix();
     draw_creature();
     glPopMatrix();
