@@ -3,6 +3,7 @@
 #include "mesh_files/BzObjLoader.h"
 #include "render/GlExtensions.h"
 #include "render/ShaderRegistry.h"
+#include "render/cSavedState.h"
 #include "render/cScopedTexture.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cShaderParameter.h"
@@ -26,6 +27,9 @@ void cLitRoom::draw(float blend) const {
         shader_manager().set_parameter("lightmap_shader", cShdBase::kIndex, &parameter);
         shader_manager().bind("lightmap_shader");
     }
+    // Every pixel is opaque: blending would read back each pixel drawn over for nothing.
+    const cSavedState saved(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_BLEND);
     // Last piece first: the pillars and pipes stand in front of the floor and walls, whose
     // hidden pixels the depth test then drops before they are shaded.
     for (size_t i = pieces_.size(); i-- > 0;) {

@@ -21,7 +21,8 @@ public:
     // without mipmaps they filter alike and cost half as much to read.
     void load(const tMeshFiles& meshes, const tMapFiles& maps);
     // Every piece, last first, with its off map on unit 0 and its on map on unit 1, mixed by
-    // `blend` (0 all off, 1 all on); leaves both units unbound and the program bound.
+    // `blend` (0 all off, 1 all on), without blending (every pixel is opaque); leaves both units
+    // unbound and the program bound.
     void draw(float blend) const;
 
 private:

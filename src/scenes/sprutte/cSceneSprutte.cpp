@@ -46,7 +46,7 @@ void set_light(float level) {
 }
 
 // The meshes carry no material of their own: the rings and the cage are plain grey under the
-// scene's light, whatever was drawn before them.
+// scene's light, without a highlight, whatever was drawn before them.
 void set_plain_material() {
     const float ambient[4] = {0.2f, 0.2f, 0.2f, 1}, diffuse[4] = {0.8f, 0.8f, 0.8f, 1};
     const float black[4] = {0, 0, 0, 1};
@@ -64,7 +64,7 @@ void cSceneSprutte::load() {
     kicks_.intro = true;
     resource_path().push_searchpath(kFolder);
     ensure_shader<cShdXray>("xray_shader");
-    ensure_shader<cShdNotex>("notex_shader");
+    ensure_shader<cShdNotex>("notex_diffuse_shader", false); // the cage has no highlight
     ensure_shader<cShdFogTexture>("fog_texture_shader");
     // The arms are drawn from a client copy of the joint piece, rebuilt each frame.
     std::unique_ptr<cMeshObj> joint(BzObjLoader::create(kMeshFiles[JOINT]));
@@ -244,7 +244,7 @@ void cSceneSprutte::draw_cage() {
     glScalef(0.7f, 0.7f, 0.7f);
     set_light(2);
     set_plain_material();
-    shader_manager().bind("notex_shader");
+    shader_manager().bind("notex_diffuse_shader");
     meshes_[CAGE]->draw();
     glPopMatrix();
 }
