@@ -13,6 +13,7 @@
 class cLitRoom {
 public:
     static constexpr int kPieces = 5;
+    // Centre ring, floor (with the walls), lamp, pipe, pillar.
     using tMeshFiles = std::array<const char*, kPieces>;
     using tMapFiles = std::array<const char*, 2 * kPieces>; // piece i: off 2i, on 2i + 1
 
@@ -20,8 +21,8 @@ public:
     // the program. The maps are never seen from far enough to shrink below a texel a pixel:
     // without mipmaps they filter alike and cost half as much to read.
     void load(const tMeshFiles& meshes, const tMapFiles& maps);
-    // Every piece, last first, with its off map on unit 0 and its on map on unit 1, mixed by
-    // `blend` (0 all off, 1 all on), without blending (every pixel is opaque); leaves both units
+    // Every piece, those in front first, with its off map on unit 0 and its on map on unit 1, mixed
+    // by `blend` (0 all off, 1 all on), without blending (every pixel is opaque); leaves both units
     // unbound and the program bound.
     void draw(float blend) const;
 
