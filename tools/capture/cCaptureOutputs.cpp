@@ -110,9 +110,9 @@ void cCaptureOutputs::take(const cFrame& frame, int32_t t, int32_t next, const s
 }
 
 void cCaptureOutputs::record(const std::string& scene, int32_t t, double wall_ms, double post_ms,
-                             int pool_peak) {
+                             int pool_peak, bool post_timed) {
     if (in_range(t))
-        stats_.record(scene, wall_ms, post_ms, pool_peak);
+        stats_.record(scene, wall_ms, post_ms, pool_peak, post_timed);
 }
 
 void cCaptureOutputs::finish() {

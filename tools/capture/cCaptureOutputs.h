@@ -30,8 +30,14 @@ public:
         return wants_pixels(t, next) || (stats_file_ && in_range(t));
     }
     void take(const cFrame& frame, int32_t t, int32_t next, const std::string& scene);
-    // The frame shown from `t`: its wall time and the part of it spent in the post effects.
-    void record(const std::string& scene, int32_t t, double wall_ms, double post_ms, int pool_peak);
+    // Whether the frame of `scene` shown from `t` has its post effects timed.
+    bool times_post(const std::string& scene, int32_t t) const {
+        return stats_file_ && in_range(t) && stats_.times_post(scene);
+    }
+    // The frame shown from `t`: its wall time and, if they were timed, the part of it spent
+    // in the post effects.
+    void record(const std::string& scene, int32_t t, double wall_ms, double post_ms, int pool_peak,
+                bool post_timed);
     // Writes the sheet and the statistics and ends the video; throws.
     void finish();
     // Stops ffmpeg and removes every unfinished file, and the pictures'

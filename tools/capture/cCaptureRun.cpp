@@ -74,8 +74,6 @@ void cCaptureRun::start() {
     // With every output ending before the timeline does, the run stops there;
     // otherwise the timeline's own quit ends it.
     quit_ends_run_ = quit_ends_run_ && outputs_.stop_ms() >= end_ms_;
-    // Only statistics pay for the post effects' waits on the GL.
-    cPostSpan::enable_timing(!options_.stats.empty());
     if (options_.width > 0) {
         // Frames of a given size land in a framebuffer of that size, not in a window the
         // screen may not hold.
@@ -115,9 +113,12 @@ void cCaptureRun::step(cDemo& demo, int64_t n) {
         progress_.update(n, t, scene_label());
         return;
     }
+    // Only the frames whose post effects are timed pay for the timing's waits on the GL.
+    const std::string scene = scene_label();
+    const bool post_timed = outputs_.times_post(scene, t);
+    cPostSpan::enable_timing(post_timed);
     draw_frame(demo);
     const tClock::time_point drawn = tClock::now();
-    const std::string scene = scene_label();
     if (outputs_.wants_pixels(t, next)) {
         const cDisplaySettings& s = display_settings();
         try {
@@ -129,7 +130,7 @@ void cCaptureRun::step(cDemo& demo, int64_t n) {
     const tClock::time_point read = tClock::now();
     SDL_GL_SwapBuffers();
     outputs_.record(scene, t, ms_between(begin, drawn) + ms_between(read, tClock::now()),
-                    cPostSpan::take_ms(), pool_peak());
+                    cPostSpan::take_ms(), pool_peak(), post_timed);
     progress_.update(n, t, scene);
 }
 
