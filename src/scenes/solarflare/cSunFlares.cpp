@@ -127,7 +127,11 @@ void cSunFlares::draw(bool textured, int32_t t) {
     draw_flares(t);
 }
 
+// The body is opaque (black, or the picture, which has no alpha): blending would read back
+// every pixel it covers for nothing.
 void cSunFlares::draw_body(bool textured) {
+    const cSavedState saved(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_BLEND);
     shader_manager().unbind();
     ext::glActiveTexture(GL_TEXTURE0);
     glDisable(GL_TEXTURE_RECTANGLE_ARB);
