@@ -169,19 +169,32 @@ void cSceneSprutte::draw_world(float t) {
     glEnable(GL_LIGHT0);
     if (kicks_.intro)
         glRotatef(5 * t, 0, 0, 1);
-    draw_tube(t);
-    // The tube covers the whole frame: handed on now, its pixels are filled while the cage
-    // and the arms are worked out (the software renderer fills them on other threads).
-    glFlush();
-    if (!kicks_.intro && kicks_.kickcount >= cSprutteKicks::kReverseFrom)
+    // The rings darken whatever lies behind them when they are drawn, so the tube must be
+    // there before them. Without rings the opaque tube, cage and arms may come in any order:
+    // the tube goes last, and the depth test drops the pixels of it the cage and arms hide
+    // before they are shaded.
+    const bool rings = !kicks_.intro && kicks_.kickcount >= cSprutteKicks::kReverseFrom;
+    if (rings) {
+        draw_tube(t);
+        // The tube covers the whole frame: handed on now, its pixels are filled while the
+        // cage and the arms are worked out (the software renderer fills them on other threads).
+        glFlush();
         draw_rings(t);
+    }
     glDisable(GL_FOG);
     glDisable(GL_BLEND);
     glDisable(GL_LIGHTING);
     draw_cage();
     glFlush(); // the cage, likewise, while the arms are built
     glPushMatrix();
-    draw_creature();
+    draw_arms();
+    glPopMatrix();
+    if (!rings) {
+        draw_tube(t);
+        glDisable(GL_FOG);
+    }
+    glPushMatrix();
+    draw_core();
     glPopMatrix();
 }
 
@@ -249,19 +262,25 @@ void cSceneSprutte::draw_cage() {
     glPopMatrix();
 }
 
-// Six arms along +-x, +-y and +-z (before the centre's turn), then the glowing core.
-void cSceneSprutte::draw_creature() {
+// Six arms along +-x, +-y and +-z (before the centre's turn), opaque.
+void cSceneSprutte::draw_arms() {
+    glColor4f(1, 1, 1, 1);
     set_inv(1);
     shader_manager().bind("xray_shader");
     body_->build(arm_); // the arms' geometry follows from their chains: nothing to keep
     body_->draw();
+    shader_manager().unbind();
+}
+
+// The glowing core, laid over the arms and the tube.
+void cSceneSprutte::draw_core() {
+    glColor4f(1, 1, 1, 1);
     set_inv(0);
+    shader_manager().bind("xray_shader");
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glPushMatrix();
     glScalef(1.5f, 1.5f, 1.5f);
     meshes_[BALL]->draw();
-    glPopMatrix();
     glDisable(GL_BLEND);
     shader_manager().unbind();
 }

@@ -47,7 +47,8 @@ private:
     void draw_tube(float t);
     void draw_rings(float t);
     void draw_cage();
-    void draw_creature();
+    void draw_arms();
+    void draw_core();
     void post_process(iRenderTarget& scene);
 
     std::array<std::unique_ptr<cMeshObj>, MESH_COUNT> meshes_;
