@@ -185,10 +185,8 @@ void cSceneSprutte::draw_world(float t) {
     glDisable(GL_BLEND);
     glDisable(GL_LIGHTING);
     draw_cage();
-    glFlush(); // the cage, likewise, while the arms are built
-    glPushMatrix();
+    glFlush(); // the cage's pixels are filled while the arms are built
     draw_arms();
-    glPopMatrix();
     if (!rings) {
         draw_tube(t);
         glDisable(GL_FOG);
