@@ -1,6 +1,6 @@
-// A textured surface in linear fog as the fixed-function pipeline draws it, as a program of
-// its own: the texture on unit 0 (through texture matrix 0) times the colour, mixed toward the
-// fog colour by eye depth between the fog's start and end. Takes no record.
+// A white textured surface in linear fog as the fixed-function pipeline draws it, as a program
+// of its own: the texture on unit 0 (through texture matrix 0), mixed toward the fog colour by
+// eye depth between the fog's start and end; the colour is not read. Takes no record.
 #pragma once
 
 #include "cShdBase.h"

@@ -172,7 +172,8 @@ void cSceneSprutte::draw_world(float t) {
     // The rings darken whatever lies behind them when they are drawn, so the tube must be
     // there before them. Without rings the opaque tube, cage and arms may come in any order:
     // the tube goes last, and the depth test drops the pixels of it the cage and arms hide
-    // before they are shaded.
+    // before they are shaded. Its depth is then never read (the core, drawn after it, lies
+    // inside the cage), so it is not written.
     const bool rings = !kicks_.intro && kicks_.kickcount >= cSprutteKicks::kReverseFrom;
     if (rings) {
         draw_tube(t);
@@ -188,7 +189,9 @@ void cSceneSprutte::draw_world(float t) {
     glFlush(); // the cage's pixels are filled while the arms are built
     draw_arms();
     if (!rings) {
+        glDepthMask(GL_FALSE);
         draw_tube(t);
+        glDepthMask(GL_TRUE);
         glDisable(GL_FOG);
     }
     glPushMatrix();
