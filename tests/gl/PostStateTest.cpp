@@ -1,6 +1,7 @@
 // Every effect and screen helper returns the GL state it found: the bound shader (so effects
 // nest), blend factors and enable, depth write mask, both matrices, the active unit and its 1D
-// texture, the framebuffer and viewport, and every pooled temporary back in the pool.
+// texture, the framebuffer and viewport, every pooled temporary back in the pool, and the
+// linear filter of the targets it read.
 #include "ShaderFixture.h"
 
 #include "render/ScreenHelpers.h"
@@ -22,6 +23,17 @@ std::vector<std::pair<GLenum, std::array<GLfloat, 16>>> gl_state() {
         glGetFloatv(e, state.back().second.data());
     }
     return state;
+}
+
+// Both filters of a target; a target read nearest for one pass and left so would read blocky
+// in the next pass that scales it.
+std::array<GLint, 2> filters(iRenderTarget& target) {
+    std::array<GLint, 2> f{};
+    target.bind_texture();
+    glGetTexParameteriv(target.texture_target(), GL_TEXTURE_MIN_FILTER, &f[0]);
+    glGetTexParameteriv(target.texture_target(), GL_TEXTURE_MAG_FILTER, &f[1]);
+    target.unbind_texture();
+    return f;
 }
 
 tRgba grey(int x, int y) {
@@ -130,6 +142,9 @@ TEST_F(PostStateTest, EveryEffectAndHelperReturnsTheStateItFound) {
             EXPECT_EQ(gl_state(), before) << c.name;
             EXPECT_EQ(render_target_manager().in_use(), 0) << c.name;
             EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << c.name;
+            const std::array<GLint, 2> linear{GL_LINEAR, GL_LINEAR};
+            EXPECT_EQ(filters(*a), linear) << c.name;
+            EXPECT_EQ(filters(*b), linear) << c.name;
         }
     shader_manager().unbind();
 }

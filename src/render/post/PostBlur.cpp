@@ -9,6 +9,7 @@
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cTexelReads.h"
 #include "shaders/cShdBlurTex.h"
 #include "shaders/cShdPostColDodge.h"
 #include "shaders/cShdPostColDodgeMasked.h"
@@ -78,7 +79,10 @@ void combine(iRenderTarget& a, iRenderTarget& b, int mode) {
         shaders.bind("spill_shader");
     else if (mode == COMBINE_DODGE)
         shaders.bind("coldodge_shader");
-    draw_targets({&a, &b});
+    {
+        const cTexelReads at_centres({&a, &b});
+        draw_targets({&a, &b});
+    }
     shaders.pop_shader();
     glPopAttrib();
 }

@@ -7,6 +7,7 @@
 #include "render/ShaderRegistry.h"
 #include "render/cScopedTexture.h"
 #include "render/cShaderManager_CG.h"
+#include "render/cTexelReads.h"
 #include "shaders/GammaWeights.h"
 #include "shaders/cShdGrade.h"
 
@@ -96,6 +97,8 @@ void grade(iRenderTarget& source, const cGradeSteps& steps) {
     {
         const cScopedTexture table_bound(table, kTableUnit);
         const cScopedTexture multiply_bound(multiply, kMultiplyUnit);
+        const cTexelReads at_centres(
+            {&source}); // the program reads the picture where the quad says
         draw_targets({&source, steps.glow, nullptr, steps.overlay});
     }
     ext::glActiveTexture(GL_TEXTURE0);

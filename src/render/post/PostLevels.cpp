@@ -6,6 +6,7 @@
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
 #include "render/cScopedTexture.h"
+#include "render/cTexelReads.h"
 #include "shaders/GammaWeights.h"
 #include "shaders/cShdHsbMasked.h"
 #include "shaders/cShdLevels.h"
@@ -51,6 +52,7 @@ void hsb(const cHsbParams& params, iRenderTarget& source, const cTextureDesc* ma
     glDisable(GL_BLEND);
     {
         const cScopedTexture bound(mask, GL_TEXTURE1);
+        const cTexelReads at_centres({&source});
         draw_target(source); // on unit 0
     }
     ext::glActiveTexture(GL_TEXTURE0);

@@ -4,6 +4,7 @@
 #include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
+#include "render/cTexelReads.h"
 #include "render/cTextureManager.h"
 #include "shaders/cShdCorrection.h"
 
@@ -26,7 +27,10 @@ void cColorCorrection::apply(iRenderTarget& source) const {
         glEnable(target);
         glBindTexture(target, static_cast<GLuint>(lookup_.id));
     }
-    draw_target(source);
+    {
+        const cTexelReads at_centres({&source});
+        draw_target(source);
+    }
     ext::glActiveTexture(GL_TEXTURE1);
     if (has_table) {
         glBindTexture(target, 0);
