@@ -25,6 +25,7 @@ void levels(iRenderTarget& source, const cLevelsParams& curve, const char* progr
     const cPostSpan span;
     // Drawing through an unregistered name would silently draw the source unchanged.
     register_levels_shader();
+    const bool own_program = !program;
     if (!program)
         program = curve.Gamma == 1          ? "levels_straight_shader"
                   : gamma_fits(curve.Gamma) ? "levels_fitted_shader"
@@ -32,6 +33,9 @@ void levels(iRenderTarget& source, const cLevelsParams& curve, const char* progr
     float values[5] = {curve.inBlack, curve.inWhite, curve.Gamma, curve.outBlack, curve.outWhite};
     cShaderParameter<float*> parameter(values);
     shader_manager().set_parameter(program, 1, &parameter);
+    // The three programs of its own read the picture where the quad puts it; a caller's may not.
+    const cTexelReads at_centres(own_program ? std::initializer_list<iRenderTarget*>{&source}
+                                             : std::initializer_list<iRenderTarget*>{});
     draw_through(source, program);
 }
 
