@@ -1,8 +1,11 @@
 // The sprutte scene's logic without a window: how the kicks of track 1 count (the one-time
-// reset, the paths from the 38th, the frozen camera) and how an arm follows its centre.
+// reset, the paths from the 38th, the frozen camera), how an arm follows its centre, and which
+// of the body's triangles face the eye.
 #include "scenes/sprutte/cSprutteArm.h"
+#include "scenes/sprutte/cSprutteBody.h"
 #include "scenes/sprutte/cSprutteKicks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
@@ -23,6 +26,27 @@ float distance(const cMatrix4& a, const cMatrix4& b) {
     for (int i = 0; i < 16; ++i)
         d = std::max(d, std::fabs(a.data()[i] - b.data()[i]));
     return d;
+}
+
+// The twelve triangles of a cube about the origin, two a face in the order +x, -x, +y, -y, +z,
+// -z, counter-clockwise seen from outside.
+void cube(std::vector<float>& positions, std::vector<uint32_t>& indices) {
+    for (int i = 0; i < 8; ++i)
+        positions.insert(positions.end(),
+                         {i & 1 ? 1.f : -1.f, i & 2 ? 1.f : -1.f, i & 4 ? 1.f : -1.f});
+    indices = {1, 3, 7, 1, 7, 5, 0, 4, 6, 0, 6, 2, 2, 6, 7, 2, 7, 3,
+               0, 1, 5, 0, 5, 4, 4, 5, 7, 4, 7, 6, 0, 2, 3, 0, 3, 1};
+}
+
+// The faces (0 to 5 as `cube` orders them) of the triangles picked.
+std::vector<int> faces(const std::vector<uint32_t>& all, const std::vector<uint32_t>& picked) {
+    std::vector<int> out;
+    for (size_t i = 0; i < picked.size(); i += 3)
+        for (size_t t = 0; t < all.size(); t += 3)
+            if (std::equal(&picked[i], &picked[i] + 3, &all[t]) &&
+                (out.empty() || out.back() != int(t / 6)))
+                out.push_back(int(t / 6));
+    return out;
 }
 
 } // namespace
@@ -122,4 +146,22 @@ TEST(SprutteArm, ATurnReachesSegmentIAfterIThirtyThirdsOfThePropagation) {
         arm.step(30 * i, 2.0f, 990);
         EXPECT_LT(distance(arm.orientation(i), turned), 1e-6f) << "at " << 30 * i << " ms";
     }
+}
+
+// Back-face culling draws what faces the eye: one face seen head-on, three from a corner, and,
+// where the view mirrors and so turns every winding, all but the face towards the eye. A sign
+// error keeps the hidden faces; an eye taken at the wrong place keeps the wrong ones.
+TEST(SprutteBody, FacingKeepsWhatBackFaceCullingWouldDraw) {
+    std::vector<float> positions;
+    std::vector<uint32_t> indices;
+    cube(positions, indices);
+    const auto seen = [&](const Vec3f& eye, bool mirrored) {
+        std::vector<uint32_t> picked;
+        cSprutteBody::facing(indices, positions, eye, mirrored, picked);
+        return faces(indices, picked);
+    };
+    EXPECT_EQ(seen({0, 0, 5}, false), (std::vector<int>{4}));
+    EXPECT_EQ(seen({5, 5, 5}, false), (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(seen({-3, 0.5f, 0}, false), (std::vector<int>{1}));
+    EXPECT_EQ(seen({0, 0, 5}, true), (std::vector<int>{0, 1, 2, 3, 5}));
 }

@@ -19,8 +19,14 @@ public:
     // The six arms of `arm`: as is, turned 90 degrees about z, both mirrored through the
     // centre, and turned +90 and -90 degrees about x, so they point along +-x, +-y, +-z.
     void build(const cSprutteArm& arm);
-    // Draws the built arms with the current shader and matrices.
-    void draw() const;
+    // Draws the built arms with the current shader and matrices: under a perspective view
+    // with back faces culled, only the triangles that face the eye, which the renderer would
+    // otherwise transform and set up only to drop.
+    void draw();
+    // Appends to `out` the triangles of `indices` (corners in `positions`, x y z each) whose
+    // corners run counter-clockwise seen from `eye`; `mirrored` for a view that mirrors.
+    static void facing(const std::vector<uint32_t>& indices, const std::vector<float>& positions,
+                       const Vec3f& eye, bool mirrored, std::vector<uint32_t>& out);
 
     size_t vertex_count() const { return positions_.size() / 3; }
 
@@ -33,4 +39,5 @@ private:
     std::array<cMatrix4, kArms> arms_;
     std::vector<float> positions_, normals_;
     std::vector<uint32_t> indices_;
+    std::vector<uint32_t> facing_; // this frame's triangles that face the eye
 };
