@@ -61,6 +61,16 @@ void cMeshObj::draw_range(int32_t first, int32_t count) {
     unset_arrays();
 }
 
+void cMeshObj::draw_triangles(const std::vector<uint32_t>& triangles) {
+    if (triangles.empty())
+        return;
+    set_arrays();
+    ext::glBindBufferARB(GL_ELEMENT_ARRAY_BUFFER_ARB, 0); // the indices are the caller's
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT,
+                   triangles.data());
+    unset_arrays();
+}
+
 void cMeshObj::set_arrays() {
     position_vbo_.set_as_vertex_array();
     if (flags & kNormals)

@@ -15,6 +15,9 @@ public:
     void draw() override;
     // `count` indices from `first` on, with whatever material the caller set.
     void draw_range(int32_t first, int32_t count);
+    // The triangles of `triangles` (indices into the uploaded vertices), with whatever
+    // material the caller set.
+    void draw_triangles(const std::vector<uint32_t>& triangles);
     void upload(bool release_client_arrays) override;
     // The mesh then draws in one call with whatever material the caller set.
     void drop_materials();

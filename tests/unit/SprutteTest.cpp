@@ -1,8 +1,8 @@
 // The sprutte scene's logic without a window: how the kicks of track 1 count (the one-time
 // reset, the paths from the 38th, the frozen camera), how an arm follows its centre, and which
 // of the body's triangles face the eye.
+#include "scenes/sprutte/cFacingTriangles.h"
 #include "scenes/sprutte/cSprutteArm.h"
-#include "scenes/sprutte/cSprutteBody.h"
 #include "scenes/sprutte/cSprutteKicks.h"
 
 #include <algorithm>
@@ -151,13 +151,13 @@ TEST(SprutteArm, ATurnReachesSegmentIAfterIThirtyThirdsOfThePropagation) {
 // Back-face culling draws what faces the eye: one face seen head-on, three from a corner, and,
 // where the view mirrors and so turns every winding, all but the face towards the eye. A sign
 // error keeps the hidden faces; an eye taken at the wrong place keeps the wrong ones.
-TEST(SprutteBody, FacingKeepsWhatBackFaceCullingWouldDraw) {
+TEST(FacingTriangles, KeepsWhatBackFaceCullingWouldDraw) {
     std::vector<float> positions;
     std::vector<uint32_t> indices;
     cube(positions, indices);
     const auto seen = [&](const Vec3f& eye, bool mirrored) {
         std::vector<uint32_t> picked;
-        cSprutteBody::facing(indices, positions, eye, mirrored, picked);
+        cFacingTriangles::facing(indices, positions, eye, mirrored, picked);
         return faces(indices, picked);
     };
     EXPECT_EQ(seen({0, 0, 5}, false), (std::vector<int>{4}));

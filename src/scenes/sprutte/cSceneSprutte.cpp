@@ -72,7 +72,7 @@ void cSceneSprutte::load() {
     for (int i = 0; i < MESH_COUNT; ++i) {
         meshes_[i].reset(BzObjLoader::create(kMeshFiles[i]));
         meshes_[i]->drop_materials();
-        meshes_[i]->upload(true);
+        meshes_[i]->upload(i != CAGE); // the cage's corners stay to pick what faces the eye
     }
     plasma_ = texture_manager().get_texture("sprutte_plasma_diffuse.jpg", true, GL_REPEAT, 0);
     blur_mask_ = texture_manager().get_texture("blur_mask.jpg", false, GL_CLAMP, 0);
@@ -259,7 +259,11 @@ void cSceneSprutte::draw_cage() {
     set_light(2);
     set_plain_material();
     shader_manager().bind("notex_diffuse_shader");
-    meshes_[CAGE]->draw();
+    cMeshObj& cage = *meshes_[CAGE];
+    if (cage_facing_.pick(cage.indices, cage.positions))
+        cage.draw_triangles(cage_facing_.picked());
+    else
+        cage.draw();
     glPopMatrix();
 }
 

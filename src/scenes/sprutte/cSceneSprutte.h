@@ -4,6 +4,7 @@
 // towards the edges.
 #pragma once
 
+#include "cFacingTriangles.h"
 #include "cSprutteArm.h"
 #include "cSprutteBody.h"
 #include "cSprutteKicks.h"
@@ -58,6 +59,7 @@ private:
     cSprutteKicks kicks_;
     cSprutteArm arm_;
     std::unique_ptr<cSprutteBody> body_;
+    cFacingTriangles cage_facing_;
     float propagation_ = 2250;
     float angle_ = 0.7853982f;
     float fognear_ = 0, fogfar_ = 0;

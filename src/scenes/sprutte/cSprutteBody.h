@@ -3,6 +3,7 @@
 // the chain says, so the whole body goes to the GPU in one draw instead of 1152.
 #pragma once
 
+#include "cFacingTriangles.h"
 #include "cSprutteArm.h"
 #include "mesh_files/cMeshObj_data.h"
 
@@ -23,10 +24,6 @@ public:
     // with back faces culled, only the triangles that face the eye, which the renderer would
     // otherwise transform and set up only to drop.
     void draw();
-    // Appends to `out` the triangles of `indices` (corners in `positions`, x y z each) whose
-    // corners run counter-clockwise seen from `eye`; `mirrored` for a view that mirrors.
-    static void facing(const std::vector<uint32_t>& indices, const std::vector<float>& positions,
-                       const Vec3f& eye, bool mirrored, std::vector<uint32_t>& out);
 
     size_t vertex_count() const { return positions_.size() / 3; }
 
@@ -39,5 +36,5 @@ private:
     std::array<cMatrix4, kArms> arms_;
     std::vector<float> positions_, normals_;
     std::vector<uint32_t> indices_;
-    std::vector<uint32_t> facing_; // this frame's triangles that face the eye
+    cFacingTriangles facing_;
 };
