@@ -97,8 +97,8 @@ void grade(iRenderTarget& source, const cGradeSteps& steps) {
     {
         const cScopedTexture table_bound(table, kTableUnit);
         const cScopedTexture multiply_bound(multiply, kMultiplyUnit);
-        const cTexelReads at_centres(
-            {&source}); // the program reads the picture where the quad says
+        // The program reads the picture where the quad puts it.
+        const cTexelReads at_centres({&source});
         draw_targets({&source, steps.glow, nullptr, steps.overlay});
     }
     ext::glActiveTexture(GL_TEXTURE0);
