@@ -34,8 +34,7 @@ void levels(iRenderTarget& source, const cLevelsParams& curve, const char* progr
     cShaderParameter<float*> parameter(values);
     shader_manager().set_parameter(program, 1, &parameter);
     // The three programs of its own read the picture where the quad puts it; a caller's may not.
-    const cTexelReads at_centres(own_program ? std::initializer_list<iRenderTarget*>{&source}
-                                             : std::initializer_list<iRenderTarget*>{});
+    const cTexelReads at_centres({own_program ? &source : nullptr});
     draw_through(source, program);
 }
 
