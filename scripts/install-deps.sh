@@ -3,13 +3,16 @@
 # need, skipping what is already installed. Runs as root or through sudo.
 # clang and its runtime libraries build the readers' fuzz targets (libFuzzer
 # and the sanitizers); llvm-14 brings the symbolizer that names the source
-# lines in a sanitizer report.
+# lines in a sanitizer report. The sync tests play the demo through a private
+# PulseAudio server; ALSA's PulseAudio plugin is the other road to one.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
   libsdl1.2-compat-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libdevil-dev zlib1g-dev libmpg123-dev libx11-dev libxft-dev
+  libpulse-dev libasound2-dev libasound2-plugins pulseaudio pulseaudio-utils
+  libpulse-dev libasound2-dev libasound2-plugins pulseaudio pulseaudio-utils
   libmp3lame-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev xvfb xauth libxtst-dev
   clang libclang-rt-14-dev llvm-14

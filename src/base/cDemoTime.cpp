@@ -4,14 +4,16 @@
 
 void cDemoTime::start() {
     frequency = perf_frequency();
-    now_ms = read_ms();
+    now_counter = perf_counter();
+    now_ms = clock_ms(now_counter, frequency);
     prev_ms = now_ms;
     start_ms = now_ms;
 }
 
 void cDemoTime::advance() {
     prev_ms = now_ms;
-    now_ms = read_ms();
+    now_counter = perf_counter();
+    now_ms = clock_ms(now_counter, frequency);
 }
 
 int32_t cDemoTime::read_ms() const {

@@ -4,14 +4,21 @@
 #include "base/Messages.h"
 #include "base/cDisplaySettings.h"
 #include "cLiveReload.h"
+#include "platform/PerfCounter.h"
 #include "timeline/cSceneManager.h"
 
 #include <GL/gl.h>
 #include <cstdlib>
+#include <iomanip>
 
 namespace {
 
+// The demo time with the moment it was read, in the system's monotonic clock: what a recorder
+// of the sound needs to tell whether the picture is in step with what is heard.
 void dump_state(const cDemoTime& time, cDemo& demo) {
+    msg_out() << "# demo time " << time.demo_time() << " ms at monotonic " << std::fixed
+              << std::setprecision(6) << perf_monotonic_seconds(time.now_counter) << " s"
+              << std::defaultfloat << std::endl;
     msg_err() << "-" << std::endl;
     msg_err() << format_time(time.demo_time()) << std::endl;
     demo.gui().dump();
@@ -36,7 +43,7 @@ int32_t jump_of(int key) {
 // The seek keys and p; true when the run jumped. A jump is counted from the music's position,
 // which runs the audio latency ahead of the demo time.
 bool handle_seek_key(int key, cSceneManager& manager) {
-    const int32_t heard = manager.demo_time().demo_time() + cSceneManager::kAudioLatencyMs;
+    const int32_t heard = manager.demo_time().demo_time() + manager.audio_latency_ms();
     if (key == SDLK_p)
         manager.set_paused(!manager.paused());
     else if (key == SDLK_HOME)

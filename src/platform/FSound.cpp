@@ -1,8 +1,13 @@
 #include "platform/FSound.h"
 
 #include "platform/MpegProbe.h"
+#include "platform/PerfCounter.h"
+#include "platform/cAlsaAudioOutput.h"
+#include "platform/cAudioFeed.h"
+#include "platform/cHeardPosition.h"
+#include "platform/cPulseAudioOutput.h"
+#include "platform/cSdlAudioOutput.h"
 
-#include <SDL.h>
 #include <mpg123.h>
 
 #include <cstdint>
@@ -10,13 +15,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct FSOUND_STREAM {
     mpg123_handle* decoder = nullptr;
     int length_ms = 0;
-    bool started = false; // main thread only
-    bool ended = false;   // audio callback only, once started
+    bool started = false; // its decoder then belongs to the feed
     ~FSOUND_STREAM() { mpg123_delete(decoder); }
 };
 
@@ -26,11 +31,11 @@ struct Layer {
     int buffer_ms = 200;
     int stream_buffer_ms = 0;
     int mixrate = 0;
-    bool initialised = false;
-    bool owns_audio_subsystem = false; // we started SDL audio, so we stop it
     int error = FMOD_ERR_NONE;
     std::vector<std::unique_ptr<FSOUND_STREAM>> streams;
-    FSOUND_STREAM* current = nullptr; // changed only under SDL_LockAudio
+    cAudioFeed feed;
+    std::unique_ptr<cHeardPosition> heard;
+    std::unique_ptr<iAudioOutput> output; // open between Init and Close
 };
 Layer g;
 
@@ -44,56 +49,21 @@ template <class T> T succeed(T result) {
     return result;
 }
 
-// SDL 1.2 wants a power-of-two sample count (the dummy driver beneath it
-// overruns its buffer otherwise), so the length is rounded to the nearest one.
-Uint16 buffer_frames(int mixrate, int ms) {
-    const long wanted = static_cast<long>(mixrate) * ms / 1000;
-    long frames = 256;
-    while (frames < 32768 && frames * 3 / 2 < wanted)
-        frames *= 2;
-    return static_cast<Uint16>(frames);
-}
-
-// Decodes into `out` until it is full or the stream ends; the rest stays silent.
-void decode_into(FSOUND_STREAM* s, Uint8* out, size_t len) {
-    size_t filled = 0;
-    int stalls = 0;
-    while (filled < len && !s->ended) {
-        size_t done = 0;
-        const int rc = mpg123_read(s->decoder, out + filled, len - filled, &done);
-        filled += done;
-        const bool going = rc == MPG123_OK || rc == MPG123_NEW_FORMAT;
-        if (!going || (done == 0 && ++stalls > 8))
-            s->ended = true;
-    }
-}
-
-// Runs on SDL's audio thread with the audio lock held.
-void fill_audio(void*, Uint8* out, int len) {
-    std::memset(out, 0, static_cast<size_t>(len));
-    if (g.current && !g.current->ended)
-        decode_into(g.current, out, static_cast<size_t>(len));
-}
-
-bool open_device(int mixrate) {
-    if (!SDL_WasInit(SDL_INIT_AUDIO)) {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0)
-            return false;
-        g.owns_audio_subsystem = true;
-    }
-    SDL_AudioSpec want{};
-    want.freq = mixrate;
-    want.format = AUDIO_S16SYS;
-    want.channels = 2;
-    want.samples = buffer_frames(mixrate, g.buffer_ms);
-    want.callback = fill_audio;
-    // No "obtained" format asked back: SDL converts to the device's format for us.
-    if (SDL_OpenAudio(&want, nullptr) == 0)
-        return true;
-    if (g.owns_audio_subsystem)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    g.owns_audio_subsystem = false;
-    return false;
+// DEMO_SOUND names the path ("pulse", "alsa" or "sdl"); without it a driver named in
+// SDL_AUDIODRIVER (a test's dummy or disk driver) goes through SDL, and otherwise the first
+// that opens of a PulseAudio server, ALSA's default device and SDL's own choice.
+iAudioOutput* open_output(int mixrate) {
+    const char* chosen = std::getenv("DEMO_SOUND");
+    const char* sdl_driver = std::getenv("SDL_AUDIODRIVER");
+    std::string path = chosen && *chosen ? chosen : sdl_driver && *sdl_driver ? "sdl" : "";
+    iAudioOutput* output = nullptr;
+    if (path.empty() || path == "pulse")
+        output = cPulseAudioOutput::open(g.feed, *g.heard, mixrate, g.buffer_ms);
+    if (!output && (path.empty() || path == "alsa"))
+        output = cAlsaAudioOutput::open(g.feed, *g.heard, mixrate, g.buffer_ms);
+    if (!output && (path.empty() || path == "sdl"))
+        output = cSdlAudioOutput::open(g.feed, mixrate, g.buffer_ms);
+    return output;
 }
 
 // A decoder for `name` that yields gapless 16-bit stereo at the mix rate.
@@ -136,7 +106,7 @@ float FSOUND_GetVersion() {
 }
 
 signed char FSOUND_SetBufferSize(int len_ms) {
-    if (g.initialised)
+    if (g.output)
         return fail<signed char>(FMOD_ERR_BUSY, 0);
     if (len_ms <= 0)
         return fail<signed char>(FMOD_ERR_INVALID_PARAM, 0);
@@ -145,14 +115,15 @@ signed char FSOUND_SetBufferSize(int len_ms) {
 }
 
 signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int) {
-    if (g.initialised)
+    if (g.output)
         return fail<signed char>(FMOD_ERR_BUSY, 0);
     if (mixrate <= 0 || maxsoftwarechannels < 0)
         return fail<signed char>(FMOD_ERR_INVALID_PARAM, 0);
-    if (!open_device(mixrate))
-        return fail<signed char>(FMOD_ERR_INIT, 0);
     g.mixrate = mixrate;
-    g.initialised = true;
+    g.heard = std::make_unique<cHeardPosition>(mixrate);
+    g.output.reset(open_output(mixrate));
+    if (!g.output)
+        return fail<signed char>(FMOD_ERR_INIT, 0);
     // A program that exits without closing (any fatal exit) must not leave the
     // audio thread decoding while the process tears its memory down.
     static const bool closes_at_exit = std::atexit(FSOUND_Close) == 0;
@@ -168,7 +139,7 @@ signed char FSOUND_Stream_SetBufferSize(int ms) {
 }
 
 FSOUND_STREAM* FSOUND_Stream_Open(const char* name, unsigned int, int, int) {
-    if (!g.initialised)
+    if (!g.output)
         return fail<FSOUND_STREAM*>(FMOD_ERR_UNINITIALIZED, nullptr);
     if (!name)
         return fail<FSOUND_STREAM*>(FMOD_ERR_INVALID_PARAM, nullptr);
@@ -194,28 +165,21 @@ int FSOUND_Stream_GetLengthMs(FSOUND_STREAM* stream) {
 }
 
 int FSOUND_Stream_Play(int channel, FSOUND_STREAM* stream) {
-    if (!g.initialised)
+    if (!g.output)
         return fail(FMOD_ERR_UNINITIALIZED, -1);
     if ((channel != -1 && channel != 0) || !owned(stream))
         return fail(FMOD_ERR_INVALID_PARAM, -1);
     if (stream->started) // its decoder now belongs to the audio thread
         return fail(FMOD_ERR_PLAY, -1);
     stream->started = true;
-    SDL_LockAudio();
-    g.current = stream;
-    SDL_UnlockAudio();
-    SDL_PauseAudio(0);
+    g.feed.play(stream->decoder);
+    g.output->start();
     return succeed(0);
 }
 
 void FSOUND_Close() {
-    if (g.initialised)
-        SDL_CloseAudio(); // joins the audio thread, so the decoders are free again
-    if (g.owns_audio_subsystem)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    g.owns_audio_subsystem = false;
-    g.initialised = false;
-    g.current = nullptr;
+    g.feed.stop();
+    g.output.reset(); // ends the output's thread, so the decoders are free again
     g.streams.clear();
 }
 
@@ -224,24 +188,41 @@ int FSOUND_GetError() {
 }
 
 signed char FSOUND_Stream_SetTime(FSOUND_STREAM* stream, int ms) {
-    if (!g.initialised)
+    if (!g.output)
         return fail<signed char>(FMOD_ERR_UNINITIALIZED, 0);
     if (!owned(stream) || ms < 0)
         return fail<signed char>(FMOD_ERR_INVALID_PARAM, 0);
-    const off_t sample = static_cast<off_t>(static_cast<int64_t>(ms) * g.mixrate / 1000);
-    SDL_LockAudio();
-    const off_t at = mpg123_seek(stream->decoder, sample, SEEK_SET);
-    if (at >= 0)
-        stream->ended = false;
-    SDL_UnlockAudio();
-    return at >= 0 ? succeed<signed char>(1) : fail<signed char>(FMOD_ERR_FILE_BAD, 0);
+    if (!stream->started)
+        return succeed<signed char>(1); // it plays from its start anyway
+    const int64_t frame = static_cast<int64_t>(ms) * g.mixrate / 1000;
+    return g.feed.seek(frame) ? succeed<signed char>(1) : fail<signed char>(FMOD_ERR_FILE_BAD, 0);
 }
 
 signed char FSOUND_SetPaused(int channel, signed char paused) {
-    if (!g.initialised)
+    if (!g.output)
         return fail<signed char>(FMOD_ERR_UNINITIALIZED, 0);
     if (channel != 0)
         return fail<signed char>(FMOD_ERR_INVALID_PARAM, 0);
-    SDL_PauseAudio(paused ? 1 : 0);
+    g.feed.set_paused(paused != 0);
     return succeed<signed char>(1);
+}
+
+signed char FSOUND_Stream_GetHeardMs(FSOUND_STREAM* stream, uint64_t counter, double* ms) {
+    if (!g.output || !owned(stream) || !stream->started)
+        return 0;
+    return g.heard->music_ms(counter, perf_frequency(), ms) ? 1 : 0;
+}
+
+int FSOUND_GetOutputDelayMs() {
+    return g.output && g.output->reports_delay() ? g.heard->delay_ms() : -1;
+}
+
+signed char FSOUND_ReportsDelay() {
+    return g.output && g.output->reports_delay() ? 1 : 0;
+}
+
+const char* FSOUND_GetOutputName() {
+    static std::string name;
+    name = g.output ? g.output->name() : "";
+    return name.c_str();
 }

@@ -12,8 +12,12 @@ public:
     // Counted from the first reading, so millisecond values stay far from
     // the 32-bit limit however long the machine has been up.
     uint64_t counter() override {
-        static const uint64_t epoch = monotonic_ns();
-        return monotonic_ns() - epoch;
+        const uint64_t since = epoch(); // first: the first reading is the epoch itself
+        return monotonic_ns() - since;
+    }
+    static uint64_t epoch() {
+        static const uint64_t first = monotonic_ns();
+        return first;
     }
     uint64_t frequency() override { return 1000000000ull; }
     void sleep_ms(uint32_t ms) override {
@@ -48,4 +52,9 @@ uint64_t perf_frequency() {
 
 void perf_sleep_ms(uint32_t ms) {
     g_source->sleep_ms(ms);
+}
+
+double perf_monotonic_seconds(uint64_t counter) {
+    const uint64_t epoch = g_source == &g_system_clock ? cSystemClock::epoch() : 0;
+    return static_cast<double>(epoch + counter) / static_cast<double>(g_source->frequency());
 }

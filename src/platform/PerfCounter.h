@@ -19,3 +19,6 @@ void set_clock_source(iClockSource* source);
 uint64_t perf_counter();
 uint64_t perf_frequency();
 void perf_sleep_ms(uint32_t ms);
+// A counter reading as seconds of the system's CLOCK_MONOTONIC, which other programs can read
+// too (a recorder timing what it hears); a tool's clock's readings as its own seconds.
+double perf_monotonic_seconds(uint64_t counter);

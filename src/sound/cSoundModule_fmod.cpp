@@ -60,6 +60,10 @@ void cSoundModule_fmod::start() {
         std::exit(1);
     }
     FSOUND_Stream_SetBufferSize(kStreamBufferMs);
+    msg_out() << "# sound: " << FSOUND_GetOutputName()
+              << (FSOUND_ReportsDelay() ? " (reports when the music is heard)"
+                                        : " (reports no delay)")
+              << std::endl;
 }
 
 void cSoundModule_fmod::load() {
@@ -87,6 +91,18 @@ void cSoundModule_fmod::set_time(int ms) {
 void cSoundModule_fmod::set_paused(bool paused) {
     if (playing && channel >= 0)
         FSOUND_SetPaused(channel, paused ? 1 : 0);
+}
+
+bool cSoundModule_fmod::reports_delay() const {
+    return FSOUND_ReportsDelay() != 0;
+}
+
+bool cSoundModule_fmod::heard_ms(uint64_t counter, double* ms) const {
+    return playing && stream && FSOUND_Stream_GetHeardMs(stream, counter, ms);
+}
+
+int cSoundModule_fmod::delay_ms() const {
+    return FSOUND_GetOutputDelayMs();
 }
 
 void cSoundModule_fmod::close() {

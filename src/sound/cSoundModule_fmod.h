@@ -5,6 +5,7 @@
 
 #include "platform/FSound.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -15,8 +16,9 @@ class cSoundModule_fmod {
 public:
     explicit cSoundModule_fmod(std::string file = kMusicFile);
 
-    void start(); // checks the library version and opens the output device
-    void load();  // opens the music stream
+    // Checks the library version, opens the output device and says which it is.
+    void start();
+    void load(); // opens the music stream
     void play();
     // The music from `ms` on (heard after what the device has buffered); nothing before play.
     void set_time(int ms);
@@ -24,6 +26,13 @@ public:
     void close();
 
     bool is_playing() const { return playing; }
+    // Whether the output reports when what it plays is heard (PulseAudio, ALSA; not SDL).
+    bool reports_delay() const;
+    // The music heard at perf counter reading `counter`, ms; false where that is not known
+    // (see FSOUND_Stream_GetHeardMs).
+    bool heard_ms(uint64_t counter, double* ms) const;
+    // The output's delay from hand-over to hearing at its last report; -1 where not known.
+    int delay_ms() const;
     // The music's length as the library reported it on load; 0 before.
     int length_ms() const { return length_ms_; }
     static const char* error_string(int code);

@@ -1,5 +1,6 @@
 #include "cSceneManager.h"
 
+#include "base/ClockLock.h"
 #include "base/FormatTime.h"
 #include "base/Messages.h"
 #include "cEventQueue_factory.h"
@@ -9,6 +10,7 @@
 #include "toolkit/cRandomTable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 cSceneManager::cSceneManager() = default;
@@ -104,6 +106,7 @@ bool cSceneManager::frame_update() {
         time_.start_ms += time_.frame_ms();
         return false;
     }
+    follow_music();
     const bool switched = dispatch();
     if (current_)
         current_->update();
@@ -111,11 +114,56 @@ bool cSceneManager::frame_update() {
     return switched;
 }
 
+void cSceneManager::follow_music() {
+    double heard = 0;
+    if (!sound_.heard_ms(time_.now_counter, &heard))
+        return;
+    const int32_t shift = clock_lock::correction(time_.demo_time(), heard, time_.frame_ms());
+    time_.start_ms -= shift;
+    time_.prev_ms -= shift; // the frame lasted as long as the demo time moved
+}
+
+bool cSceneManager::wait_for_heard(double* heard_ms) {
+    const int32_t since = time_.now_ms;
+    while (!sound_.heard_ms(time_.now_counter, heard_ms)) {
+        if (time_.now_ms - since >= kFirstReportWaitMs)
+            return false;
+        perf_sleep_ms(1);
+        time_.advance();
+    }
+    return true;
+}
+
+// Where the output reports when its music is heard, the clock starts from its first report;
+// elsewhere demo time 0 is put kAudioLatencyMs after the music is told to play.
 void cSceneManager::start_playback() {
-    msg_out() << "# corrected for audio-latency: " << kAudioLatencyMs << "ms" << std::endl;
+    const bool reports = sound_.reports_delay();
+    if (!reports)
+        msg_out() << "# corrected for audio-latency: " << kAudioLatencyMs << "ms" << std::endl;
     sound_.play();
     time_.advance();
     time_.start_ms = time_.now_ms + kAudioLatencyMs;
+    if (reports)
+        start_from_first_report();
+}
+
+void cSceneManager::start_from_first_report() {
+    double heard = 0;
+    const bool reported = wait_for_heard(&heard);
+    time_.prev_ms = time_.now_ms;
+    time_.start_ms =
+        time_.now_ms + (reported ? -static_cast<int32_t>(std::lround(heard)) : kAudioLatencyMs);
+    if (reported)
+        msg_out() << "# corrected for audio-latency: " << sound_.delay_ms()
+                  << "ms, as the sound system reports it" << std::endl;
+    else
+        msg_out() << "# corrected for audio-latency: " << kAudioLatencyMs
+                  << "ms until the sound system reports when the music is heard" << std::endl;
+}
+
+int32_t cSceneManager::audio_latency_ms() const {
+    const int32_t reported = sound_.reports_delay() ? sound_.delay_ms() : -1;
+    return reported >= 0 ? reported : kAudioLatencyMs;
 }
 
 void cSceneManager::rewind_run() {
@@ -158,7 +206,7 @@ void cSceneManager::mark_replayed(int32_t arrive) {
 void cSceneManager::seek(int32_t target_ms) {
     const int32_t end = std::max(sound_.length_ms() - 1, 0);
     target_ms = std::clamp(target_ms, 0, end);
-    const int32_t arrive = target_ms - kAudioLatencyMs;
+    const int32_t arrive = target_ms - audio_latency_ms();
     const int32_t from = time_.demo_time();
     const uint64_t started = perf_counter();
     mark_replayed(arrive);
@@ -183,5 +231,5 @@ void cSceneManager::set_paused(bool paused) {
     paused_ = paused;
     sound_.set_paused(paused);
     if (!paused) // the music picks up where the picture stands
-        seek(time_.demo_time() + kAudioLatencyMs);
+        seek(time_.demo_time() + audio_latency_ms());
 }

@@ -15,9 +15,11 @@
 
 class cSceneManager {
 public:
-    // The music's start is heard this long after it is requested; demo time
-    // 0 is put there.
+    // Where the output cannot say when its music is heard, it is taken to be heard this long
+    // after it is handed over; demo time 0 is put there.
     static constexpr int32_t kAudioLatencyMs = 200;
+    // Where the output reports nothing before playback, the first report is waited for this long.
+    static constexpr int32_t kFirstReportWaitMs = 1000;
     // The note-ons of this MIDI track (the kick) flash the case lights.
     static constexpr int kLightsTrack = 1;
     static constexpr const char* kEventScript = "../data/script/markers.txt";
@@ -51,11 +53,14 @@ public:
     bool frame_update();
     // Starts the music and puts demo time 0 where it is heard.
     void start_playback();
+    // How far the music handed to the output runs ahead of what is heard: the output's own
+    // report where it gives one, kAudioLatencyMs where not.
+    int32_t audio_latency_ms() const;
     void advance_clock() { time_.advance(); }
     // Jumps the run to the music's position `target_ms` (clamped to the music): the music
     // moves there, and the timeline and the scenes are played up to it by their updates
     // alone, from where the run is (forward) or from its start (back), in steps of
-    // kSeekStepMs. The demo time afterwards is target_ms - kAudioLatencyMs, as at the start.
+    // kSeekStepMs. The demo time afterwards is target_ms - audio_latency_ms(), as at the start.
     void seek(int32_t target_ms);
     // A paused run keeps its demo time and its scenes' state; the music stops.
     void set_paused(bool paused);
@@ -69,6 +74,13 @@ public:
 
 private:
     void handle(cEvent* event, bool* switched);
+    // Pulls the demo time onto the music heard, where the output says what that is.
+    void follow_music();
+    // Advances the clock until the output says when the music is heard, at most
+    // kFirstReportWaitMs; false if it never did.
+    bool wait_for_heard(double* heard_ms);
+    // Puts demo time 0 where the output's first report says the music's start is heard.
+    void start_from_first_report();
     // Back to before the first frame: no scene, the timeline's cursor at its start, every
     // scene as loaded.
     void rewind_run();

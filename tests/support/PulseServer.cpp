@@ -1,0 +1,71 @@
+#include "support/PulseServer.h"
+
+#include <pulse/simple.h>
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// Whether a client can connect: a record stream opened and closed at once.
+bool answers(const std::string& address) {
+    const pa_sample_spec spec{PA_SAMPLE_S16NE, 44100, 2};
+    pa_simple* probe = pa_simple_new(address.c_str(), "probe", PA_STREAM_RECORD, nullptr, "probe",
+                                     &spec, nullptr, nullptr, nullptr);
+    if (probe)
+        pa_simple_free(probe);
+    return probe != nullptr;
+}
+
+} // namespace
+
+cPulseServer::cPulseServer() {
+    const std::string home = dir_.path("");
+    const std::string sink = "module-null-sink sink_name=listener rate=44100";
+    const std::string socket =
+        "module-native-protocol-unix auth-anonymous=1 socket=" + dir_.path("native");
+    const std::string log = "--log-target=file:" + dir_.path("server.log");
+    pid_ = fork();
+    if (pid_ == 0) {
+        setenv("HOME", home.c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", home.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+        execlp("pulseaudio", "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+               "--use-pid-file=no", "--system=false", "--high-priority=yes", "--realtime=yes",
+               "--log-level=debug", log.c_str(), "-L", sink.c_str(), "-L", socket.c_str(),
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    for (int i = 0; i < 100 && !running_; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        running_ = answers(address());
+    }
+}
+
+cPulseServer::~cPulseServer() {
+    if (pid_ <= 0)
+        return;
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+}
+
+// The server logs the end of each underrun of a playback stream, and one more as the stream
+// gets its first data, which is not an underrun a listener hears.
+int cPulseServer::underruns() const {
+    std::ifstream file(dir_.path("server.log"));
+    int count = 0;
+    bool first_data = false;
+    for (std::string line; std::getline(file, line);) {
+        if (line.find("Final latency") != std::string::npos &&
+            line.find(" + 2*") != std::string::npos) // a new playback stream
+            first_data = true;
+        else if (line.find("Requesting rewind due to end of underrun") != std::string::npos)
+            count += first_data ? 0 : 1, first_data = false;
+    }
+    return count;
+}
