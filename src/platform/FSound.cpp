@@ -192,10 +192,12 @@ signed char FSOUND_Stream_SetTime(FSOUND_STREAM* stream, int ms) {
         return fail<signed char>(FMOD_ERR_UNINITIALIZED, 0);
     if (!owned(stream) || ms < 0)
         return fail<signed char>(FMOD_ERR_INVALID_PARAM, 0);
-    if (!stream->started)
-        return succeed<signed char>(1); // it plays from its start anyway
     const int64_t frame = static_cast<int64_t>(ms) * g.mixrate / 1000;
-    return g.feed.seek(frame) ? succeed<signed char>(1) : fail<signed char>(FMOD_ERR_FILE_BAD, 0);
+    // Before play the decoder is still the main thread's: play then starts where it stands.
+    const bool moved = stream->started
+                           ? g.feed.seek(frame)
+                           : mpg123_seek(stream->decoder, static_cast<off_t>(frame), SEEK_SET) >= 0;
+    return moved ? succeed<signed char>(1) : fail<signed char>(FMOD_ERR_FILE_BAD, 0);
 }
 
 signed char FSOUND_SetPaused(int channel, signed char paused) {
