@@ -31,6 +31,10 @@ struct cDisplaySettings {
     bool stretch = false;
     // A full-screen window opens at the desktop's size, unless a tool has set the size.
     bool fit_desktop = true;
+    // A window of width x height instead of the full screen.
+    bool windowed = false;
+    // Buffer swaps wait for this many vertical blanks (0: never, for measuring).
+    int swap_interval = 1;
     int red_size = 8;
     int green_size = 8;
     int blue_size = 8;

@@ -2,6 +2,7 @@
 
 #include "base/Messages.h"
 #include "base/cResourcePath.h"
+#include "platform/PathFunctions.h"
 #include "render/cRenderTargetManager.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
@@ -24,6 +25,21 @@ void apply_widescreen_answer(eAnswer answer, cDisplaySettings& settings) {
         msg_err() << "widescreen, mmm..." << std::endl;
         settings.stretch = true;
     }
+}
+
+void enter_data_folder() {
+    const std::string probe = "../data";
+    if (path_file_exists(probe))
+        return;
+    const std::string exe = executable_path();
+    const std::string bin = exe.substr(0, exe.rfind('/') + 1);
+    const std::string built = bin, installed = bin + "../share/games/mirrel/data/";
+    for (const std::string& folder : {built, installed})
+        if (path_file_exists(folder + probe) && change_directory(folder))
+            return;
+    msg_err() << "## ERROR: no data found: looked in \"" << full_path_name(built + "../data")
+              << "\" and \"" << full_path_name(installed) << "\"" << std::endl;
+    std::exit(1);
 }
 
 void init_image_library() {

@@ -9,6 +9,11 @@
 // The wide-screen question's answer applied: Yes stretches, Cancel ends the
 // program at once (nothing is set up yet), No keeps the letterbox.
 void apply_widescreen_answer(eAnswer answer, cDisplaySettings& settings);
+// The data lies at "../data" from the working directory, as the search paths name it. A working
+// directory where it lies is kept (bin/ of the tree, a test's own tree); elsewhere the program
+// moves to where its executable says: bin/ of the build tree, or the share folder of its
+// prefix where it is installed. Without data anywhere it ends with one line naming the folders.
+void enter_data_folder();
 void init_sdl(cDisplaySettings& settings);
 void init_gl(const cDisplaySettings& settings);
 void init_image_library();

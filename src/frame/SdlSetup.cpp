@@ -89,6 +89,7 @@ void init_sdl(cDisplaySettings& settings) {
     if ((settings.video_flags & cDisplaySettings::kFullScreen) && settings.fit_desktop)
         fit_desktop(settings);
     set_attributes(settings);
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, settings.swap_interval);
     settings.screen = set_video_mode(settings);
     if (!settings.screen && settings.multisample_buffers != 0) {
         msg_err() << "## ERROR: Failed to get FSAA-buffer!" << std::endl;

@@ -15,7 +15,8 @@ void run_demo(cDisplaySettings& settings, tFrameLoop frame_loop) {
     // Before anything can reseed the runtime generator, so every run draws
     // the same table.
     random_table().fill();
-    settings.video_flags |= cDisplaySettings::kFullScreen;
+    if (!settings.windowed)
+        settings.video_flags |= cDisplaySettings::kFullScreen;
     init_sdl(settings);
     // Dark grey at once, so the screen never shows garbage while GL starts.
     glClearColor(0.15f, 0.15f, 0.15f, 1.0f);

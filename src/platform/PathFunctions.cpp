@@ -102,3 +102,13 @@ std::string file_identity(const std::string& path) {
     const std::filesystem::path full = std::filesystem::weakly_canonical(path, error);
     return error ? path : full.string();
 }
+
+std::string executable_path() {
+    char buffer[4096];
+    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
+}
+
+bool change_directory(const std::string& path) {
+    return chdir(path.c_str()) == 0;
+}

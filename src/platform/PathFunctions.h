@@ -29,3 +29,7 @@ std::string full_path_name(const std::string& path);
 // The one absolute name of a file however it is reached (links and ".." resolved as far as
 // the file system allows); the path itself when even that fails.
 std::string file_identity(const std::string& path);
+// The running program's own file, absolute ("" where the system does not say).
+std::string executable_path();
+// Makes `path` the working directory; false where it cannot.
+bool change_directory(const std::string& path);

@@ -94,7 +94,9 @@ void cSceneManager::handle(cEvent* event, bool* switched) {
         if (current_)
             current_->handle_event(event);
     } else if (type == cEvent::kQuit) {
-        std::exit(0);
+        if (!loop_)
+            std::exit(0);
+        restart_ = true;
     } else {
         msg_err() << "unhandled demo_event: " << type << std::endl;
     }
@@ -107,7 +109,13 @@ bool cSceneManager::frame_update() {
         return false;
     }
     follow_music();
-    const bool switched = dispatch();
+    bool switched = dispatch();
+    if (restart_) {
+        restart_ = false;
+        msg_out() << "# the end: playing again from the start" << std::endl;
+        seek(0);
+        switched = true;
+    }
     if (current_)
         current_->update();
     laptop_lights().fade_step(time_.demo_time());

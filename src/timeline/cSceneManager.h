@@ -65,6 +65,8 @@ public:
     // A paused run keeps its demo time and its scenes' state; the music stops.
     void set_paused(bool paused);
     bool paused() const { return paused_; }
+    // With a loop the timeline's quit event plays the demo again from the start instead.
+    void set_loop(bool loop) { loop_ = loop; }
 
     cDemoTime& demo_time() { return time_; }
     cEventQueue* event_queue() { return queue_; }
@@ -96,6 +98,8 @@ private:
     cScene* fallback_ = nullptr;
     void (*scene_start_)() = nullptr;
     bool paused_ = false;
+    bool loop_ = false;
+    bool restart_ = false; // the quit event came in a loop: back to the start after dispatch
     std::set<cScene*> replayed_; // the scenes a seek's replay updates
 };
 

@@ -18,7 +18,8 @@ bool out_of_time(Clock::time_point start, double seconds) {
 }
 
 void run_child(const std::string& program, const std::string& cwd,
-               const std::vector<std::string>& env, int in, int out, int err) {
+               const std::vector<std::string>& env, const std::vector<std::string>& args, int in,
+               int out, int err) {
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
@@ -26,7 +27,11 @@ void run_child(const std::string& program, const std::string& cwd,
         _exit(126);
     for (const std::string& assignment : env)
         putenv(const_cast<char*>(assignment.c_str()));
-    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
     _exit(127);
 }
 
@@ -34,7 +39,7 @@ void run_child(const std::string& program, const std::string& cwd,
 
 cChildProcess::cChildProcess(const std::string& program, const std::string& cwd,
                              const std::string& input, const std::vector<std::string>& env,
-                             eChildInput how) {
+                             eChildInput how, const std::vector<std::string>& args) {
     int in[2], out[2], err[2];
     // Close-on-exec: the child keeps only its standard streams, so its input
     // ends when ours is closed.
@@ -42,7 +47,7 @@ cChildProcess::cChildProcess(const std::string& program, const std::string& cwd,
         throw std::runtime_error("pipe failed");
     pid_ = fork();
     if (pid_ == 0)
-        run_child(program, cwd, env,
+        run_child(program, cwd, env, args,
                   how == eChildInput::dev_null ? open("/dev/null", O_RDONLY) : in[0], out[1],
                   err[1]);
     close(in[0]);

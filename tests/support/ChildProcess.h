@@ -16,7 +16,8 @@ enum class eChildInput { script, silent_pipe, dev_null };
 class cChildProcess {
 public:
     cChildProcess(const std::string& program, const std::string& cwd, const std::string& input,
-                  const std::vector<std::string>& env = {}, eChildInput how = eChildInput::script);
+                  const std::vector<std::string>& env = {}, eChildInput how = eChildInput::script,
+                  const std::vector<std::string>& args = {});
     ~cChildProcess();
     cChildProcess(const cChildProcess&) = delete;
     cChildProcess& operator=(const cChildProcess&) = delete;
@@ -27,6 +28,7 @@ public:
     int wait_exit(double seconds);
 
     std::string out() const;
+    int pid() const { return pid_; }
     std::string err() const;
 
 private:

@@ -38,12 +38,15 @@ cCaptureRun::cCaptureRun(const sCaptureOptions& options)
 void cCaptureRun::run() {
     active_ = this;
     // SDL's dummy driver opens no device, yet the sound layer still opens
-    // the stream and reports its length, so the messages stay the demo's.
+    // the stream and reports its length, so the messages stay the demo's. It
+    // reports no delay either: the virtual clock alone says what time it is.
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("DEMO_SOUND", "sdl", 1);
     std::signal(SIGPIPE, SIG_IGN); // a failed ffmpeg shows as a failed write
     set_clock_source(&clock_);
     cDisplaySettings& settings = display_settings();
     apply_widescreen_answer(options_.wide ? eAnswer::yes : eAnswer::no, settings);
+    settings.swap_interval = 0; // frames are read back, never waited on
     if (options_.width > 0) { // framed as on a screen of that size, whatever the screen is
         settings.fit_screen(uint32_t(options_.width), uint32_t(options_.height));
         settings.fit_desktop = false;
