@@ -5,6 +5,7 @@
 # and the sanitizers); llvm-14 brings the symbolizer that names the source
 # lines in a sanitizer report. The sync tests play the demo through a private
 # PulseAudio server; ALSA's PulseAudio plugin is the other road to one.
+# lintian checks the release package.
 set -euo pipefail
 
 packages=(
@@ -15,7 +16,7 @@ packages=(
   libpulse-dev libasound2-dev libasound2-plugins pulseaudio pulseaudio-utils
   libmp3lame-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev xvfb xauth libxtst-dev
-  clang libclang-rt-14-dev llvm-14
+  clang libclang-rt-14-dev llvm-14 lintian
   ffmpeg
   libembree-dev
 )

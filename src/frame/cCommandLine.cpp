@@ -45,8 +45,7 @@ bool cCommandLine::take_window_size(const std::string& size) {
     unsigned width = 0, height = 0;
     char end = 0;
     const bool read = std::sscanf(size.c_str(), "%ux%u%c", &width, &height, &end) == 2;
-    if (!read || width < kSmallest || height < kSmallest || width > kLargest ||
-        height > kLargest) {
+    if (!read || width < kSmallest || height < kSmallest || width > kLargest || height > kLargest) {
         error_ = "--window=" + size + ": the size must be WIDTHxHEIGHT, each from " +
                  std::to_string(kSmallest) + " to " + std::to_string(kLargest) +
                  ", e.g. --window=1280x800";

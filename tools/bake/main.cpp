@@ -11,6 +11,7 @@
 #include "cBakeCreditsLight.h"
 #include "cBakeEndLogo.h"
 #include "cBakeFont.h"
+#include "cBakeIcon.h"
 #include "cBakeInputs.h"
 #include "cBakeLoader.h"
 #include "cBakeLoaderArt.h"
@@ -45,6 +46,7 @@ std::vector<sStep> steps() {
     list.push_back({"music", std::make_unique<cBakeMusic>()});
     list.push_back({"toolkit", std::make_unique<cBakeFont>()});
     list.push_back({"end", std::make_unique<cBakeEndLogo>()});
+    list.push_back({"end", std::make_unique<cBakeIcon>()});
     list.push_back({"loader", std::make_unique<cBakeLoader>()});
     list.push_back({"loader", std::make_unique<cBakeLoaderArt>()});
     list.push_back({"attractor", std::make_unique<cBakeAttractorBack>()});

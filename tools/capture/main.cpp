@@ -3,10 +3,24 @@
 // ends it with one "## ERROR: capture:" line and exit code 1.
 #include "cCaptureOptions.h"
 #include "cCaptureRun.h"
+#include "frame/AppSetup.h"
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <memory>
+
+namespace {
+
+// The outputs are named from where the tool was started; the run then moves to its data.
+sCaptureOptions anchored(sCaptureOptions options) {
+    for (std::string* path : {&options.out_dir, &options.sheet, &options.video, &options.stats})
+        if (!path->empty())
+            *path = std::filesystem::absolute(*path).string();
+    return options;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -16,7 +30,8 @@ int main(int argc, char** argv) {
     }
     try {
         // Static: it must outlive the exit handlers that finish the run.
-        static cCaptureRun run(cCaptureOptions::parse(args));
+        static cCaptureRun run(anchored(cCaptureOptions::parse(args)));
+        enter_data_folder();
         run.check();
         run.run();
     } catch (const std::exception& e) {
