@@ -27,9 +27,13 @@ void apply_widescreen_answer(eAnswer answer, cDisplaySettings& settings) {
     }
 }
 
+bool data_in_working_folder() {
+    return path_file_exists("../data");
+}
+
 void enter_data_folder() {
     const std::string probe = "../data";
-    if (path_file_exists(probe))
+    if (data_in_working_folder())
         return;
     const std::string exe = executable_path();
     const std::string bin = exe.substr(0, exe.rfind('/') + 1);

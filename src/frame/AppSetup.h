@@ -14,6 +14,8 @@ void apply_widescreen_answer(eAnswer answer, cDisplaySettings& settings);
 // moves to where its executable says: bin/ of the build tree, or the share folder of its
 // prefix where it is installed. Without data anywhere it ends with one line naming the folders.
 void enter_data_folder();
+// Whether the working directory already has the data, so enter_data_folder stays.
+bool data_in_working_folder();
 void init_sdl(cDisplaySettings& settings);
 void init_gl(const cDisplaySettings& settings);
 void init_image_library();

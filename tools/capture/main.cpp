@@ -12,7 +12,8 @@
 
 namespace {
 
-// The outputs are named from where the tool was started; the run then moves to its data.
+// The outputs are named from where the tool was started; where the run then moves to its data,
+// they are made absolute first.
 sCaptureOptions anchored(sCaptureOptions options) {
     for (std::string* path : {&options.out_dir, &options.sheet, &options.video, &options.stats})
         if (!path->empty())
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
     }
     try {
         // Static: it must outlive the exit handlers that finish the run.
-        static cCaptureRun run(anchored(cCaptureOptions::parse(args)));
+        const sCaptureOptions options = cCaptureOptions::parse(args);
+        static cCaptureRun run(data_in_working_folder() ? options : anchored(options));
         enter_data_folder();
         run.check();
         run.run();
