@@ -115,6 +115,11 @@ TEST(ScrubCuesTest, GreetingsCycleWithTheirTimesFromTheLookAhead) {
         EXPECT_EQ(cues.greeting, e);
         EXPECT_EQ(cues.greeting_shown(), e >= 0);
     }
+    cScrubCues next_run; // as a rewind leaves the scene
+    next_run.kick_count = 31;
+    next_run.note_on(cScrubCues::kCrashTrack, 1000, &queue);
+    EXPECT_EQ(next_run.greeting_accent, 3000) << "a new run's first greeting waits again";
+
     cScrubCues alone;
     alone.kick_count = 40;
     alone.note_on(cScrubCues::kCrashTrack, 7000, nullptr);

@@ -13,9 +13,6 @@ namespace {
 // The tune's two bars, for a look-ahead that finds no later note.
 constexpr int32_t kFallbackSpanMs = 4068;
 
-// The first greeting of the run waits for the third accent; later ones for the next.
-bool first_greeting = true;
-
 int32_t nth_note_time(const cEventQueue* queue, int track, int n, int32_t otherwise) {
     const cMETrigger* note = queue != nullptr ? queue->find_nth_note(track, n) : nullptr;
     return note != nullptr ? note->time : otherwise;

@@ -36,6 +36,8 @@ public:
     float flash_decay = 400.0f, flash_mix = 1.0f;
 
     int greeting = -1;
+    // The first greeting of the run waits for the third accent; later ones for the next.
+    bool first_greeting = true;
     int32_t greeting_start = 0, greeting_accent = 0, greeting_end = 0;
     float greeting_rotation = 0.0f;
 
