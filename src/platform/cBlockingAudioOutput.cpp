@@ -56,7 +56,8 @@ void cBlockingAudioOutput::run() {
         const cFeedChunk filled = feed_.fill(chunk.data(), kChunkFrames);
         if (filled.flush) {
             flush();
-            restarted();
+            since_restart_ = 0;
+            heard_.new_music_starts();
         }
         hand_over(chunk.data(), filled.music_frame, filled.music_frames);
     }

@@ -21,6 +21,8 @@ void cHeardPosition::handed(int64_t music_frame, int64_t frames, bool advancing)
 
 void cHeardPosition::delayed(int64_t delay_frames, uint64_t counter) {
     std::lock_guard<std::mutex> lock(mutex_);
+    if (awaiting_new_music_)
+        return;
     heard_at_report_ = static_cast<double>(handed_ - delay_frames);
     report_counter_ = counter;
     reported_ = true;
@@ -30,6 +32,18 @@ void cHeardPosition::delayed(int64_t delay_frames, uint64_t counter) {
 void cHeardPosition::forget_report() {
     std::lock_guard<std::mutex> lock(mutex_);
     reported_ = false;
+}
+
+void cHeardPosition::expect_new_music() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    reported_ = false;
+    awaiting_new_music_ = true;
+}
+
+void cHeardPosition::new_music_starts() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    reported_ = false;
+    awaiting_new_music_ = false;
 }
 
 bool cHeardPosition::music_ms(uint64_t counter, uint64_t frequency, double* ms) const {

@@ -16,9 +16,14 @@ public:
     // At perf counter `counter` the sound system said `delay_frames` of what was handed over
     // are still to be heard.
     void delayed(int64_t delay_frames, uint64_t counter);
-    // What is already handed over may never be heard (a flush, a restarted device): the last
-    // report no longer tells; the next one will.
+    // What is already handed over may never be heard (a restarted device): the last report no
+    // longer tells; the next one will.
     void forget_report();
+    // The music is about to move (a seek, a pause): from now on no report counts, not even one
+    // the output takes for a chunk it handed over before, until new_music_starts.
+    void expect_new_music();
+    // The output dropped what the device held and hands over the moved music from here.
+    void new_music_starts();
 
     // The music heard at `counter`, in ms of the music (negative before its first frame is
     // heard): false before the first report after a forget, or where silence is heard.
@@ -35,6 +40,7 @@ private:
     int64_t run_end_ = -1;   // the music frame after the run's last, -1 without a run
     int64_t held_from_ = -1; // handed frame where held silence began after the run, -1 if none
     bool reported_ = false;
+    bool awaiting_new_music_ = false;
     double heard_at_report_ = 0; // handed frame heard at the report
     uint64_t report_counter_ = 0;
     int last_delay_ms_ = -1;

@@ -35,11 +35,13 @@ struct Key {
 };
 
 // SYNC_KEYS lists the keys to tap as NAME@SECONDS: the bench presses Space over the whole piece;
-// the test a short run with a jump (Right) and a pause (p, p) before its last press.
+// the test a short run with a jump on (Right), a pause (p, p) and a jump back to the start
+// (Home) between its presses.
 std::vector<Key> key_script() {
     const char* listed = std::getenv("SYNC_KEYS");
     std::istringstream list(listed ? listed
-                                   : "space@5,space@10,Right@11,space@15,p@16,p@17,space@19");
+                                   : "space@5,space@10,Right@11,space@15,p@16,p@17,space@19,"
+                                     "Home@20,space@23");
     std::vector<Key> keys;
     for (std::string item; std::getline(list, item, ',');) {
         const size_t at = item.find('@');
