@@ -16,6 +16,8 @@
 
 namespace {
 constexpr ILint kOldestImageLibrary = 167;
+// The data folder as the search paths name it, from the working directory.
+constexpr const char* kDataFolder = "../data";
 } // namespace
 
 void apply_widescreen_answer(eAnswer answer, cDisplaySettings& settings) {
@@ -28,20 +30,19 @@ void apply_widescreen_answer(eAnswer answer, cDisplaySettings& settings) {
 }
 
 bool data_in_working_folder() {
-    return path_file_exists("../data");
+    return path_file_exists(kDataFolder);
 }
 
 void enter_data_folder() {
-    const std::string probe = "../data";
     if (data_in_working_folder())
         return;
     const std::string exe = executable_path();
     const std::string bin = exe.substr(0, exe.rfind('/') + 1);
     const std::string built = bin, installed = bin + "../share/games/mirrel/data/";
     for (const std::string& folder : {built, installed})
-        if (path_file_exists(folder + probe) && change_directory(folder))
+        if (path_file_exists(folder + kDataFolder) && change_directory(folder))
             return;
-    msg_err() << "## ERROR: no data found: looked in \"" << full_path_name(built + "../data")
+    msg_err() << "## ERROR: no data found: looked in \"" << full_path_name(built + kDataFolder)
               << "\" and \"" << full_path_name(installed) << "\"" << std::endl;
     std::exit(1);
 }

@@ -193,12 +193,13 @@ signed char FSOUND_Stream_SetTime(FSOUND_STREAM* stream, int ms) {
     if (!owned(stream) || ms < 0)
         return fail<signed char>(FMOD_ERR_INVALID_PARAM, 0);
     const int64_t frame = static_cast<int64_t>(ms) * g.mixrate / 1000;
-    // Before play the decoder is still the main thread's: play then starts where it stands.
-    if (stream->started)
+    bool moved = false;
+    if (stream->started) {
         g.heard->expect_new_music();
-    const bool moved = stream->started
-                           ? g.feed.seek(frame)
-                           : mpg123_seek(stream->decoder, static_cast<off_t>(frame), SEEK_SET) >= 0;
+        moved = g.feed.seek(frame);
+    } else { // the decoder is still the main thread's: play then starts where it stands
+        moved = mpg123_seek(stream->decoder, static_cast<off_t>(frame), SEEK_SET) >= 0;
+    }
     return moved ? succeed<signed char>(1) : fail<signed char>(FMOD_ERR_FILE_BAD, 0);
 }
 
@@ -207,7 +208,8 @@ signed char FSOUND_SetPaused(int channel, signed char paused) {
         return fail<signed char>(FMOD_ERR_UNINITIALIZED, 0);
     if (channel != 0)
         return fail<signed char>(FMOD_ERR_INVALID_PARAM, 0);
-    g.heard->expect_new_music();
+    if (g.feed.paused() != (paused != 0)) // only a change moves the music
+        g.heard->expect_new_music();
     g.feed.set_paused(paused != 0);
     return succeed<signed char>(1);
 }

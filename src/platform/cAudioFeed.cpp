@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kFrameBytes = 4; // 16-bit stereo
-
 // Decodes into `out` until it is full or the stream ends; returns the bytes filled.
 size_t decode_into(mpg123_handle* decoder, unsigned char* out, size_t len, bool* ended) {
     size_t filled = 0;
@@ -20,7 +18,7 @@ size_t decode_into(mpg123_handle* decoder, unsigned char* out, size_t len, bool*
         if (!going || (done == 0 && ++stalls > 8))
             *ended = true;
     }
-    return filled - filled % kFrameBytes;
+    return filled - filled % kAudioFrameBytes;
 }
 
 } // namespace
@@ -52,6 +50,11 @@ void cAudioFeed::set_paused(bool paused) {
     paused_ = paused;
 }
 
+bool cAudioFeed::paused() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return paused_;
+}
+
 void cAudioFeed::stop() {
     std::lock_guard<std::mutex> lock(mutex_);
     decoder_ = nullptr;
@@ -63,12 +66,12 @@ cFeedChunk cAudioFeed::fill(int16_t* out, int frames) {
     chunk.flush = flush_;
     chunk.music_frame = frame_;
     flush_ = false;
-    const size_t len = static_cast<size_t>(frames) * kFrameBytes;
+    const size_t len = static_cast<size_t>(frames) * kAudioFrameBytes;
     std::memset(out, 0, len);
     if (decoder_ && !paused_ && !ended_) {
         auto* bytes = reinterpret_cast<unsigned char*>(out);
         chunk.music_frames =
-            static_cast<int>(decode_into(decoder_, bytes, len, &ended_) / kFrameBytes);
+            static_cast<int>(decode_into(decoder_, bytes, len, &ended_) / kAudioFrameBytes);
         frame_ += chunk.music_frames;
     }
     return chunk;

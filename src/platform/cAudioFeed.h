@@ -8,6 +8,9 @@
 
 struct mpg123_handle_struct;
 
+// Every output plays 16-bit stereo: four bytes a frame.
+constexpr int kAudioFrameBytes = 4;
+
 // One filled chunk: the music from `music_frame` on for `music_frames` frames, silence after.
 struct cFeedChunk {
     bool flush = false; // drop what the device still holds: the music moved or paused
@@ -22,13 +25,14 @@ public:
     // Moves the music to `frame`, sample-exact; false where the decoder cannot.
     bool seek(int64_t frame);
     void set_paused(bool paused);
+    bool paused() const;
     // Nothing plays any more (the streams are about to be freed).
     void stop();
     // Fills `frames` of interleaved stereo; runs on the output's thread.
     cFeedChunk fill(int16_t* out, int frames);
 
 private:
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     mpg123_handle_struct* decoder_ = nullptr;
     int64_t frame_ = 0;
     bool ended_ = false;

@@ -64,5 +64,6 @@ std::string cSdlAudioOutput::name() const {
 
 // Runs on SDL's audio thread with the audio lock held.
 void cSdlAudioOutput::fill(void* self, unsigned char* out, int len) {
-    static_cast<cSdlAudioOutput*>(self)->feed_.fill(reinterpret_cast<int16_t*>(out), len / 4);
+    static_cast<cSdlAudioOutput*>(self)->feed_.fill(reinterpret_cast<int16_t*>(out),
+                                                    len / kAudioFrameBytes);
 }

@@ -29,12 +29,12 @@ float mono(const int16_t* frame) {
 } // namespace
 
 cMonitorRecorder::cMonitorRecorder(const std::string& server, const std::string& source) {
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, kRate, 2};
+    const pa_sample_spec format{PA_SAMPLE_S16NE, kRate, 2};
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<uint32_t>(-1);
     attr.fragsize = kReadFrames * 4;
     stream_ = pa_simple_new(server.c_str(), "sync-recorder", PA_STREAM_RECORD, source.c_str(),
-                            "listener", &spec, nullptr, &attr, nullptr);
+                            "listener", &format, nullptr, &attr, nullptr);
     if (stream_)
         thread_ = std::thread(&cMonitorRecorder::run, this);
 }

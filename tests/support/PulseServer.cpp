@@ -14,9 +14,9 @@ namespace {
 
 // Whether a client can connect: a record stream opened and closed at once.
 bool answers(const std::string& address) {
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, 44100, 2};
+    const pa_sample_spec format{PA_SAMPLE_S16NE, 44100, 2};
     pa_simple* probe = pa_simple_new(address.c_str(), "probe", PA_STREAM_RECORD, nullptr, "probe",
-                                     &spec, nullptr, nullptr, nullptr);
+                                     &format, nullptr, nullptr, nullptr);
     if (probe)
         pa_simple_free(probe);
     return probe != nullptr;
