@@ -1,5 +1,7 @@
 #include "cMatrix4.h"
 
+#include "base/Pi.h"
+
 #include <cmath>
 
 cMatrix4::cMatrix4() : m_{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1} {}
@@ -25,7 +27,7 @@ cMatrix4 cMatrix4::rotation_onto(const Vec3f& d) {
     const float sine = axis.length();
     // Along the y axis the cross product gives no axis: up is no turn, down half a turn.
     if (sine < 1e-6f)
-        return d.y >= 0 ? cMatrix4() : rotation({1, 0, 0}, 3.14159265f);
+        return d.y >= 0 ? cMatrix4() : rotation({1, 0, 0}, kPi);
     // asin(sine), or pi less it for downward d, without asin's loss of precision near level.
     return rotation(axis * (1 / sine), std::atan2(sine, d.y));
 }

@@ -1,5 +1,7 @@
 #include "cShdPostHSB.h"
 
+#include "base/Pi.h"
+
 #include <cmath>
 #include <utility>
 
@@ -15,7 +17,7 @@ cShdPostHSB::cShdPostHSB(CGprofile vertex_profile, cShaderManager_CG* manager,
 }
 
 void cShdPostHSB::program_units(const float record[3], float program[3]) {
-    program[0] = record[0] / -180.0f * float(M_PI);
+    program[0] = record[0] / -180.0f * kPi;
     program[1] = record[1] / 100.0f + 1.0f;
     program[2] = record[2] / 100.0f;
 }

@@ -1,12 +1,12 @@
 #include "toolkit/cParticleEmitterCircle.h"
 
+#include "base/Pi.h"
+
 #include "toolkit/cRandomTable.h"
 
 #include <cmath>
 
-namespace {
-constexpr float kTwoPi = 6.28318530717958647692f;
-} // namespace
+namespace {} // namespace
 
 void cParticleEmitterCircle::emit(cParticleSystem& system, float /*dt*/) {
     // The count is met before anything is revived: only particle 0 is looked at.

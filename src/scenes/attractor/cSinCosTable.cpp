@@ -15,7 +15,7 @@ const cSinCosTable& cSinCosTable::get() {
 }
 
 cSinCosTable::cSinCosTable() {
-    const double turn = 2.0 * 3.14159265358979323846;
+    const double turn = 2.0 * M_PI;
     for (int k = 0; k <= kSteps; ++k) {
         const double coarse_angle = k * turn / kSteps;
         const double fine_angle = k * turn / (double(kSteps) * kSteps);

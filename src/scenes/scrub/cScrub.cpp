@@ -1,5 +1,6 @@
 #include "cScrub.h"
 
+#include "base/Pi.h"
 #include "cScrubShapes.h"
 #include "toolkit/cRandomTable.h"
 
@@ -7,8 +8,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr float kPi = 3.14159265358979f;
 
 float distance2(const Vec3f& a, const Vec3f& b) {
     const Vec3f d = a - b;

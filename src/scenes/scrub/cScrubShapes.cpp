@@ -1,11 +1,12 @@
 #include "cScrubShapes.h"
 
+#include "base/Pi.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr float kPi = 3.14159265358979f;
 // Deep enough for any link the engine makes; a bound against degenerate input.
 constexpr int kMaxDepth = 16;
 

@@ -1,5 +1,6 @@
 #include "cSunFlares.h"
 
+#include "base/Pi.h"
 #include "base/cDemoTime.h"
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr const char* kFlareShader = "flare_shader";
 
 std::unique_ptr<cMeshObj> load_mesh(const char* file, bool release) {

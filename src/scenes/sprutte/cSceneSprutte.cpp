@@ -1,5 +1,6 @@
 #include "cSceneSprutte.h"
 
+#include "base/Pi.h"
 #include "base/Smoothstep.h"
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
@@ -22,8 +23,6 @@
 #include <string>
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 const char* const kMeshFiles[] = {"sprutte_ball_glow.bzobj",
                                   "sprutte_arm_joint.bzobj",

@@ -1,5 +1,7 @@
 #include "cSprutteBody.h"
 
+#include "base/Pi.h"
+
 #include "render/GlExtensions.h"
 
 #include <GL/gl.h>
@@ -10,7 +12,7 @@ cSprutteBody::cSprutteBody(const cMeshObj_data& joint) {
     for (int piece = 0; piece < 6; ++piece) {
         // The pieces are drawn after turns of 60, 120, ... 360 degrees about y.
         const cMatrix4 turn =
-            cMatrix4::rotation({0, 1, 0}, 3.14159265f / 3 * static_cast<float>(piece + 1));
+            cMatrix4::rotation({0, 1, 0}, kPi / 3 * static_cast<float>(piece + 1));
         const auto base = static_cast<uint32_t>(ring_positions_.size());
         for (size_t v = 0; v < count; ++v) {
             const float* p = &joint.positions[v * 3];
@@ -24,7 +26,7 @@ cSprutteBody::cSprutteBody(const cMeshObj_data& joint) {
             if (index < count)
                 ring_indices_.push_back(base + index);
     }
-    const float quarter = 3.14159265f / 2;
+    const float quarter = kPi / 2;
     const cMatrix4 mirror = cMatrix4::scaling({-1, -1, -1});
     const cMatrix4 about_z = cMatrix4::rotation({0, 0, 1}, quarter);
     arms_ = {cMatrix4(),

@@ -1,6 +1,7 @@
 #include "cBakeAttractorLogos.h"
 
 #include "BakeFile.h"
+#include "base/Pi.h"
 #include "cBakeOutline.h"
 #include "cBakeSweep.h"
 #include "cBzObjWriter.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr int kCubes = 12;
 
 void write(const std::string& data_dir, const char* file, const cBakeMesh& part) {

@@ -1,5 +1,7 @@
 #include "cRoomParts.h"
 
+#include "base/Pi.h"
+
 #include "cBakeShapes.h"
 #include "cBakeSurface.h"
 #include "cPaintNoise.h"
@@ -8,7 +10,7 @@
 
 namespace {
 
-constexpr float kDeg = 3.14159265f / 180.0f;
+constexpr float kDeg = kPi / 180.0f;
 
 void add_end_cap(cBakeMesh& mesh, const cBakeOutline& profile, float degrees, bool start) {
     const Vec3f dir = cRoomParts::polar(1, degrees, 0);

@@ -1,5 +1,6 @@
 #include "cLightmapBaker.h"
 
+#include "base/Pi.h"
 #include "cLightmapAtlas.h"
 #include "cPaintNoise.h"
 #include "cTexelGrid.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr uint32_t kLampSamples = 6; // shadow rays to the lamps per texel
 constexpr int kSkySamples = 4;       // shadow rays towards the skylight
 constexpr int kGatherRays = 12;      // hemisphere rays for the bounce and the occlusion

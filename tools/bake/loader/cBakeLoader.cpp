@@ -1,6 +1,7 @@
 #include "cBakeLoader.h"
 
 #include "BakeFile.h"
+#include "base/Pi.h"
 #include "cBakeOutline.h"
 #include "cBakeShapes.h"
 #include "cBakeSweep.h"
@@ -9,8 +10,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 // Every mesh is drawn with one texture or one colour: a single group.
 cBakeMesh single_group(const cBakeMesh& part) {

@@ -2,6 +2,7 @@
 
 #include "BakeFile.h"
 #include "PaintMath.h"
+#include "base/Pi.h"
 #include "cBakeImage.h"
 #include "cBakeLoader.h"
 #include "cCanvas.h"
@@ -12,8 +13,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 float smooth_band(float value, float from, float to, float soft) {
     const float in = clamp01((value - from) / soft);

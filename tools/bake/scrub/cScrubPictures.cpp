@@ -1,6 +1,7 @@
 #include "cScrubPictures.h"
 
 #include "PaintMath.h"
+#include "base/Pi.h"
 #include "cCanvas.h"
 #include "cPaintNoise.h"
 #include "cTextMask.h"
@@ -10,8 +11,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr float kPi = 3.14159265358979f;
 
 // The head in profile, facing right, on a unit-high frame: crown, brow, nose, lips, chin,
 // throat, neck and the back of the skull, as a closed loop for a smooth curve.

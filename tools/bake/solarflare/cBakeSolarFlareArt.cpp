@@ -2,6 +2,7 @@
 
 #include "BakeFile.h"
 #include "PaintMath.h"
+#include "base/Pi.h"
 #include "cBakeImage.h"
 #include "cCanvas.h"
 #include "cPaintNoise.h"
@@ -10,8 +11,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 // Every picture's dither: half an 8-bit step either way, so slow gradients do not band.
 constexpr float kDither = 1 / 255.0f;

@@ -1,14 +1,13 @@
 #include "cBakeSolarFlareShapes.h"
 
 #include "BakeFile.h"
+#include "base/Pi.h"
 #include "cBzObjWriter.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 // Segments of ring k: proportional to its circumference, so every band's triangles have about
 // the area of the equator's. The poles repeat the first ring's count.

@@ -1,6 +1,7 @@
 #include "cBakeSprutte.h"
 
 #include "BakeFile.h"
+#include "base/Pi.h"
 #include "cBakeShapes.h"
 #include "cBakeSprutteMoves.h"
 #include "cBakeSprutteShapes.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr int kMeridians = 8;
 using Shapes = cBakeSprutteShapes;
 

@@ -1,10 +1,10 @@
 #include "cBakeSprutteMoves.h"
 
+#include "base/Pi.h"
+
 #include <cmath>
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 cBakeCameraPath line(std::vector<Vec3f> eye, std::vector<Vec3f> look) {
     cBakeCameraPath path{cBakeSpline(std::move(eye)), cBakeSpline(std::move(look))};

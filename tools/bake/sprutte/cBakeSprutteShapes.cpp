@@ -1,5 +1,6 @@
 #include "cBakeSprutteShapes.h"
 
+#include "base/Pi.h"
 #include "cBakeSurface.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr float kStep = 1e-3f;
 
 } // namespace
