@@ -48,10 +48,7 @@ void cSceneCredits::load() {
     room_.load(kRoomFiles, kMapFiles);
     gasses_ = texture_manager().get_texture("sun_particle_ambientgasses.png", false, GL_CLAMP, 0);
     logo_ = BzObjLoader::load_uploaded("mrl_logo.bzobj", false); // lit by draw_logo
-    for (int i = 0; i < cCreditsRoomCues::kPaths; ++i) {
-        const std::string file = "cam0" + std::to_string(i + 1) + ".pth";
-        load_path(resource_path().get_fullpath(file), paths_[size_t(i)]);
-    }
+    paths_.load_numbered("cam", cCreditsRoomCues::kPaths);
     loaded_ = true;
     yellow_ = std::make_unique<cColorCorrection>("colorcorrection_yellow.png");
 }
@@ -84,13 +81,7 @@ void cSceneCredits::rewind() {
 
 void cSceneCredits::update() {
     cues_.update(demo_time(), levels_, hsb_);
-    follow_path();
-}
-
-void cSceneCredits::follow_path() {
-    const cCameraPath& path = paths_[size_t(cues_.path)];
-    const float s = cues_.path_parameter(demo_time());
-    ::follow_path(camera_, path, s);
+    paths_.follow(camera_, size_t(cues_.path), cues_.path_parameter(demo_time()));
 }
 
 // Brass lit from above the viewer's left by the room's warm lamp light, which stutters with

@@ -5,14 +5,13 @@
 
 #include "cCreditsRoomCues.h"
 #include "cLitRoom.h"
-#include "geometry/cCameraPath.h"
+#include "geometry/cCameraPaths.h"
 #include "mesh_files/cMeshObj.h"
 #include "render/cTextureDesc.h"
 #include "render/post/PostParams.h"
 #include "render/post/cColorCorrection.h"
 #include "timeline/cScene.h"
 
-#include <array>
 #include <memory>
 
 class cSceneCredits : public cScene {
@@ -35,7 +34,6 @@ public:
     const cHsbParams& hsb() const { return hsb_; }
 
 private:
-    void follow_path();
     void draw_logo();
     static void light_logo(float level);
     void finish_frame();
@@ -48,5 +46,5 @@ private:
     cLitRoom room_;
     cTextureDesc gasses_; // loaded with the room's maps, drawn by no one
     std::unique_ptr<cMeshObj> logo_;
-    std::array<cCameraPath, cCreditsRoomCues::kPaths> paths_;
+    cCameraPaths paths_; // cCreditsRoomCues::kPaths of them
 };

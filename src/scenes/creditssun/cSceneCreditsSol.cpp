@@ -49,11 +49,8 @@ void cSceneCreditsSol::load() {
                                           GL_TEXTURE_RECTANGLE_ARB);
     sphere_ = BzObjLoader::load_uploaded("credit_sphere.bzobj", true);
     ensure_shader<cShdEdgeDetect>("edge_shader");
-    load_path(resource_path().get_fullpath("camslow.pth"), slow_path_);
-    for (int i = 0; i < cCreditsSunCues::kPaths; ++i) {
-        const std::string file = "longpath0" + std::to_string(i + 1) + ".pth";
-        load_path(resource_path().get_fullpath(file), paths_[size_t(i)]);
-    }
+    paths_.load_numbered("longpath", cCreditsSunCues::kPaths);
+    paths_.load("camslow.pth"); // number kPaths: the slow flight
     loaded_ = true;
     sun_.load();
     smoke_.load();
@@ -132,9 +129,8 @@ void cSceneCreditsSol::update() {
 
 void cSceneCreditsSol::follow_path() {
     const int32_t now = demo_time();
-    const cCameraPath& path = cues_.slow_camera ? slow_path_ : paths_[size_t(cues_.path)];
-    const float s = cues_.path_parameter(now);
-    ::follow_path(camera_, path, s);
+    const size_t path = cues_.slow_camera ? cCreditsSunCues::kPaths : size_t(cues_.path);
+    paths_.follow(camera_, path, cues_.path_parameter(now));
     camera_.fov = cues_.fov(now);
 }
 

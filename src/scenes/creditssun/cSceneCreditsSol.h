@@ -5,7 +5,7 @@
 
 #include "cCreditsSmoke.h"
 #include "cCreditsSunCues.h"
-#include "geometry/cCameraPath.h"
+#include "geometry/cCameraPaths.h"
 #include "mesh_files/cMeshObj.h"
 #include "render/cTextureDesc.h"
 #include "render/post/PostParams.h"
@@ -13,7 +13,6 @@
 #include "scenes/solarflare/cSunFlares.h"
 #include "timeline/cScene.h"
 
-#include <array>
 #include <memory>
 
 class cSceneCreditsSol : public cScene {
@@ -47,8 +46,7 @@ private:
     cTextureDesc gasses_; // loaded with the room's maps, drawn by no one
     cTextureDesc mask_;
     std::unique_ptr<cMeshObj> sphere_;
-    cCameraPath slow_path_;
-    std::array<cCameraPath, cCreditsSunCues::kPaths> paths_;
+    cCameraPaths paths_; // cCreditsSunCues::kPaths of them, then the slow one
     cSunFlares sun_;
     Vec3f sun_position_{0, 175, 0};
     float sun_scale_ = 1;

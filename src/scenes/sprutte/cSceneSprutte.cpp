@@ -76,10 +76,7 @@ void cSceneSprutte::load() {
     plasma_ = texture_manager().get_texture("sprutte_plasma_diffuse.jpg", true, GL_REPEAT, 0);
     blur_mask_ = texture_manager().get_texture("blur_mask.jpg", false, GL_CLAMP, 0);
     grade_ = std::make_unique<cColorCorrection>("sprutte_color_correction_orange.png");
-    for (int i = 0; i < cSprutteKicks::kPathCount; ++i) {
-        const std::string name = "path0" + std::to_string(i + 1) + ".pth";
-        load_path(resource_path().get_fullpath(name), paths_[i]);
-    }
+    paths_.load_numbered("path", cSprutteKicks::kPathCount);
 }
 
 void cSceneSprutte::init() {
@@ -137,9 +134,7 @@ void cSceneSprutte::place_camera(float t) {
         camera_.eye = mix({164.36f, 113.64f, -300}, {164.36f, 130.69f, 100}, k);
         camera_.interest = mix({0, 0, -1000}, {-21.93f, -35.39f, 0.91f}, k);
     } else {
-        const cCameraPath& path = paths_[kicks_.path];
-        const float s = kicks_.path_parameter(demo_time());
-        follow_path(camera_, path, s);
+        paths_.follow(camera_, size_t(kicks_.path), kicks_.path_parameter(demo_time()));
         camera_.fov = 70;
     }
 }

@@ -8,7 +8,7 @@
 #include "cSprutteArm.h"
 #include "cSprutteBody.h"
 #include "cSprutteKicks.h"
-#include "geometry/cCameraPath.h"
+#include "geometry/cCameraPaths.h"
 #include "mesh_files/cMeshObj.h"
 #include "render/cTextureDesc.h"
 #include "render/post/cColorCorrection.h"
@@ -55,7 +55,7 @@ private:
     std::array<std::unique_ptr<cMeshObj>, MESH_COUNT> meshes_;
     cTextureDesc plasma_, blur_mask_;
     std::unique_ptr<cColorCorrection> grade_;
-    std::array<cCameraPath, cSprutteKicks::kPathCount> paths_;
+    cCameraPaths paths_; // cSprutteKicks::kPathCount of them
     cSprutteKicks kicks_;
     cSprutteArm arm_;
     std::unique_ptr<cSprutteBody> body_;
