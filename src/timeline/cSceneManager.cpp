@@ -182,6 +182,7 @@ void cSceneManager::rewind_run() {
         queue_->rewind();
     for (cScene* scene : scenes_)
         scene->rewind();
+    random_table().set_cursor(0);
     time_.now_ms = time_.start_ms - kAudioLatencyMs;
 }
 

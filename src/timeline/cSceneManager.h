@@ -67,6 +67,10 @@ public:
     bool paused() const { return paused_; }
     // With a loop the timeline's quit event plays the demo again from the start instead.
     void set_loop(bool loop) { loop_ = loop; }
+    // Back to before the first frame, as a jump back does before it plays forward again: no
+    // scene, the timeline's cursor at its start, every scene as loaded, the demo time
+    // where a run starts. The music stays where it is.
+    void rewind_run();
 
     cDemoTime& demo_time() { return time_; }
     cEventQueue* event_queue() { return queue_; }
@@ -83,9 +87,6 @@ private:
     bool wait_for_heard(double* heard_ms);
     // Puts demo time 0 where the output's first report says the music's start is heard.
     void start_from_first_report();
-    // Back to before the first frame: no scene, the timeline's cursor at its start, every
-    // scene as loaded.
-    void rewind_run();
     // One frame of the replay at demo time t: dispatch and update, no drawing.
     void replay_to(int32_t t);
     void mark_replayed(int32_t arrive);
@@ -99,7 +100,7 @@ private:
     void (*scene_start_)() = nullptr;
     bool paused_ = false;
     bool loop_ = false;
-    bool restart_ = false; // the quit event came in a loop: back to the start after dispatch
+    bool restart_ = false;       // the quit event came in a loop: back to the start after dispatch
     std::set<cScene*> replayed_; // the scenes a seek's replay updates
 };
 

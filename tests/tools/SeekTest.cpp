@@ -1,7 +1,7 @@
 // The capture tool on the demo's real timeline, music and MIDI file: frames reached by seeking
-// (the frames before them only updated, never drawn) are byte for byte those of a run that
-// draws every frame, and each scene entered straight after the scene before it draws what it
-// draws when it is the first scene of the run.
+// (the frames before them only updated, never drawn) or after a jump back are byte for byte
+// those of a run that draws every frame, and each scene entered straight after the scene before it
+// draws what it draws when it is the first scene of the run.
 #include "support/ChildProcess.h"
 #include "support/TestAudio.h"
 
@@ -118,19 +118,24 @@ std::string times(const std::vector<sSection>& sections, bool both) {
 
 } // namespace
 
-TEST(SeekTest, FramesReachedBySeekingAreTheFramesOfARunThatDrawsEveryFrame) {
+// The jump back comes from the middle of the last scene before the end, when every other
+// scene has played and the random table's cursor stands where that scene left it.
+TEST(SeekTest, FramesReachedBySeekingOrByAJumpBackAreTheFramesOfARunThatDrawsEveryFrame) {
     const std::vector<sSection> sections = first_sections(real_script());
     ASSERT_EQ(sections.size(), 7u) << "seven scenes in the script";
     cRealTree tree(real_script());
     const std::string at = "--at " + times(sections, true);
     ASSERT_EQ(tree.capture(at, "seek"), 0) << tree.errors();
     ASSERT_EQ(tree.capture(at + " --stats ../stats.txt", "full"), 0) << tree.errors();
+    const std::string back = " --back-from " + std::to_string(sections[5].middle_ms);
+    ASSERT_EQ(tree.capture(at + back, "back"), 0) << tree.errors();
     for (const sSection& s : sections)
         for (int ms : {s.early_ms, s.middle_ms}) {
             SCOPED_TRACE(s.keyword + " at " + std::to_string(ms));
             const std::string seek = tree.frame("seek", ms);
             EXPECT_FALSE(seek.empty());
             EXPECT_TRUE(seek == tree.frame("full", ms)) << "the frame differs from a full run";
+            EXPECT_TRUE(seek == tree.frame("back", ms)) << "a jump back shows another frame";
         }
 }
 

@@ -28,6 +28,8 @@ const std::map<std::string, tSetter>& valued_options() {
              o.fps = cCaptureOptions::parse_number(v, "frame rate");
          }},
         {"--stats", [](sCaptureOptions& o, const std::string& v) { o.stats = v; }},
+        {"--back-from", [](sCaptureOptions& o,
+                           const std::string& v) { o.back_from = cCaptureOptions::parse_time(v); }},
         {"--size",
          [](sCaptureOptions& o, const std::string& v) { cCaptureOptions::parse_size(v, o); }},
     };
@@ -69,6 +71,9 @@ const char* cCaptureOptions::usage() {
            "                  in the post effects and the render-target peak\n"
            "  --size WxH      render and write frames of this size, framed as the demo frames a\n"
            "                  screen of that size (default: the screen's size)\n"
+           "  --back-from T   first play to T, then jump back to the start and capture from "
+           "there:\n"
+           "                  the outputs show the frames a jump back gives\n"
            "  --help          print this text\n"
            "\n"
            "examples:\n"

@@ -21,6 +21,7 @@ struct sCaptureOptions {
     int fps = 60;
     std::string stats;
     int width = 0, height = 0; // --size; 0: the screen's size
+    int32_t back_from = -1;    // --back-from: played to first, then jumped back from; -1: none
 
     bool runs_to_end() const { return to == kToEnd; }
 };

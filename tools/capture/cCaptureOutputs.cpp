@@ -69,6 +69,9 @@ void cCaptureOutputs::fit_timeline(int32_t end_ms) {
     for (int32_t t : o_.at)
         if (outside(t))
             throw std::runtime_error("--at " + format_time(t) + " lies outside " + timeline);
+    if (o_.back_from >= 0 && outside(o_.back_from))
+        throw std::runtime_error("--back-from " + format_time(o_.back_from) + " lies outside " +
+                                 timeline);
     if (outside(o_.from))
         throw std::runtime_error("--from " + format_time(o_.from) + " lies outside " + timeline);
     if (!o_.runs_to_end() && o_.to > end_ms)

@@ -47,7 +47,7 @@ void cCaptureRun::run() {
     cDisplaySettings& settings = display_settings();
     apply_widescreen_answer(options_.wide ? eAnswer::yes : eAnswer::no, settings);
     settings.swap_interval = 0; // frames are read back, never waited on
-    if (options_.width > 0) { // framed as on a screen of that size, whatever the screen is
+    if (options_.width > 0) {   // framed as on a screen of that size, whatever the screen is
         settings.fit_screen(uint32_t(options_.width), uint32_t(options_.height));
         settings.fit_desktop = false;
     }
@@ -90,6 +90,8 @@ void cCaptureRun::start() {
 
 void cCaptureRun::run_frames(cDemo& demo) {
     start();
+    if (options_.back_from >= 0)
+        play_and_jump_back(demo);
     for (int64_t n = grid_.first_from(-cSceneManager::kAudioLatencyMs);; ++n) {
         if (grid_.time_of(n) >= outputs_.stop_ms() && !quit_ends_run_)
             break;
@@ -99,10 +101,29 @@ void cCaptureRun::run_frames(cDemo& demo) {
     std::exit(0);
 }
 
-void cCaptureRun::step(cDemo& demo, int64_t n) {
-    const int32_t t = grid_.time_of(n), next = grid_.time_of(n + 1);
+void cCaptureRun::play_and_jump_back(cDemo& demo) {
+    for (int64_t n = grid_.first_from(-cSceneManager::kAudioLatencyMs);; ++n) {
+        const int32_t t = grid_.time_of(n);
+        if (t > options_.back_from)
+            break;
+        hold_clock_at(t);
+        if (!update_frame(demo))
+            std::exit(0);
+        progress_.update(n, t, scene_label());
+    }
+    scene_manager().rewind_run();
+    std::fprintf(stderr, "# capture: jumped back to the start from %s\n",
+                 format_time(options_.back_from).c_str());
+}
+
+void cCaptureRun::hold_clock_at(int32_t t) {
     clock_.hold_at(playback_ms_ + cSceneManager::kAudioLatencyMs + t);
     reached_ms_ = t;
+}
+
+void cCaptureRun::step(cDemo& demo, int64_t n) {
+    const int32_t t = grid_.time_of(n), next = grid_.time_of(n + 1);
+    hold_clock_at(t);
     if (screen_) {
         ext::glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, screen_->framebuffer());
         set_picture_viewport(display_settings());

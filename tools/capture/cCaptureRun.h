@@ -29,6 +29,9 @@ private:
 
     void start();
     void run_frames(cDemo& demo);
+    // With --back-from: the run played up to that time by updates alone, then rewound.
+    void play_and_jump_back(cDemo& demo);
+    void hold_clock_at(int32_t t);
     void step(cDemo& demo, int64_t n);
     [[noreturn]] void fail(const std::string& what, bool through_exit);
     std::string scene_label();

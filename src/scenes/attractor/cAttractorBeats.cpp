@@ -2,11 +2,6 @@
 
 #include "cAttractorPresets.h"
 
-cAttractorBeats& cAttractorBeats::process_wide() {
-    static cAttractorBeats beats;
-    return beats;
-}
-
 bool cAttractorBeats::handle(int type, int32_t now_ms, cAttractorBeatState& state) {
     state.cloud0_alpha = 1.0f;
     if (type != kBeatEvent)

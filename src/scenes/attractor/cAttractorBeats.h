@@ -1,6 +1,7 @@
 // The attractor's response to the tune's beats: the count runs on across both of the scene's
-// sections (one process-wide instance), presets switch on every 16th beat, then every 8th,
-// 4th and finally every beat, with shorter flashes, and cloud 0 dims while every beat switches.
+// stretches in the timeline (the scene keeps one for the run), presets switch on every 16th beat,
+// then every 8th, 4th and finally every beat, with shorter flashes, and cloud 0 dims while every
+// beat switches.
 #pragma once
 
 #include <cstdint>
@@ -15,9 +16,6 @@ struct cAttractorBeatState {
 class cAttractorBeats {
 public:
     static constexpr int kBeatEvent = 31;
-
-    // The count of the demo, shared by every start of the scene.
-    static cAttractorBeats& process_wide();
 
     // One event of `type` reaching the scene at demo time `now_ms`. True when it switched the
     // preset.

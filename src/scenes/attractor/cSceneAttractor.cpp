@@ -42,7 +42,7 @@ void cSceneAttractor::load() {
     background_ = texture_manager().get_texture(kBackground, false, GL_CLAMP, 0);
     for (int i = 0; i < 2; ++i)
         streams_[i] = std::make_unique<cAttractorStream>(kCapacity[i], kBatch[i]);
-    update_clouds();
+    update_clouds(0);
     arrow_ = load_logo(kArrowLogo);
     cubes_ = load_logo(kCubesLogo);
 }
@@ -68,42 +68,39 @@ void cSceneAttractor::init() {
 }
 
 void cSceneAttractor::handle_event(cEvent* event) {
-    cAttractorBeats::process_wide().handle(event->type, demo_time(), beat_);
+    run_.beats.handle(event->type, demo_time(), run_.beat);
 }
 
 // The camera keeps the distance the look had before this frame's drift, as it always has.
 void cSceneAttractor::update() {
-    view_dist_ = look_.dist;
-    update_clouds();
+    run_.view_dist = run_.look.dist;
+    update_clouds(static_cast<float>(time_->frame_ms()) / 1000.0f);
 }
 
 void cSceneAttractor::rewind() {
-    cAttractorBeats::process_wide() = cAttractorBeats();
-    beat_ = cAttractorBeatState();
-    applied_ = -1;
-    look_ = cAttractorLook();
+    run_ = sRun();
     for (auto& stream : streams_)
         if (stream)
             stream->rewind();
-    update_clouds(); // the first batch, as loading gives it
+    update_clouds(0); // the first batch, as loading gives it
 }
 
-void cSceneAttractor::update_clouds() {
-    cAttractorPresets::apply_if_changed(beat_.preset, applied_, look_);
-    cAttractorPresets::drift(applied_, static_cast<float>(time_->frame_ms()) / 1000.0f, look_);
+void cSceneAttractor::update_clouds(float seconds) {
+    cAttractorPresets::apply_if_changed(run_.beat.preset, run_.applied, run_.look);
+    cAttractorPresets::drift(run_.applied, seconds, run_.look);
     for (int i = 0; i < 2; ++i) {
         if (!streams_[i])
             continue;
-        streams_[i]->calculator().noise_scale = look_.randscale * kNoiseShare[i];
-        streams_[i]->update(look_.params);
+        streams_[i]->calculator().noise_scale = run_.look.randscale * kNoiseShare[i];
+        streams_[i]->update(run_.look.params);
     }
 }
 
 void cSceneAttractor::draw() {
     const int32_t t = demo_time();
     // The flash: the picture's levels open from a crushed range back to the full one.
-    const float k = 1.0f - std::clamp(static_cast<float>(t - beat_.last_switch_ms) /
-                                          static_cast<float>(std::max(beat_.flash_ms, 1)),
+    const float k = 1.0f - std::clamp(static_cast<float>(t - run_.beat.last_switch_ms) /
+                                          static_cast<float>(std::max(run_.beat.flash_ms, 1)),
                                       0.0f, 1.0f);
     cRenderTargetManager& pool = render_target_manager();
     cTmpRenderTarget scene, clouds;
@@ -126,7 +123,7 @@ void cSceneAttractor::draw() {
     gluPerspective(45, aspect(), 0.1, 100);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    gluLookAt(0, 0, view_dist_, 0, 0, 0, 0, 1, 0);
+    gluLookAt(0, 0, run_.view_dist, 0, 0, 0, 0, 1, 0);
     backdrop.end();
     if (k > 0) {
         clouds->begin();
@@ -173,19 +170,19 @@ void cSceneAttractor::draw_backdrop(int32_t t) {
 
 void cSceneAttractor::draw_clouds(iRenderTarget& target, int32_t t) {
     target.begin();
-    glRotatef(static_cast<float>(t) / 1000.0f * 10 + look_.rot, 0, 1, 0);
+    glRotatef(static_cast<float>(t) / 1000.0f * 10 + run_.look.rot, 0, 1, 0);
     glPushMatrix();
-    glTranslatef(look_.ctr.x, look_.ctr.y, look_.ctr.z);
+    glTranslatef(run_.look.ctr.x, run_.look.ctr.y, run_.look.ctr.z);
     // Each switch fades the new clouds in over a quarter of a second.
-    const float p = smoothstep(static_cast<float>(t - beat_.last_switch_ms) / kFadeInMs);
+    const float p = smoothstep(static_cast<float>(t - run_.beat.last_switch_ms) / kFadeInMs);
     if (streams_[0] && streams_[1]) {
         streams_[0]->flush();
         streams_[1]->flush();
-        glColor4f(color0_.x, color0_.y, color0_.z, p * look_.color0A * beat_.cloud0_alpha);
-        glPointSize(look_.pts_size0);
+        glColor4f(color0_.x, color0_.y, color0_.z, p * run_.look.color0A * run_.beat.cloud0_alpha);
+        glPointSize(run_.look.pts_size0);
         streams_[0]->draw();
-        glColor4f(color1_.x, color1_.y, color1_.z, look_.color1A * p);
-        glPointSize(look_.pts_size1);
+        glColor4f(color1_.x, color1_.y, color1_.z, run_.look.color1A * p);
+        glPointSize(run_.look.pts_size1);
         streams_[1]->draw();
     }
     glPopMatrix();
@@ -210,19 +207,19 @@ void cSceneAttractor::finish(iRenderTarget& scene, iRenderTarget& clouds) {
 }
 
 void cSceneAttractor::register_vars(cGuiVarList& vars) {
-    add_var(vars, "p0", &look_.params.a, -4, 4);
-    add_var(vars, "p1", &look_.params.b, -4, 4);
-    add_var(vars, "p2", &look_.params.c, -4, 4);
-    add_var(vars, "p3", &look_.params.d, -4, 4);
-    add_var(vars, "randscale", &look_.randscale, 0.1f, 5);
+    add_var(vars, "p0", &run_.look.params.a, -4, 4);
+    add_var(vars, "p1", &run_.look.params.b, -4, 4);
+    add_var(vars, "p2", &run_.look.params.c, -4, 4);
+    add_var(vars, "p3", &run_.look.params.d, -4, 4);
+    add_var(vars, "randscale", &run_.look.randscale, 0.1f, 5);
     add_var(vars, "color0", &color0_, 0, 1);
-    add_var(vars, "color0A", &look_.color0A, 0, 0.2f);
-    add_var(vars, "pts-size0", &look_.pts_size0, 0.25f, 10);
+    add_var(vars, "color0A", &run_.look.color0A, 0, 0.2f);
+    add_var(vars, "pts-size0", &run_.look.pts_size0, 0.25f, 10);
     add_var(vars, "color1", &color1_, 0, 1);
-    add_var(vars, "color1A", &look_.color1A, 0, 0.1f);
-    add_var(vars, "pts-size1", &look_.pts_size1, 0.25f, 10);
-    add_var(vars, "preset", &beat_.preset, 0, 8);
-    add_var(vars, "rot", &look_.rot, 0, 360);
-    add_var(vars, "dist", &look_.dist, 0.5f, 5);
-    add_var(vars, "ctr", &look_.ctr, -2, 2);
+    add_var(vars, "color1A", &run_.look.color1A, 0, 0.1f);
+    add_var(vars, "pts-size1", &run_.look.pts_size1, 0.25f, 10);
+    add_var(vars, "preset", &run_.beat.preset, 0, 8);
+    add_var(vars, "rot", &run_.look.rot, 0, 360);
+    add_var(vars, "dist", &run_.look.dist, 0.5f, 5);
+    add_var(vars, "ctr", &run_.look.ctr, -2, 2);
 }

@@ -36,12 +36,13 @@ public:
     void rewind() override;
     void register_vars(cGuiVarList& vars) override;
 
-    // Step 1-4 of every frame: the preset, its drift, then a batch for each cloud.
-    void update_clouds();
+    // Step 1-4 of every frame: the preset, its drift over `seconds`, then a batch for each
+    // cloud. Loading and a rewind make the first batch undrifted.
+    void update_clouds(float seconds);
 
-    const cAttractorLook& look() const { return look_; }
-    const cAttractorBeatState& beat_state() const { return beat_; }
-    int applied_preset() const { return applied_; }
+    const cAttractorLook& look() const { return run_.look; }
+    const cAttractorBeatState& beat_state() const { return run_.beat; }
+    int applied_preset() const { return run_.applied; }
 
 private:
     void draw_backdrop(int32_t t);
@@ -49,12 +50,17 @@ private:
     void finish(iRenderTarget& scene, iRenderTarget& clouds);
 
     std::unique_ptr<cAttractorStream> streams_[2];
-    cAttractorLook look_;
     Vec3f color0_{1, 0.42f, 0}, color1_{1, 0.71f, 0.19f};
     cLevelsParams final_levels_;
-    cAttractorBeatState beat_;
-    int applied_ = -1;
-    float view_dist_ = 0; // the camera's distance: the look's before the frame's drift
+    // What a run changes, from the first batch on; a rewind makes it anew. The beat count
+    // runs on across both of the scene's stretches in the timeline.
+    struct sRun {
+        cAttractorBeats beats;
+        cAttractorBeatState beat;
+        cAttractorLook look;
+        int applied = -1;
+        float view_dist = 0; // the camera's distance: the look's before the frame's drift
+    } run_;
     cTextureDesc background_;
     std::unique_ptr<iMesh> arrow_, cubes_;
 };

@@ -29,15 +29,9 @@ const cLitRoom::tMapFiles kMapFiles = {"busted_CenterRingVRayCompleteMap_off.jpg
                                        "busted_Soejle03VRayCompleteMap_off.jpg",
                                        "busted_Soejle03VRayCompleteMap_on.jpg"};
 
-// The trigger counts of the whole run.
-cCreditsRoomCounters& counters() {
-    static cCreditsRoomCounters shared;
-    return shared;
-}
-
 } // namespace
 
-cSceneCredits::cSceneCredits(cDemoTime* time) : cScene(time), cues_(counters()) {}
+cSceneCredits::cSceneCredits(cDemoTime* time) : cScene(time), cues_(counters_) {}
 
 cSceneCredits::~cSceneCredits() = default;
 
@@ -75,8 +69,8 @@ void cSceneCredits::handle_event(cEvent* event) {
 }
 
 void cSceneCredits::rewind() {
-    counters() = cCreditsRoomCounters();
-    cues_ = cCreditsRoomCues(counters());
+    counters_ = cCreditsRoomCounters();
+    cues_ = cCreditsRoomCues(counters_);
 }
 
 void cSceneCredits::update() {

@@ -41,6 +41,9 @@ private:
     cLevelsParams levels_;
     cHsbParams hsb_;
     std::unique_ptr<cColorCorrection> yellow_;
+    // The run's counts and first times, which the cues read and a rewind makes anew;
+    // declared before the cues, which keep a pointer to them.
+    cCreditsRoomCounters counters_;
     cCreditsRoomCues cues_;
     bool loaded_ = false;
     cLitRoom room_;

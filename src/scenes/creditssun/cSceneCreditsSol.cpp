@@ -27,15 +27,9 @@ const cLitRoom::tMapFiles kMapFiles = {
     "Pipe11VRayCompleteMap_off.jpg",     "Pipe11VRayCompleteMap_on.jpg",
     "Soejle03VRayCompleteMap_off.jpg",   "Soejle03VRayCompleteMap_on.jpg"};
 
-// The times of the whole run.
-cCreditsSunCounters& counters() {
-    static cCreditsSunCounters shared;
-    return shared;
-}
-
 } // namespace
 
-cSceneCreditsSol::cSceneCreditsSol(cDemoTime* time) : cScene(time), cues_(counters()) {}
+cSceneCreditsSol::cSceneCreditsSol(cDemoTime* time) : cScene(time), cues_(counters_) {}
 
 cSceneCreditsSol::~cSceneCreditsSol() = default;
 
@@ -102,8 +96,8 @@ void cSceneCreditsSol::handle_event(cEvent* event) {
 }
 
 void cSceneCreditsSol::rewind() {
-    counters() = cCreditsSunCounters();
-    cues_ = cCreditsSunCues(counters());
+    counters_ = cCreditsSunCounters();
+    cues_ = cCreditsSunCues(counters_);
     sun_.rewind();
     smoke_.load(); // no smoke yet
 }

@@ -40,6 +40,9 @@ private:
 
     cLevelsParams levels_;
     cHsbParams hsb_;
+    // The run's counts and first times, which the cues read and a rewind makes anew;
+    // declared before the cues, which keep a pointer to them.
+    cCreditsSunCounters counters_;
     cCreditsSunCues cues_;
     bool loaded_ = false;
     cLitRoom room_;

@@ -42,8 +42,10 @@ void cSceneScrub::load() {
     load_glows();
 }
 
-// The tube as loading leaves it, before the camera has moved.
+// The tube as loading leaves it, before the camera has moved. It grows from the random
+// table's start whenever it is made, so a rewound tube is the tube of a fresh run.
 void cSceneScrub::start_growth() {
+    random_table().set_cursor(0);
     clear_colour_ = {1.0f, 0.84f, 0.0f};
     diffuse_colour_ = {0, 0, 0};
     speed_ = 5.0f;
