@@ -1,5 +1,7 @@
 #include "cLoadScreen_MM.h"
 
+#include "base/Smoothstep.h"
+
 #include "base/cDemoTime.h"
 #include "base/cDisplaySettings.h"
 #include "base/cResourcePath.h"
@@ -101,8 +103,8 @@ void cLoadScreen_MM::show_progress(float progress, bool animate) {
     const float from = shown_;
     const int32_t t0 = clock_.read_ms();
     for (int32_t elapsed = 0;;) {
-        const float s = std::clamp(static_cast<float>(elapsed) / kAnimationMs, 0.0f, 1.0f);
-        draw_frame(from + (3 - 2 * s) * s * s * (progress - from));
+        const float s = smoothstep(static_cast<float>(elapsed) / kAnimationMs);
+        draw_frame(from + s * (progress - from));
         if (!animate)
             break;
         SDL_GL_SwapBuffers();

@@ -129,7 +129,7 @@ void cSceneSolarFlare::draw_sun(iRenderTarget& a, int32_t t, float scale) {
 void cSceneSolarFlare::fade_and_glow(int32_t t) {
     const float u = clamp01(static_cast<float>(t - first_frame_) / 2500.0f);
     levels_.outBlack = 13 * u;
-    levels_.outWhite = 255 * u * u * (3 - 2 * u);
+    levels_.outWhite = 255 * smoothstep(u);
     glow_at(t, trigger_time_, glow_);
 }
 

@@ -1,5 +1,6 @@
 #include "cCreditsPaths.h"
 
+#include "base/Smoothstep.h"
 #include "cBakeSpline.h"
 #include "cRoomParts.h"
 
@@ -23,7 +24,7 @@ std::vector<cBakePathKey> cCreditsPaths::move(const Vec3f& from, const Vec3f& vi
     for (int k = 0; k < kKeys; ++k) {
         float u = float(k) / float(kKeys - 1);
         if (eased)
-            u = u * u * (3 - 2 * u);
+            u = smoothstep(u);
         keys.push_back({eye.at(u), look.at(u), {0, 1, 0}});
     }
     return keys;

@@ -33,7 +33,7 @@ cCanvas page() {
             // A dim band that darkens the picture behind the words: the card's "deluminate".
             const float dx = (x - w * 0.5f) / (w * 0.42f), dy = (y - 466.0f) / 150.0f;
             const float band = clamp01(1 - std::sqrt(dx * dx + dy * dy));
-            over({0.03f, 0.015f, 0.05f}, 0.55f * band * band * (3 - 2 * band));
+            over({0.03f, 0.015f, 0.05f}, 0.55f * smoothstep(band));
             over({0.02f, 0.01f, 0.03f}, clamp01(1.6f * halo[i]) * 0.6f);
             over({1.0f, 0.45f, 0.12f}, clamp01(1.4f * glow[i]) * 0.55f);
             over({0.85f, 0.6f, 0.45f}, clamp01(1.5f * group_glow[i]) * 0.35f);
