@@ -1,7 +1,6 @@
 #include "cSceneAttractor.h"
 
 #include "base/Smoothstep.h"
-#include "base/cDisplaySettings.h"
 #include "base/cResourcePath.h"
 #include "mesh_files/BzObjLoader.h"
 #include "render/ScreenHelpers.h"
@@ -24,11 +23,6 @@ constexpr float kFadeInMs = 250.0f;
 
 std::unique_ptr<iMesh> load_logo(const char* file) {
     return BzObjLoader::load_uploaded(file, false);
-}
-
-float aspect() {
-    const cDisplaySettings& display = display_settings();
-    return static_cast<float>(display.view_width) / static_cast<float>(display.view_height);
 }
 
 } // namespace
@@ -60,6 +54,12 @@ void cSceneAttractor::init() {
     glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
     // No shader is bound here: draw unbinds first thing, once the shader manager runs.
+    // On the clouds' axis, the distance set each frame by the look.
+    reset_camera(camera_);
+    camera_.interest = {0, 0, 0};
+    camera_.up = {0, 1, 0};
+    camera_.fov = 45;
+    camera_.far_plane = 100;
     cut_levels().pre_cut = 190;
     cut_levels().post_cut = 255;
     final_levels_ = {20, 130, 1.5f, 0, 120};
@@ -118,12 +118,8 @@ void cSceneAttractor::draw() {
     glDepthMask(GL_FALSE);
     shader_manager().unbind();
     draw_backdrop(t);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45, aspect(), 0.1, 100);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(0, 0, run_.view_dist, 0, 0, 0, 0, 1, 0);
+    camera_.eye = {0, 0, run_.view_dist};
+    apply_camera(camera_);
     backdrop.end();
     if (k > 0) {
         clouds->begin();
@@ -142,7 +138,7 @@ void cSceneAttractor::draw_backdrop(int32_t t) {
     begin_ortho_white();
     draw_texture(background_);
     end_ortho();
-    const float r = aspect(), seconds = static_cast<float>(t) / 1000.0f;
+    const float r = camera_.aspect, seconds = static_cast<float>(t) / 1000.0f;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(-4 * r, 4 * r, -4, 4, -100, 100);

@@ -5,13 +5,13 @@
 #include "base/cDemoTime.h"
 #include "base/cDisplaySettings.h"
 #include "base/cResourcePath.h"
+#include "geometry/cCamera.h"
 #include "mesh_files/BzObjLoader.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
 #include "render/cTextureManager.h"
 #include "render/post/PostEffects.h"
 
-#include <GL/glu.h>
 #include <algorithm>
 
 namespace {
@@ -36,13 +36,15 @@ void draw_textured(cMeshObj& mesh, const cTextureDesc& texture) {
 
 // The fixed camera: 27 degrees, looking down at the panel from the front.
 void set_camera() {
-    const cDisplaySettings& s = display_settings();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(27.0, static_cast<double>(s.view_width) / s.view_height, 1.0, 500.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(-34.418, 82.147, 83.531, -33.418, 31.91, 11.786, 0, 1, 0);
+    cCamera camera;
+    reset_camera(camera);
+    camera.eye = {-34.418f, 82.147f, 83.531f};
+    camera.interest = {-33.418f, 31.91f, 11.786f};
+    camera.up = {0, 1, 0};
+    camera.fov = 27;
+    camera.near_plane = 1;
+    camera.far_plane = 500;
+    apply_camera(camera);
 }
 
 void clear_all() {

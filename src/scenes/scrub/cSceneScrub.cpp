@@ -14,7 +14,6 @@
 #include "toolkit/TweakVars.h"
 #include "toolkit/cRandomTable.h"
 
-#include <GL/glu.h>
 #include <string>
 
 namespace {
@@ -100,6 +99,12 @@ void cSceneScrub::init() {
     cues_.morph = morph_ = 0.0f;
     cues_.greeting_start = cues_.greeting_accent = cues_.greeting_end = now;
     rdist_ = rdist2_ = 0.0f;
+    // Inside the tube, 90 degrees wide, with the 4:3 frame the tube was made for.
+    reset_camera(camera_);
+    camera_.up = {0, 1, 0};
+    camera_.fov = 90;
+    camera_.aspect = 4.0f / 3.0f;
+    camera_.far_plane = 100;
     cut_levels().pre_cut = 206.0f;
     cut_levels().post_cut = 165.0f;
 }
@@ -216,12 +221,9 @@ void cSceneScrub::set_fog_and_light() {
 }
 
 void cSceneScrub::set_camera(float z) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(90.0, 1.3333334, 0.1, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(10.0 + rdist_, 9.9, z + 1.0, 10.0, 10.0, z + 2.0 + rdist2_, 0, 1, 0);
+    camera_.eye = {10 + rdist_, 9.9f, z + 1};
+    camera_.interest = {10, 10, z + 2 + rdist2_};
+    apply_camera(camera_);
     // Directional, fixed in the world: given after the camera.
     const float light[4] = {1.0f, 1.0f, -1.0f, 0.0f};
     glLightfv(GL_LIGHT0, GL_POSITION, light);
