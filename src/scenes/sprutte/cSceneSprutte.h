@@ -4,14 +4,13 @@
 // towards the edges.
 #pragma once
 
-#include "cFacingTriangles.h"
-#include "cSprutteArm.h"
-#include "cSprutteBody.h"
+#include "cSprutteCage.h"
+#include "cSprutteCreature.h"
+#include "cSprutteFlight.h"
 #include "cSprutteKicks.h"
-#include "geometry/cCameraPaths.h"
+#include "cSpruttePost.h"
+#include "cSprutteTube.h"
 #include "mesh_files/cMeshObj.h"
-#include "render/cTextureDesc.h"
-#include "render/post/cColorCorrection.h"
 #include "timeline/cScene.h"
 
 #include <array>
@@ -33,37 +32,29 @@ public:
     void rewind() override;
     void register_vars(cGuiVarList& vars) override;
 
-    const cSprutteKicks& kicks() const { return kicks_; }
+    const cSprutteKicks& kicks() const { return run_.kicks; }
     const cCamera& camera() const { return camera_; }
-    float fog_near() const { return fognear_; }
-    float fog_far() const { return fogfar_; }
-    float propagation() const { return propagation_; }
+    float fog_near() const { return flight_.fog_near; }
+    float fog_far() const { return flight_.fog_far; }
+    float propagation() const { return creature_.propagation; }
 
 private:
-    enum eMesh { BALL, JOINT, CAGE, TUBE, RING, HAIR, MORPH_IN, MORPH_OUT, WRECK, MESH_COUNT };
-
     float seconds() const { return static_cast<float>(demo_time()) / 1000.0f; }
-    void place_camera(float t);
+    static void light_centre();
     void draw_world(float t);
-    void draw_tube(float t);
-    void draw_rings(float t);
-    void draw_cage();
-    void draw_arms();
-    void draw_core();
-    void post_process(iRenderTarget& scene);
 
-    std::array<std::unique_ptr<cMeshObj>, MESH_COUNT> meshes_;
-    cTextureDesc plasma_, blur_mask_;
-    std::unique_ptr<cColorCorrection> grade_;
-    cCameraPaths paths_; // cSprutteKicks::kPathCount of them
-    cSprutteKicks kicks_;
-    cSprutteArm arm_;
-    std::unique_ptr<cSprutteBody> body_;
-    cFacingTriangles cage_facing_;
-    float propagation_ = 2250;
-    float angle_ = 0.7853982f;
-    float fognear_ = 0, fogfar_ = 0;
-    // Taken once per run, at the first update and the first draw: re-entering the scene goes on
-    // from them.
-    float fog_start_s_ = -1, camera_start_s_ = -1;
+    cSprutteFlight flight_;
+    cSprutteTube tube_;
+    cSprutteCage cage_;
+    cSprutteCreature creature_;
+    cSpruttePost post_;
+    std::array<std::unique_ptr<cMeshObj>, 5> unused_; // loaded with the models, drawn by no one
+    // What the run has done with the scene, kept across its entries so that re-entering goes
+    // on from it; rewinding starts it over. All else a frame reads is set again on each entry
+    // by init (the camera, the arms, their turn and ripple) or on each frame by update (the
+    // camera's place, the fog).
+    struct sRun {
+        cSprutteKicks kicks;
+        float first_update_s = -1; // the intro's flight and fog wall count from it
+    } run_;
 };
