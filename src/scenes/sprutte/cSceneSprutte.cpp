@@ -2,7 +2,6 @@
 
 #include "base/Pi.h"
 #include "base/cResourcePath.h"
-#include "mesh_files/BzObjLoader.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
 #include "render/cRenderTargetManager.h"
@@ -13,23 +12,11 @@
 #include <GL/gl.h>
 #include <string>
 
-namespace {
-
-// The joint's uploaded copy (the arms are built from a client copy of their own), its morph
-// targets, the hair and the wreck.
-const char* const kUnusedFiles[] = {"sprutte_arm_joint.bzobj", "sprutte_hair.bzobj",
-                                    "sprutte_arm_joint_morph_in.bzobj",
-                                    "sprutte_arm_joint_morph_out.bzobj", "sprutte_vrag.bzobj"};
-
-} // namespace
-
 void cSceneSprutte::load() {
     resource_path().push_searchpath(kFolder);
     creature_.load();
     cage_.load();
     tube_.load();
-    for (size_t i = 0; i < unused_.size(); ++i)
-        unused_[i] = BzObjLoader::load_uploaded(kUnusedFiles[i], false);
     post_.load();
     flight_.load();
 }

@@ -10,11 +10,7 @@
 #include "cSprutteKicks.h"
 #include "cSpruttePost.h"
 #include "cSprutteTube.h"
-#include "mesh_files/cMeshObj.h"
 #include "timeline/cScene.h"
-
-#include <array>
-#include <memory>
 
 class cSceneSprutte : public cScene {
 public:
@@ -48,7 +44,6 @@ private:
     cSprutteCage cage_;
     cSprutteCreature creature_;
     cSpruttePost post_;
-    std::array<std::unique_ptr<cMeshObj>, 5> unused_; // loaded with the models, drawn by no one
     // What the run has done with the scene, kept across its entries so that re-entering goes
     // on from it; rewinding starts it over. All else a frame reads is set again on each entry
     // by init (the camera, the arms, their turn and ripple) or on each frame by update (the
