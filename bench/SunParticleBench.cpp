@@ -2,7 +2,7 @@
 // settings (4000 emitted per update, lifetime 30.36 / 24.88 / 35.41) once the field holds its
 // full 99 999, at 60 updates a second: the step, and the copy of every position a mapped upload
 // does.
-#include "scenes/solarflare/cSunParticleField.h"
+#include "scenes/sun/cSunParticleField.h"
 #include "toolkit/cRandomTable.h"
 
 #include <algorithm>

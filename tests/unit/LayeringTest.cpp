@@ -18,8 +18,8 @@ const fs::path kRoot = fs::path(DEMO_BINARY).parent_path().parent_path();
 
 // Which rooms each room may import besides itself. The frame may import every
 // room; the fallback scene ("scenes") is the frame's alone. A scene's own folder
-// is the room "scenes/NAME": scenes never import each other, except that the
-// credits sun draws the solar flare's sun object.
+// is the room "scenes/NAME": scenes never import each other, only the pieces that
+// more than one scene draws, which have rooms of their own there and import no scene.
 const std::map<std::string, std::set<std::string>> kMayImport = {
     {"platform", {}},
     {"base", {"platform"}},
@@ -35,9 +35,9 @@ const std::map<std::string, std::set<std::string>> kMayImport = {
      {"base", "platform", "sound", "geometry", "render", "render/post", "shaders", "mesh_files",
       "toolkit", "timeline"}},
 };
+const std::set<std::string> kSharedPieces = {"scenes/sun", "scenes/litroom"};
 const char* const kSolarFlare = "scenes/solarflare";
 const char* const kCreditsSun = "scenes/creditssun";
-const char* const kCreditsRoom = "scenes/credits";
 
 // The room of a file under src/: its folder, with render/post and each
 // scene's folder rooms of their own; "" for the top of src/.
@@ -53,7 +53,8 @@ bool may_import(const std::string& from, const std::string& to) {
     if (from == to || from == "frame")
         return true;
     if (to.rfind("scenes/", 0) == 0)
-        return from == kCreditsSun && (to == kSolarFlare || to == kCreditsRoom);
+        return from.rfind("scenes/", 0) == 0 && !kSharedPieces.count(from) &&
+               kSharedPieces.count(to) > 0;
     const std::string rule = from.rfind("scenes/", 0) == 0 ? "scenes" : from;
     const auto allowed = kMayImport.find(rule);
     return allowed != kMayImport.end() && allowed->second.count(to) > 0;
@@ -108,8 +109,10 @@ TEST(Layering, NoIncludeBreaksTheArrowsBetweenRooms) {
 }
 
 TEST(Layering, TheRulesCatchAWrongArrow) {
-    EXPECT_TRUE(may_import("frame", "scenes/end") && may_import(kCreditsSun, kSolarFlare));
+    EXPECT_TRUE(may_import("frame", "scenes/end") && may_import(kCreditsSun, "scenes/sun"));
     for (auto [from, to] : {std::pair{kSolarFlare, kCreditsSun},
+                            {kCreditsSun, "scenes/credits"},
+                            {"scenes/sun", "scenes/litroom"},
                             {"scenes/end", "scenes"},
                             {"render", "timeline"},
                             {"render", "geometry"},

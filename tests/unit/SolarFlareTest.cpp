@@ -2,7 +2,7 @@
 // flare's fade and gas shift over its life, the surface particles' birth, flight and death,
 // and the scene's title, growth and glow timings.
 #include "scenes/solarflare/cSceneSolarFlare.h"
-#include "scenes/solarflare/cSunParticleField.h"
+#include "scenes/sun/cSunParticleField.h"
 #include "toolkit/cRandomTable.h"
 
 #include <gtest/gtest.h>

@@ -40,7 +40,6 @@ void cSceneCredits::load() {
         return;
     resource_path().push_searchpath("../data/models/credits");
     room_.load(kRoomFiles, kMapFiles);
-    gasses_ = texture_manager().get_texture("sun_particle_ambientgasses.png", false, GL_CLAMP, 0);
     logo_ = BzObjLoader::load_uploaded("mrl_logo.bzobj", false); // lit by draw_logo
     paths_.load_numbered("cam", cCreditsRoomCues::kPaths);
     loaded_ = true;

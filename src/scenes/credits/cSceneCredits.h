@@ -4,12 +4,12 @@
 #pragma once
 
 #include "cCreditsRoomCues.h"
-#include "cLitRoom.h"
 #include "geometry/cCameraPaths.h"
 #include "mesh_files/cMeshObj.h"
 #include "render/cTextureDesc.h"
 #include "render/post/PostParams.h"
 #include "render/post/cColorCorrection.h"
+#include "scenes/litroom/cLitRoom.h"
 #include "timeline/cScene.h"
 
 #include <memory>
@@ -47,7 +47,6 @@ private:
     cCreditsRoomCues cues_;
     bool loaded_ = false;
     cLitRoom room_;
-    cTextureDesc gasses_; // loaded with the room's maps, drawn by no one
     std::unique_ptr<cMeshObj> logo_;
     cCameraPaths paths_; // cCreditsRoomCues::kPaths of them
 };

@@ -27,6 +27,9 @@ const cLitRoom::tMapFiles kMapFiles = {
     "Pipe11VRayCompleteMap_off.jpg",     "Pipe11VRayCompleteMap_on.jpg",
     "Soejle03VRayCompleteMap_off.jpg",   "Soejle03VRayCompleteMap_on.jpg"};
 
+// A black sun without flares in a dense cloud of blue points.
+const sSunLook kSunLook = {0, false, 35607, {0, 40, 0}, {0.2f, 0.71f, 1}, 0.03f, 3.35487f};
+
 } // namespace
 
 cSceneCreditsSol::cSceneCreditsSol(cDemoTime* time) : cScene(time), cues_(counters_) {}
@@ -38,7 +41,6 @@ void cSceneCreditsSol::load() {
         return;
     resource_path().push_searchpath("../data/models/credits");
     room_.load(kRoomFiles, kMapFiles);
-    gasses_ = texture_manager().get_texture("sun_particle_ambientgasses.png", false, GL_CLAMP, 0);
     mask_ = texture_manager().get_texture("maskband_fullsize.jpg", false, GL_CLAMP_TO_EDGE,
                                           GL_TEXTURE_RECTANGLE_ARB);
     sphere_ = BzObjLoader::load_uploaded("credit_sphere.bzobj", true);
@@ -46,7 +48,7 @@ void cSceneCreditsSol::load() {
     paths_.load_numbered("longpath", cCreditsSunCues::kPaths);
     paths_.load("camslow.pth"); // number kPaths: the slow flight
     loaded_ = true;
-    sun_.load();
+    sun_.load(kSunLook);
     smoke_.load();
     smoke_.create_buffer();
 }
@@ -67,14 +69,6 @@ void cSceneCreditsSol::init() {
     cues_.init(now);
     sun_position_ = {0, 175, 0};
     sun_scale_ = 1;
-    sun_.set_flare_count(0);
-    sun_.set_particle_colour({0.2f, 0.71f, 1});
-    sun_.set_particle_alpha(0.03f);
-    sun_.set_point_size(3.35487f);
-    if (cSunParticles* points = sun_.particles()) {
-        points->rate = 35607;
-        points->lifetime = {0, 40, 0};
-    }
     sun_.start(now);
     smoke_.init();
 }
@@ -136,7 +130,7 @@ void cSceneCreditsSol::draw_sun() {
     glTranslatef(sun_position_.x, sun_position_.y, sun_position_.z);
     glTranslatef(shake_.x, shake_.y, shake_.z);
     glScalef(sun_scale_, sun_scale_, sun_scale_);
-    sun_.draw(false, now);
+    sun_.draw(now);
     glPopMatrix();
 }
 

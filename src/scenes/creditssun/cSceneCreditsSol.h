@@ -9,8 +9,8 @@
 #include "mesh_files/cMeshObj.h"
 #include "render/cTextureDesc.h"
 #include "render/post/PostParams.h"
-#include "scenes/credits/cLitRoom.h"
-#include "scenes/solarflare/cSunFlares.h"
+#include "scenes/litroom/cLitRoom.h"
+#include "scenes/sun/cSunFlares.h"
 #include "timeline/cScene.h"
 
 #include <memory>
@@ -46,7 +46,6 @@ private:
     cCreditsSunCues cues_;
     bool loaded_ = false;
     cLitRoom room_;
-    cTextureDesc gasses_; // loaded with the room's maps, drawn by no one
     cTextureDesc mask_;
     std::unique_ptr<cMeshObj> sphere_;
     cCameraPaths paths_; // cCreditsSunCues::kPaths of them, then the slow one

@@ -15,13 +15,20 @@
 
 #include <algorithm>
 
+namespace {
+
+// The pictured sun with its crown of 250 flares and a haze of pale yellow points.
+const sSunLook kSunLook = {250, true, 4000, {30.36f, 24.88f, 35.41f}, {1, 1, 0.59f}, 0.02f, 4.4f};
+
+} // namespace
+
 cSceneSolarFlare::cSceneSolarFlare(cDemoTime* time) : cScene(time) {}
 cSceneSolarFlare::~cSceneSolarFlare() = default;
 
 void cSceneSolarFlare::load() {
     resource_path().push_searchpath(cSunFlares::kFolder);
     correction_ = std::make_unique<cColorCorrection>(kColorCorrection);
-    sun_.load();
+    sun_.load(kSunLook);
     overlay_ = texture_manager().get_texture(kOverlay, true, GL_CLAMP, 0);
 }
 
@@ -31,13 +38,10 @@ void cSceneSolarFlare::init() {
     camera_.eye = Vec3f(37, 37, 37);
     levels_.outBlack = 13;
     sun_.start(demo_time());
-    if (sun_.particles())
-        sun_.particles()->rate = 4000;
     glow_ = cGlowParams{105, 2.0f, 0.07f};
     cCutLevels& cut = cut_levels();
-    cut.pre_cut = 200;
-    cut.post_cut = 128;
     cut.pre_cut = 64;
+    cut.post_cut = 128;
 }
 
 void cSceneSolarFlare::update() {
@@ -121,7 +125,7 @@ void cSceneSolarFlare::draw_sun(iRenderTarget& a, int32_t t, float scale) {
     apply_camera(camera_);
     glScalef(scale, scale, scale);
     glRotatef(10.0f * static_cast<float>(t) / 1000.0f, 0, 0, 1);
-    sun_.draw(true, t);
+    sun_.draw(t);
     a.end();
 }
 

@@ -3,9 +3,9 @@
 // out from the track-7 impact, and the title card crosses over it in the opening seconds.
 #pragma once
 
-#include "cSunFlares.h"
 #include "render/post/PostParams.h"
 #include "render/post/cColorCorrection.h"
+#include "scenes/sun/cSunFlares.h"
 #include "timeline/cScene.h"
 
 #include <memory>

@@ -30,25 +30,32 @@ std::unique_ptr<cMeshObj> load_mesh(const char* file, bool release) {
 cSunFlares::cSunFlares() = default;
 cSunFlares::~cSunFlares() = default;
 
-void cSunFlares::load() {
+void cSunFlares::load(const sSunLook& look) {
     resource_path().push_searchpath(kFolder);
     sun_mesh_ = load_mesh(kSunMesh, false); // the particles are born on its client arrays
     particles_ = std::make_unique<cSunParticles>(sun_mesh_.get());
+    particles_->rate = look.particle_rate;
+    particles_->lifetime = look.particle_lifetime;
+    particle_colour_ = look.particle_colour;
+    particle_alpha_ = look.particle_alpha;
+    point_size_ = look.point_size;
+    flare_count_ = look.flare_count;
+    textured_ = look.textured;
+    cTextureManager& textures = texture_manager();
+    if (textured_)
+        sun_texture_ = textures.get_texture(kSunTexture, true, GL_CLAMP, 0);
+    if (flare_count_ > 0)
+        load_flares();
+}
+
+void cSunFlares::load_flares() {
     std::unique_ptr<cMeshObj> flare(BzObjLoader::create(kFlareMesh));
     flare->drop_materials();
     flare_mesh_ = std::make_unique<cBandedMesh>(std::move(flare));
     cTextureManager& textures = texture_manager();
-    sun_texture_ = textures.get_texture(kSunTexture, true, GL_CLAMP, 0);
     flare_texture_ = textures.get_texture(kFlareTexture, true, GL_CLAMP_TO_EDGE, 0);
     gradient_texture_ = textures.get_texture(kGradientTexture, true, GL_CLAMP, 0);
-    gas_texture_ = textures.get_texture(kGasTexture, true, GL_CLAMP, 0);
-    ensure_shader<cShdFlare>(kFlareShader); // the credits sun loads a second sun
-    particles_->rate = 3300;
-    particles_->lifetime = Vec3f(30.36f, 24.88f, 35.41f);
-    particle_colour_ = Vec3f(1, 1, 0.59f);
-    particle_alpha_ = 0.02f;
-    point_size_ = 4.4f;
-    flare_count_ = 250;
+    ensure_shader<cShdFlare>(kFlareShader);
 }
 
 sFlare cSunFlares::new_flare() {
@@ -120,16 +127,16 @@ void cSunFlares::rewind() {
         particles_->clear();
 }
 
-void cSunFlares::draw(bool textured, int32_t t) {
+void cSunFlares::draw(int32_t t) {
     glTranslatef(shake_.x, shake_.y, shake_.z);
-    draw_body(textured);
+    draw_body();
     draw_particles();
     draw_flares(t);
 }
 
 // The body is opaque (black, or the picture, which has no alpha): blending would read back
 // every pixel it covers for nothing.
-void cSunFlares::draw_body(bool textured) {
+void cSunFlares::draw_body() {
     const cSavedState saved(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
     shader_manager().unbind();
@@ -138,7 +145,7 @@ void cSunFlares::draw_body(bool textured) {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_COLOR_MATERIAL);
     glDisable(GL_LIGHTING);
-    if (!textured) {
+    if (!textured_) {
         glColor4f(0, 0, 0, 1);
         sun_mesh_->draw();
         return;
@@ -163,7 +170,7 @@ void cSunFlares::draw_particles() {
 }
 
 void cSunFlares::draw_flares(int32_t t) {
-    if (flares_.empty())
+    if (flares_.empty() || !flare_mesh_)
         return;
     shader_manager().bind(kFlareShader);
     {

@@ -1,6 +1,6 @@
 // The sun as one object: a textured (or black) body, a haze of points streaming off its
 // surface and a crown of flare sheets, each living `decay` ms in a random orientation and
-// renewed as it expires. The credits sun uses it too, black and without flares (count 0).
+// renewed as it expires. Each scene that shows a sun gives it its own look when it loads it.
 #pragma once
 
 #include "cSunParticles.h"
@@ -22,6 +22,18 @@ struct sFlare {
     std::array<float, 16> orientation{}; // column-major, as glMultMatrixf takes it
 };
 
+// How a scene shows its sun. Without flares their mesh, pictures and program are not loaded;
+// a black body needs no picture.
+struct sSunLook {
+    float flare_count = 0;
+    bool textured = false;
+    float particle_rate = 0; // points born a step (up to twice it)
+    Vec3f particle_lifetime{0, 0, 0};
+    Vec3f particle_colour{1, 1, 1};
+    float particle_alpha = 1;
+    float point_size = 1;
+};
+
 class cSunFlares {
 public:
     static constexpr const char* kFolder = "../data/models/sunflare";
@@ -30,16 +42,15 @@ public:
     static constexpr const char* kSunTexture = "sun_diffuse2.jpg";
     static constexpr const char* kFlareTexture = "sun_flare_gasses_fade2.png";
     static constexpr const char* kGradientTexture = "sun_flare_gradient.png";
-    static constexpr const char* kGasTexture = "sun_particle_ambientgasses.png";
 
     cSunFlares();
     ~cSunFlares();
     cSunFlares(const cSunFlares&) = delete;
     cSunFlares& operator=(const cSunFlares&) = delete;
 
-    // Meshes, textures, the particle field on the sun's triangles, "flare_shader", and the
-    // solar scene's settings. Needs a GL context.
-    void load();
+    // The body and the particle field on its triangles, and what the look needs besides: the
+    // body's picture, the flares' mesh, pictures and "flare_shader". Needs a GL context.
+    void load(const sSunLook& look);
     // Tops the list up to the flare count and spreads every start over the decay before t.
     void start(int32_t t);
     // Renews or removes expired flares, adds missing ones, steps the particles (once loaded)
@@ -47,8 +58,8 @@ public:
     void advance(const cDemoTime& time);
     // No flares and no particles, as loaded.
     void rewind();
-    // Shaken sun body (black unless textured), its points and its flares at demo time t.
-    void draw(bool textured, int32_t t);
+    // Shaken sun body, its points and its flares at demo time t.
+    void draw(int32_t t);
     void add_sun_vars(cGuiVarList& list);
 
     // A flare's uvshift and alpha at life fraction f = age / decay.
@@ -68,7 +79,8 @@ public:
     void set_point_size(float size) { point_size_ = size; }
 
 private:
-    void draw_body(bool textured);
+    void load_flares();
+    void draw_body();
     void draw_particles();
     void draw_flares(int32_t t);
 
@@ -76,7 +88,8 @@ private:
     std::unique_ptr<cMeshObj> sun_mesh_;
     std::unique_ptr<cBandedMesh> flare_mesh_;
     std::unique_ptr<cSunParticles> particles_;
-    cTextureDesc sun_texture_, flare_texture_, gradient_texture_, gas_texture_;
+    cTextureDesc sun_texture_, flare_texture_, gradient_texture_;
+    bool textured_ = false;
     std::vector<sFlare> flares_;
     Vec3f particle_colour_{1, 1, 1};
     float particle_alpha_ = 1;
