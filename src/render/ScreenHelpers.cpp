@@ -1,15 +1,18 @@
 #include "ScreenHelpers.h"
 
 #include "GlExtensions.h"
+#include "cSavedState.h"
+#include "cScopedTexture.h"
 
+#include <memory>
 #include <vector>
 
 namespace {
 
-// The depth write masks of the open ortho sections, innermost last.
-std::vector<GLboolean>& saved_depth_masks() {
-    static std::vector<GLboolean> masks;
-    return masks;
+// The state saved by each open ortho section, innermost last.
+std::vector<std::unique_ptr<cSavedState>>& open_sections() {
+    static std::vector<std::unique_ptr<cSavedState>> sections;
+    return sections;
 }
 
 const float kCorners[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
@@ -30,12 +33,9 @@ void textured_quad(float s0, float t0, float s1, float t1) {
 } // namespace
 
 void begin_ortho() {
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
+    open_sections().push_back(std::make_unique<cSavedState>(GL_CURRENT_BIT | GL_ENABLE_BIT));
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
-    GLboolean mask = GL_TRUE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &mask);
-    saved_depth_masks().push_back(mask);
     glDepthMask(GL_FALSE);
     push_unit_square();
 }
@@ -65,12 +65,9 @@ void pop_unit_square() {
 
 void end_ortho() {
     pop_unit_square();
-    std::vector<GLboolean>& masks = saved_depth_masks();
-    if (!masks.empty()) {
-        glDepthMask(masks.back());
-        masks.pop_back();
-    }
-    glPopAttrib();
+    std::vector<std::unique_ptr<cSavedState>>& sections = open_sections();
+    if (!sections.empty())
+        sections.pop_back();
 }
 
 void reset_scene_state(bool unit_ortho) {
@@ -99,15 +96,11 @@ void quad_unit() {
 void draw_texture(const cTextureDesc& texture) {
     if (!texture.valid())
         return; // a failed load: nothing to enable or bind
-    const GLenum target = static_cast<GLenum>(texture.target);
-    glEnable(target);
-    glBindTexture(target, static_cast<GLuint>(texture.id));
-    if (target == GL_TEXTURE_RECTANGLE_ARB)
+    const cScopedTexture bound(texture);
+    if (texture.target == GL_TEXTURE_RECTANGLE_ARB)
         quad_texel(static_cast<float>(texture.width), static_cast<float>(texture.height));
-    else if (target == GL_TEXTURE_2D)
+    else if (texture.target == GL_TEXTURE_2D)
         quad_unit();
-    glBindTexture(target, 0);
-    glDisable(target);
 }
 
 void draw_target(iRenderTarget& target) {

@@ -25,7 +25,7 @@ cOverlayState::cOverlayState() {
     shader_manager().push_shader();
     shader_manager().unbind();
     glGetIntegerv(GL_ACTIVE_TEXTURE, &active_unit_);
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    saved_ = std::make_unique<cSavedState>(GL_ALL_ATTRIB_BITS);
     glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
     GLint units = 1;
     glGetIntegerv(GL_MAX_TEXTURE_UNITS, &units);
@@ -55,7 +55,7 @@ cOverlayState::~cOverlayState() {
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopClientAttrib();
-    glPopAttrib();
+    saved_.reset();
     ext::glActiveTexture(static_cast<GLenum>(active_unit_));
     shader_manager().pop_shader();
 }

@@ -3,7 +3,10 @@
 // masks, alpha blending, the whole window and unit-square matrices. All of it is given back.
 #pragma once
 
+#include "cSavedState.h"
+
 #include <GL/gl.h>
+#include <memory>
 
 class cOverlayState {
 public:
@@ -16,4 +19,5 @@ private:
     static void disable_texturing(GLint units);
 
     GLint active_unit_ = 0;
+    std::unique_ptr<cSavedState> saved_; // made once the active unit is read
 };

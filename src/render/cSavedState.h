@@ -1,6 +1,6 @@
 // GL state saved for the life of the object and given back at its end, for drawing code that
 // changes it: the attribute groups asked for, the depth write mask and the blend factors. The
-// post effects, the load screen's fade and scene code bracket their changes with it.
+// one way the demo saves GL state: post effects, ortho sections, overlays and scenes use it.
 #pragma once
 
 #include <GL/gl.h>

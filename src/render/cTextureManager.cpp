@@ -5,6 +5,7 @@
 #include "base/ProgramExit.h"
 #include "base/cResourcePath.h"
 #include "cImageDecoder.h"
+#include "cSavedState.h"
 #include "platform/PathFunctions.h"
 
 #include <GL/glext.h>
@@ -101,7 +102,7 @@ void cTextureManager::upload_into(GLuint texture, GLenum target, bool mipmaps, G
     const GLsizei w = ilGetInteger(IL_IMAGE_WIDTH);
     const GLsizei h = ilGetInteger(IL_IMAGE_HEIGHT);
     const ILubyte* data = ilGetData();
-    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_TEXTURE_BIT);
+    const cSavedState saved(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_TEXTURE_BIT);
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1); // DevIL rows are tightly packed
     glEnable(target);
@@ -120,7 +121,6 @@ void cTextureManager::upload_into(GLuint texture, GLenum target, bool mipmaps, G
         glTexImage2D(target, 0, GL_RGBA, w, h, 0, format, GL_UNSIGNED_BYTE, data);
     check_gl_error("cTextureManager::get_texture");
     glPopClientAttrib();
-    glPopAttrib();
 }
 
 bool cTextureManager::reload_file(const std::string& path) {

@@ -3,6 +3,7 @@
 #include "base/Messages.h"
 #include "base/cDisplaySettings.h"
 #include "base/cResourcePath.h"
+#include "render/cSavedState.h"
 #include "render/cTextureManager.h"
 #include "toolkit/FontAtlas.h"
 
@@ -53,14 +54,13 @@ bool cGuiTxtLabel::bind_font() {
 }
 
 void cGuiTxtLabel::draw() {
-    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_TRANSFORM_BIT);
+    const cSavedState saved(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_TRANSFORM_BIT);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_TEXTURE_RECTANGLE_ARB);
     glMatrixMode(GL_TEXTURE);
     glLoadIdentity();
     if (bind_font())
         draw_glyphs();
-    glPopAttrib();
 }
 
 void cGuiTxtLabel::draw_glyphs() const {

@@ -9,6 +9,7 @@
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cSavedState.h"
 #include "render/cTexelReads.h"
 #include "shaders/cShdBlurTex.h"
 #include "shaders/cShdPostColDodge.h"
@@ -71,7 +72,7 @@ void blur(iRenderTarget& source, iRenderTarget& destination, const char* program
 void combine(iRenderTarget& a, iRenderTarget& b, int mode) {
     const cPostSpan span;
     register_combine_shaders();
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    const cSavedState saved(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
     cShaderManager_CG& shaders = shader_manager();
     shaders.push_shader();
@@ -84,5 +85,4 @@ void combine(iRenderTarget& a, iRenderTarget& b, int mode) {
         draw_targets({&a, &b});
     }
     shaders.pop_shader();
-    glPopAttrib();
 }

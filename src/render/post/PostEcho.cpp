@@ -3,6 +3,7 @@
 
 #include "cPostSpan.h"
 #include "render/ShaderRegistry.h"
+#include "render/cSavedState.h"
 #include "render/cScopedTexture.h"
 #include "render/cShaderManager_CG.h"
 #include "shaders/cShdEcho.h"
@@ -33,22 +34,23 @@ void echo(const cTextureDesc& picture, const tEchoShifts& shifts, float alpha, i
     cShaderParameter<float*> parameter(values);
     shaders.set_parameter(program, cShdBase::kIndex, &parameter);
     shaders.bind(program);
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA); // the program's colour is already weighed
-    const auto [left, right] = std::minmax_element(shifts.begin(), shifts.end());
-    const float x0 = *left, x1 = 1 + *right;
-    const cScopedTexture bound(picture);
-    glBegin(GL_QUADS);
-    glTexCoord2f(x0 * w + b, b);
-    glVertex3f(x0, 0, 0);
-    glTexCoord2f(x1 * w + b, b);
-    glVertex3f(x1, 0, 0);
-    glTexCoord2f(x1 * w + b, h + b);
-    glVertex3f(x1, 1, 0);
-    glTexCoord2f(x0 * w + b, h + b);
-    glVertex3f(x0, 1, 0);
-    glEnd();
-    glPopAttrib();
+    {
+        const cSavedState saved(GL_COLOR_BUFFER_BIT);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA); // the program's colour is already weighed
+        const auto [left, right] = std::minmax_element(shifts.begin(), shifts.end());
+        const float x0 = *left, x1 = 1 + *right;
+        const cScopedTexture bound(picture);
+        glBegin(GL_QUADS);
+        glTexCoord2f(x0 * w + b, b);
+        glVertex3f(x0, 0, 0);
+        glTexCoord2f(x1 * w + b, b);
+        glVertex3f(x1, 0, 0);
+        glTexCoord2f(x1 * w + b, h + b);
+        glVertex3f(x1, 1, 0);
+        glTexCoord2f(x0 * w + b, h + b);
+        glVertex3f(x0, 1, 0);
+        glEnd();
+    }
     shaders.pop_shader();
 }

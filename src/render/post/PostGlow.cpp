@@ -44,7 +44,7 @@ void sum_layers(iRenderTarget& source, const cGlowParams& params, int first, int
 // `summed` magnified over the bound target with its texels times `scale` (1, 2 or 4),
 // clamped.
 void magnify(iRenderTarget& summed, int scale) {
-    glPushAttrib(GL_TEXTURE_BIT);
+    const cSavedState saved(GL_TEXTURE_BIT);
     ext::glActiveTexture(GL_TEXTURE0);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
     glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_REPLACE);
@@ -53,7 +53,6 @@ void magnify(iRenderTarget& summed, int scale) {
     glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_TEXTURE);
     glTexEnvi(GL_TEXTURE_ENV, GL_RGB_SCALE, scale);
     draw_through(summed, nullptr);
-    glPopAttrib();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
+#include "render/cSavedState.h"
 #include "render/cScopedTexture.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTexelReads.h"
@@ -92,9 +93,9 @@ void grade(iRenderTarget& source, const cGradeSteps& steps) {
     shaders.push_shader();
     send_record(program, drawn, steps, multiply);
     shaders.bind(program);
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
-    glDisable(GL_BLEND);
     {
+        const cSavedState saved(GL_COLOR_BUFFER_BIT);
+        glDisable(GL_BLEND);
         const cScopedTexture table_bound(table, kTableUnit);
         const cScopedTexture multiply_bound(multiply, kMultiplyUnit);
         // The program reads the picture where the quad puts it.
@@ -102,6 +103,5 @@ void grade(iRenderTarget& source, const cGradeSteps& steps) {
         draw_targets({&source, steps.glow, nullptr, steps.overlay});
     }
     ext::glActiveTexture(GL_TEXTURE0);
-    glPopAttrib();
     shaders.pop_shader();
 }

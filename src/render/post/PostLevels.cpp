@@ -5,6 +5,7 @@
 #include "render/GlExtensions.h"
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
+#include "render/cSavedState.h"
 #include "render/cScopedTexture.h"
 #include "render/cTexelReads.h"
 #include "shaders/GammaWeights.h"
@@ -51,14 +52,13 @@ void hsb(const cHsbParams& params, iRenderTarget& source, const cTextureDesc* ma
     cShaderParameter<float*> parameter(values);
     shaders.set_parameter(program, 1, &parameter);
     shaders.bind(program);
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
-    glDisable(GL_BLEND);
     {
+        const cSavedState saved(GL_COLOR_BUFFER_BIT);
+        glDisable(GL_BLEND);
         const cScopedTexture bound(mask, GL_TEXTURE1);
         const cTexelReads at_centres({&source});
         draw_target(source); // on unit 0
     }
     ext::glActiveTexture(GL_TEXTURE0);
-    glPopAttrib();
     shaders.pop_shader();
 }

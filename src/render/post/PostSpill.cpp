@@ -5,6 +5,7 @@
 #include "cPostSpan.h"
 #include "render/ShaderRegistry.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cSavedState.h"
 #include "render/cShaderManager_CG.h"
 #include "shaders/cShdSpillBlur.h"
 #include "shaders/cShdSpillBright.h"
@@ -96,12 +97,13 @@ void spill_into(eRTType type, iRenderTarget& source, const cCutLevels& cut,
     shader_manager().push_shader();
     cTmpRenderTarget bright;
     spill_bright(source, bright, type, cut);
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
-    glDisable(GL_BLEND);
-    destination.begin();
-    combine(source, *bright.get(), COMBINE_SPILL);
-    destination.end();
-    glPopAttrib();
+    {
+        const cSavedState saved(GL_COLOR_BUFFER_BIT);
+        glDisable(GL_BLEND);
+        destination.begin();
+        combine(source, *bright.get(), COMBINE_SPILL);
+        destination.end();
+    }
     shader_manager().pop_shader();
     render_target_manager().release(bright);
 }

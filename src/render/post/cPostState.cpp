@@ -2,9 +2,7 @@
 
 #include "render/ScreenHelpers.h"
 
-cPostState::cPostState() {
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_mask_);
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
+cPostState::cPostState() : saved_(GL_CURRENT_BIT | GL_ENABLE_BIT) {
     glDepthMask(GL_FALSE);
     glDisable(GL_LIGHTING);
     glDisable(GL_BLEND);
@@ -14,7 +12,5 @@ cPostState::cPostState() {
 }
 
 cPostState::~cPostState() {
-    pop_unit_square();
-    glDepthMask(depth_mask_);
-    glPopAttrib();
+    pop_unit_square(); // then the saved state gives back the rest
 }

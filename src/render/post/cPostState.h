@@ -3,7 +3,7 @@
 // The destructor gives back the matrices, the depth write mask and the attribute groups.
 #pragma once
 
-#include <GL/gl.h>
+#include "render/cSavedState.h"
 
 class cPostState {
 public:
@@ -13,5 +13,5 @@ public:
     cPostState& operator=(const cPostState&) = delete;
 
 private:
-    GLboolean depth_mask_ = GL_TRUE;
+    cSavedState saved_;
 };

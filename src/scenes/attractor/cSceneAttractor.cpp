@@ -5,6 +5,7 @@
 #include "mesh_files/BzObjLoader.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cSavedState.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
 #include "render/post/PostEffects.h"
@@ -133,7 +134,9 @@ void cSceneAttractor::draw() {
 }
 
 void cSceneAttractor::draw_backdrop(int32_t t) {
-    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT);
+    // The logos' depth test and writes end with the function: the clouds add up unoccluded.
+    const cSavedState saved(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_ENABLE_BIT |
+                            GL_CURRENT_BIT);
     glDepthMask(GL_FALSE);
     begin_ortho_white();
     draw_texture(background_);
@@ -160,8 +163,6 @@ void cSceneAttractor::draw_backdrop(int32_t t) {
     glRotatef(seconds * 30, 0, 0, 1);
     if (arrow_)
         arrow_->draw();
-    // The logos' depth test and writes end here: the clouds add up unoccluded.
-    glPopAttrib();
 }
 
 void cSceneAttractor::draw_clouds(iRenderTarget& target, int32_t t) {

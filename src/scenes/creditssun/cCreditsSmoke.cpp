@@ -1,6 +1,7 @@
 #include "cCreditsSmoke.h"
 
 #include "render/GlExtensions.h"
+#include "render/cSavedState.h"
 
 cCreditsSmoke::~cCreditsSmoke() {
     if (points_.vbo)
@@ -40,7 +41,7 @@ void cCreditsSmoke::step(int32_t since_start, float dt, float sun_scale) {
 }
 
 void cCreditsSmoke::draw() {
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
+    const cSavedState saved(GL_CURRENT_BIT | GL_ENABLE_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_TEXTURE_RECTANGLE_ARB);
@@ -48,7 +49,4 @@ void cCreditsSmoke::draw() {
     glBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(0, 0, 0, 0.9f);
     points_.render(system_);
-    glColor4f(1, 1, 1, 1);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glPopAttrib();
 }

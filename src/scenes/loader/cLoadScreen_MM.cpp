@@ -9,6 +9,7 @@
 #include "mesh_files/BzObjLoader.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cScopedTexture.h"
 #include "render/cTextureManager.h"
 #include "render/post/PostEffects.h"
 
@@ -22,16 +23,8 @@ cTextureDesc clamped(const char* file) {
 
 // A texture that could not be loaded (name -1) leaves the mesh untextured.
 void draw_textured(cMeshObj& mesh, const cTextureDesc& texture) {
-    if (!texture.valid()) {
-        mesh.draw();
-        return;
-    }
-    const GLenum target = static_cast<GLenum>(texture.target);
-    glEnable(target);
-    glBindTexture(target, static_cast<GLuint>(texture.id));
+    const cScopedTexture bound(texture);
     mesh.draw();
-    glBindTexture(target, 0);
-    glDisable(target);
 }
 
 // The fixed camera: 27 degrees, looking down at the panel from the front.
@@ -60,7 +53,7 @@ std::unique_ptr<cMeshObj> cLoadScreen_MM::load_mesh(const char* file) {
 
 cLoadScreen_MM::cLoadScreen_MM(const cDemoTime& clock) : clock_(clock) {
     resource_path().push_searchpath("../data/models/loader");
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
+    saved_ = std::make_unique<cSavedState>(GL_CURRENT_BIT | GL_ENABLE_BIT);
     glGetIntegerv(GL_VIEWPORT, saved_viewport_);
     glGetFloatv(GL_COLOR_CLEAR_VALUE, saved_clear_);
     glEnable(GL_BLEND);
@@ -98,7 +91,7 @@ cLoadScreen_MM::~cLoadScreen_MM() {
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glPopAttrib();
+    saved_.reset();
 }
 
 void cLoadScreen_MM::show_progress(float progress, bool animate) {
@@ -165,15 +158,13 @@ void cLoadScreen_MM::draw_knob(float v) {
 
 void cLoadScreen_MM::draw_overlay() {
     begin_ortho_white();
-    const GLenum target = static_cast<GLenum>(overlay_texture_.target);
-    glEnable(target);
-    glBindTexture(target, static_cast<GLuint>(overlay_texture_.id));
-    const float h = static_cast<float>(overlay_texture_.height) /
-                    static_cast<float>(display_settings().view_height);
-    glTranslatef(0, 1 - h, 0);
-    glScalef(0.5f, h, 1);
-    quad_unit();
-    glBindTexture(target, 0);
-    glDisable(target);
+    {
+        const cScopedTexture bound(overlay_texture_);
+        const float h = static_cast<float>(overlay_texture_.height) /
+                        static_cast<float>(display_settings().view_height);
+        glTranslatef(0, 1 - h, 0);
+        glScalef(0.5f, h, 1);
+        quad_unit();
+    }
     end_ortho();
 }

@@ -6,6 +6,7 @@
 #include "base/cDemoTime.h"
 #include "iLoadScreen.h"
 #include "mesh_files/cMeshObj.h"
+#include "render/cSavedState.h"
 #include "render/post/cColorCorrection.h"
 
 #include <memory>
@@ -34,6 +35,7 @@ private:
     static std::unique_ptr<cMeshObj> load_mesh(const char* file);
 
     const cDemoTime& clock_;
+    std::unique_ptr<cSavedState> saved_; // what the load screen changes, given back at its end
     int saved_viewport_[4] = {0, 0, 0, 0};
     float saved_clear_[4] = {0, 0, 0, 0};
     std::unique_ptr<cMeshObj> knob_, sort_, indicator_, led_, panel_;

@@ -4,6 +4,7 @@
 #include "base/cResourcePath.h"
 #include "render/ScreenHelpers.h"
 #include "render/cRenderTargetManager.h"
+#include "render/cSavedState.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
 #include "render/post/LevelsCurve.h"
@@ -189,13 +190,14 @@ void cSceneSolarFlare::draw_overlay(int32_t t) {
         return;
     shader_manager().push_shader();
     shader_manager().unbind();
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    begin_ortho();
-    glColor4f(1, 1, 1, alpha);
-    draw_texture(overlay_);
-    end_ortho();
-    glPopAttrib();
+    {
+        const cSavedState saved(GL_COLOR_BUFFER_BIT);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        begin_ortho();
+        glColor4f(1, 1, 1, alpha);
+        draw_texture(overlay_);
+        end_ortho();
+    }
     shader_manager().pop_shader();
 }

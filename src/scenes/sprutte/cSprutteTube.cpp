@@ -2,6 +2,7 @@
 
 #include "mesh_files/BzObjLoader.h"
 #include "render/ShaderRegistry.h"
+#include "render/cScopedTexture.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
 #include "shaders/cShdFogTexture.h"
@@ -38,16 +39,9 @@ void cSprutteTube::draw(float t, float fog_near, float fog_far) {
 }
 
 void cSprutteTube::draw_textured() {
-    const GLenum target = static_cast<GLenum>(plasma_.target);
-    if (plasma_.valid()) {
-        glEnable(target);
-        glBindTexture(target, static_cast<GLuint>(plasma_.id));
+    const cScopedTexture plasma(plasma_);
+    if (plasma_.valid())
         shader_manager().bind("fog_texture_shader"); // the fixed pipeline's picture, cheaper
-    }
     mesh_->draw();
     shader_manager().unbind();
-    if (plasma_.valid()) {
-        glBindTexture(target, 0);
-        glDisable(target);
-    }
 }
