@@ -3,7 +3,7 @@
 // prints the mean and worst milliseconds per frame, the live blocks and the pairs in use.
 #include "base/Messages.h"
 #include "frame/AppSetup.h"
-#include "scenes/scrub/cScrubSpline.h"
+#include "scenes/scrub/cScrub.h"
 #include "toolkit/cRandomTable.h"
 
 #include <GL/glu.h>
@@ -17,10 +17,10 @@ namespace {
 constexpr int kFrames = 60 * 49; // the scene's length at 60 frames a second
 constexpr float kStep = 5.0f / 60.0f;
 
-double draw_ms2(const cScrubSpline& scrub);
+double draw_ms2(const cScrub& scrub);
 
 // The tube as the scene draws it: lit, fogged, blended, seen from inside; mean of 20 frames.
-double draw_ms(const cScrubSpline& scrub, float z) {
+double draw_ms(const cScrub& scrub, float z) {
     glViewport(0, 64, 1024, 640);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_FOG);
@@ -39,7 +39,7 @@ double draw_ms(const cScrubSpline& scrub, float z) {
     return draw_ms2(scrub);
 }
 
-double draw_ms2(const cScrubSpline& scrub) {
+double draw_ms2(const cScrub& scrub) {
     glFinish();
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < 20; ++i) {
@@ -62,7 +62,7 @@ int main() {
     random_table().fill();
     std::ostringstream warnings;
     redirect_messages(&warnings, nullptr);
-    cScrubSpline scrub;
+    cScrub scrub;
     scrub.density = 4.0f;
     scrub.advance(10.0f, 24.0f);
     scrub.advance(10.0f, 24.0f);

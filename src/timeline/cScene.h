@@ -41,6 +41,5 @@ protected:
     int32_t demo_time() const { return time_->demo_time(); }
 
     cCamera camera_;
-    cDemoTime* time_;   // the scene manager's, not owned
-    bool flag_ = false; // left to each scene
+    cDemoTime* time_; // the scene manager's, not owned
 };

@@ -1,7 +1,7 @@
 #include "render/GlErrors.h"
 #include "render/GlExtensions.h"
+#include "scenes/scrub/cScrub.h"
 #include "scenes/scrub/cScrubShapes.h"
-#include "scenes/scrub/cScrubSpline.h"
 #include "support/Capture.h"
 #include "support/GlWindow.h"
 #include "toolkit/cRandomTable.h"
@@ -15,13 +15,13 @@ protected:
     void SetUp() override {
         cGlWindow::SetUp();
         random_table().fill();
-        scrub_ = std::make_unique<cScrubSpline>();
+        scrub_ = std::make_unique<cScrub>();
     }
     void TearDown() override {
         scrub_.reset();
         cGlWindow::TearDown();
     }
-    std::unique_ptr<cScrubSpline> scrub_;
+    std::unique_ptr<cScrub> scrub_;
 };
 
 size_t count(const std::string& text, const std::string& what) {
@@ -44,7 +44,7 @@ TEST_F(ScrubTest, GrowsInSlabsOfAtMostTwoAndAHalfUnits) {
         EXPECT_GT(blocks[i].z_max, ends[i] - 0.1f) << "slab " << i;
         EXPECT_LE(blocks[i].z_max, ends[i] + scrub_->tube_radius) << "slab " << i;
     }
-    cScrubSpline one;
+    cScrub one;
     one.link_mode = 0;
     one.grow(0.0f, 2.5f);
     EXPECT_EQ(one.geometry.blocks().size(), 1u);
@@ -68,7 +68,7 @@ TEST_F(ScrubTest, SlabPlacesItsNodesAtTheMinimumDistance) {
         ASSERT_GT(a.neighbours.size(), 0u) << "a node of a full slab without links";
     }
 
-    cScrubSpline exact;
+    cScrub exact;
     exact.min_node_dist = 0.5f;
     exact.add_node({10.0f, 10.0f, 1.0f});
     EXPECT_TRUE(exact.accepts({10.5f, 10.0f, 1.0f}));

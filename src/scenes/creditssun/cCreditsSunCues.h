@@ -9,7 +9,7 @@
 #include <cstdint>
 
 // The times that hold for the whole run, however often the scene is entered: its first
-// frame, the span from there to the next scene, and the first frame the sun was drawn.
+// frame, the span from there to the next scene, and the first update that sized the sun.
 struct cCreditsSunCounters {
     bool started = false;
     int32_t first_update = 0;
@@ -45,7 +45,7 @@ public:
     float path_parameter(int32_t now) const;
     // 85 degrees, widened to 127.5 at a cut and settling back over 500 ms.
     float fov(int32_t now) const;
-    // The sun's size: nothing for 5 s after its first drawing, then growing to 5 over 15 s.
+    // The sun's size: nothing for 5 s after it was first asked for, then growing to 5 over 15 s.
     float sun_scale(int32_t now);
     // Milliseconds since the run's first frame.
     int32_t since_start(int32_t now) const { return now - counters_->first_update; }

@@ -27,9 +27,7 @@ std::unique_ptr<cMeshObj> load_mesh(const char* file) {
 
 } // namespace
 
-cSceneScrub::cSceneScrub(cDemoTime* time) : cScene(time) {
-    flag_ = true;
-}
+cSceneScrub::cSceneScrub(cDemoTime* time) : cScene(time) {}
 
 cSceneScrub::~cSceneScrub() = default;
 
@@ -50,15 +48,14 @@ void cSceneScrub::start_growth() {
     speed_ = 5.0f;
     spin_rate_ = 20.0f;
     if (!scrub_)
-        scrub_ = std::make_unique<cScrubSpline>();
+        scrub_ = std::make_unique<cScrub>();
     scrub_->density = 4.0f;
     scrub_->radial_depth = 5.0f;
     radius_ = {0.4f, 0.5f, 0.2f};
     cues_.base_fog = 0.2f;
     cues_.flash_decay = 400.0f;
     cues_.flash_mix = 1.0f;
-    spline_switch_ = 0;
-    scrub_->spline_links = 0;
+    scrub_->spline_links = 0; // the links stay straight prisms
     scrub_->advance(10.0f, 24.0f);
     scrub_->advance(10.0f, 24.0f);
 }
@@ -110,7 +107,6 @@ void cSceneScrub::init() {
 }
 
 void cSceneScrub::deinit() {
-    glDisable(GL_CLIP_PLANE0);
     glDisable(GL_FOG);
     glDisable(GL_LIGHT0);
 }
@@ -151,7 +147,7 @@ void cSceneScrub::register_vars(cGuiVarList& vars) {
     add_var(vars, "diff-col", &diffuse_colour_, 0.0f, 1.0f);
     add_var(vars, "speed", &speed_, -6.0f, 30.0f);
     if (!scrub_)
-        scrub_ = std::make_unique<cScrubSpline>();
+        scrub_ = std::make_unique<cScrub>();
     add_var(vars, "density", &scrub_->density, 2.0f, 20.0f);
     add_var(vars, "radius(min,max,dist)", &radius_, 0.1f, 4.0f);
     add_var(vars, "radialDepth", &scrub_->radial_depth, 0.5f, 15.0f);
@@ -238,7 +234,6 @@ void cSceneScrub::grow(float z) {
         run_.radius_changed_z = z;
         scrub_->inner_radius = cues_.inner_radius(next_random());
     }
-    scrub_->spline_links = spline_switch_ > 0;
     scrub_->advance(z, z + 14.0f);
 }
 

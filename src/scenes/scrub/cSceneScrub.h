@@ -3,9 +3,9 @@
 // names that shatter, with a glow behind), and a screen-space overlay finishes the frame.
 #pragma once
 
+#include "cScrub.h"
 #include "cScrubCues.h"
 #include "cScrubOverlay.h"
-#include "cScrubSpline.h"
 #include "mesh_files/cMaterial_GL.h"
 #include "mesh_files/cMeshMorph.h"
 #include "render/iRenderTarget.h"
@@ -31,7 +31,7 @@ public:
     void register_vars(cGuiVarList& vars) override;
 
     const cScrubCues& cues() const { return cues_; }
-    const cScrubSpline* scrub() const { return scrub_.get(); }
+    const cScrub* scrub() const { return scrub_.get(); }
 
 private:
     void load_greetings();
@@ -49,11 +49,10 @@ private:
     Vec3f diffuse_colour_;
     float speed_ = 5.0f;
     float spin_rate_ = 20.0f;
-    std::unique_ptr<cScrubSpline> scrub_; // made by load: its buffers need the GL context
+    std::unique_ptr<cScrub> scrub_; // made by load: its buffers need the GL context
     float acc_ = 0.0f;
     Vec3f radius_{0.4f, 0.5f, 0.2f};
     cScrubCues cues_;
-    int spline_switch_ = 0;
     cScrubOverlay overlay_;
     std::unique_ptr<cMeshObj> backblow_, streaks_;
     cTextureDesc backblow_texture_, streaks_texture_;

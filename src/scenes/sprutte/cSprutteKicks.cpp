@@ -30,8 +30,6 @@ bool cSprutteKicks::note_on(int track, int32_t event_ms, int32_t now_ms) {
 void cSprutteKicks::next_path(int32_t now_ms) {
     if (kickcount < kReverseFrom) {
         path = (path + 1) % kPathCount;
-        if (path < 0)
-            path = 0;
     } else {
         path = path - 1 < 0 ? kPathCount - 1 : path - 1;
     }
