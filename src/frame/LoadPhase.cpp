@@ -17,7 +17,6 @@
 
 namespace {
 
-const char* const kMidiFile = "../data/music/pulse55.mid";
 constexpr uint32_t kHoldSleepMs = 10;
 
 int32_t since_start(cSceneManager& manager) {
@@ -88,7 +87,7 @@ void load_phase(cDemo& demo) {
     load_scenes(manager, screen);
     hold_load_screen(manager, screen);
     fade_load_screen(manager, screen);
-    cMidiReader::read_into_queue(kMidiFile, *manager.event_queue());
+    cMidiReader::read_into_queue(cSceneManager::kMidiFile, *manager.event_queue());
     manager.event_queue()->rewind();
     demo.gui().layout();
 }

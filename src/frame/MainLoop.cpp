@@ -14,11 +14,14 @@
 namespace {
 
 // The demo time with the moment it was read, in the system's monotonic clock: what a recorder
-// of the sound needs to tell whether the picture is in step with what is heard.
+// of the sound needs to tell whether the picture is in step with what is heard; then the scene
+// on screen.
 void dump_state(const cDemoTime& time, cDemo& demo) {
     msg_out() << "# demo time " << time.demo_time() << " ms at monotonic " << std::fixed
               << std::setprecision(6) << perf_monotonic_seconds(time.now_counter) << " s"
               << std::defaultfloat << std::endl;
+    cScene* scene = scene_manager().current_scene();
+    msg_out() << "# scene \"" << (scene ? scene->get_name() : "") << "\"" << std::endl;
     msg_err() << "-" << std::endl;
     msg_err() << format_time(time.demo_time()) << std::endl;
     demo.gui().dump();

@@ -10,6 +10,7 @@
 
 #include <mpg123.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -171,8 +172,16 @@ int FSOUND_Stream_Play(int channel, FSOUND_STREAM* stream) {
         return fail(FMOD_ERR_INVALID_PARAM, -1);
     if (stream->started) // its decoder now belongs to the audio thread
         return fail(FMOD_ERR_PLAY, -1);
+    // A stream already playing is replaced: what the output reports for its music no longer
+    // tells where the new one is, and once the feed reads the new decoder the old one goes.
+    const auto playing =
+        std::find_if(g.streams.begin(), g.streams.end(), [](const auto& s) { return s->started; });
+    if (playing != g.streams.end())
+        g.heard->expect_new_music();
     stream->started = true;
     g.feed.play(stream->decoder);
+    if (playing != g.streams.end())
+        g.streams.erase(playing);
     g.output->start();
     return succeed(0);
 }

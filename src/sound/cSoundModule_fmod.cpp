@@ -2,6 +2,7 @@
 
 #include "base/Messages.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ostream>
 
@@ -75,6 +76,22 @@ void cSoundModule_fmod::load() {
     length_ms_ = FSOUND_Stream_GetLengthMs(stream);
     msg_out() << "# fmod loaded stream \"" << file_ << "\" [length: " << length_ms_ << "ms]"
               << std::endl;
+}
+
+bool cSoundModule_fmod::reopen(int ms) {
+    FSOUND_STREAM* fresh = FSOUND_Stream_Open(file_.c_str(), kStreamMode, 0, 0);
+    if (!fresh) {
+        msg_err() << "# warning, \"" << file_ << "\" cannot be played ("
+                  << error_string(FSOUND_GetError()) << "): the music plays on unchanged"
+                  << std::endl;
+        return false;
+    }
+    length_ms_ = FSOUND_Stream_GetLengthMs(fresh);
+    FSOUND_Stream_SetTime(fresh, std::clamp(ms, 0, std::max(length_ms_ - 1, 0)));
+    if (playing)
+        channel = FSOUND_Stream_Play(-1, fresh); // the old stream goes once the new one plays
+    stream = fresh;
+    return true;
 }
 
 void cSoundModule_fmod::play() {

@@ -20,6 +20,9 @@ public:
     void start();
     void load(); // opens the music stream
     void play();
+    // The music file read again (after it was rewritten), playing from `ms` where the old one
+    // played. A file that cannot be played keeps the old stream, with a warning; false then.
+    bool reopen(int ms);
     // The music from `ms` on (heard after what the device has buffered); nothing before play.
     void set_time(int ms);
     void set_paused(bool paused);
@@ -35,6 +38,7 @@ public:
     int delay_ms() const;
     // The music's length as the library reported it on load; 0 before.
     int length_ms() const { return length_ms_; }
+    const std::string& file() const { return file_; }
     static const char* error_string(int code);
 
 private:

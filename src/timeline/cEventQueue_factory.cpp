@@ -56,24 +56,21 @@ long long read_number(const std::string& text) {
     return std::strtoll(text.c_str(), nullptr, 10);
 }
 
-void parse_line(const std::string& line, cEventQueue& queue) {
+// Adds the line's event to the queue; the warning for a line it skips, "" for none.
+std::string parse_line(const std::string& line, cEventQueue& queue) {
     std::string keyword, time_text;
     split(line, &keyword, &time_text);
     const int type = cEventQueue_factory::keyword_type(keyword);
     if (type == kIgnored)
-        return;
-    if (type == kUnknown) {
-        msg_err() << "# warning, unknown token " << keyword
-                  << " in cEventQueue_factory::eventtoken_parse" << std::endl;
-        return;
-    }
+        return "";
+    if (type == kUnknown)
+        return "# warning, unknown token " + keyword + " in cEventQueue_factory::eventtoken_parse";
     int32_t ms = 0;
-    if (!cEventQueue_factory::parse_time(time_text, &ms)) {
-        msg_err() << "# warning, bad time \"" << time_text << "\" after " << keyword
-                  << " in cEventQueue_factory::loadFile, line skipped" << std::endl;
-        return;
-    }
+    if (!cEventQueue_factory::parse_time(time_text, &ms))
+        return "# warning, bad time \"" + time_text + "\" after " + keyword +
+               " in cEventQueue_factory::loadFile, line skipped";
     queue.add(new cEvent(type, ms));
+    return "";
 }
 
 } // namespace
@@ -121,12 +118,25 @@ bool cEventQueue_factory::parse_time(const std::string& text, int32_t* ms) {
 }
 
 void cEventQueue_factory::parse(std::istream& in, cEventQueue& queue) {
+    for (const sSkipped& skipped : parse_checked(in, queue))
+        msg_err() << skipped.warning << std::endl;
+}
+
+std::vector<cEventQueue_factory::sSkipped> cEventQueue_factory::parse_checked(std::istream& in,
+                                                                              cEventQueue& queue) {
+    std::vector<sSkipped> skipped;
     std::string line;
-    while (read_line(in, &line)) {
-        if (!line.empty())
-            parse_line(line, queue);
+    int number = 1;
+    for (; read_line(in, &line); ++number) {
+        const std::string warning = line.empty() ? "" : parse_line(line, queue);
+        if (!warning.empty())
+            skipped.push_back({number, warning});
     }
+    if (!in.eof())
+        skipped.push_back({number, "# warning, line longer than " + std::to_string(kMaxLine) +
+                                       " characters: the script is read no further"});
     queue.sort();
+    return skipped;
 }
 
 cEventQueue* cEventQueue_factory::loadFile(const std::string& name) {

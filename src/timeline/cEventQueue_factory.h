@@ -7,13 +7,24 @@
 
 #include <istream>
 #include <string>
+#include <vector>
 
 class cEventQueue_factory {
 public:
     // A new queue, or nullptr (after a message) when the file cannot be opened.
     static cEventQueue* loadFile(const std::string& name);
-    // Reads script lines from `in` into `queue`; the queue is sorted after.
+    // A line the reader skipped: its number (from 1) and the warning it printed or would print.
+    struct sSkipped {
+        int line;
+        std::string warning;
+    };
+
+    // Reads script lines from `in` into `queue`, printing a warning for each line it skips;
+    // the queue is sorted after.
     static void parse(std::istream& in, cEventQueue& queue);
+    // The same without printing: the skipped lines are handed back, a line too long for the
+    // reader (which ends the reading) among them.
+    static std::vector<sSkipped> parse_checked(std::istream& in, cEventQueue& queue);
     // The event type of a recognised keyword; -1 for a keyword that is
     // silently ignored (comment, leading digit), -2 for an unknown one.
     static int keyword_type(const std::string& keyword);

@@ -11,12 +11,13 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <stdexcept>
 
 namespace {
 
-[[noreturn]] void fatal(const std::string& text) {
-    msg_err() << "# mid FATAL ERROR: " << text << std::endl;
-    program_exit(1);
+// A file that is not MIDI: the reading stops, and the caller decides what that means.
+[[noreturn]] void reject(const std::string& text) {
+    throw std::runtime_error(text);
 }
 
 void warn(int track, const std::string& text) {
@@ -60,6 +61,30 @@ void cMidiReader::read_into_queue(const std::string& name, cEventQueue& queue) {
 }
 
 void cMidiReader::read_bytes(const std::vector<uint8_t>& file, cEventQueue& queue) {
+    try {
+        read_or_throw(file, queue);
+    } catch (const std::runtime_error& e) {
+        msg_err() << "# mid FATAL ERROR: " << e.what() << std::endl;
+        program_exit(1);
+    }
+}
+
+bool cMidiReader::read_checked(const std::string& name, cEventQueue& queue, std::string* error) {
+    std::ifstream in(name, std::ios::binary);
+    if (!in)
+        return true; // as at the start: a timeline without MIDI events
+    const std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    try {
+        read_or_throw(file, queue);
+    } catch (const std::runtime_error& e) {
+        *error = e.what();
+        return false;
+    }
+    return true;
+}
+
+void cMidiReader::read_or_throw(const std::vector<uint8_t>& file, cEventQueue& queue) {
     cMidiReader reader(file);
     reader.read_header();
     msg_out() << "# mid: Reading tracks from MIDI file..." << std::endl;
@@ -74,7 +99,7 @@ void cMidiReader::read_bytes(const std::vector<uint8_t>& file, cEventQueue& queu
 
 void cMidiReader::read_header() {
     if (file_.size() < 14 || std::memcmp(file_.data(), "MThd", 4) != 0)
-        fatal("This is not a valid MIDI file!");
+        reject("This is not a valid MIDI file!");
     const int count = static_cast<int>(big_endian(file_, 10, 2));
     division_ = static_cast<int16_t>(big_endian(file_, 12, 2));
     msg_out() << "# mid: Num tracks: " << count << std::endl;
@@ -85,7 +110,7 @@ void cMidiReader::read_header() {
         const int per_frame = division_ & 0xFF;
         const double fps = code == 29 ? 29.97 : code;
         if ((code != 24 && code != 25 && code != 29 && code != 30) || per_frame == 0)
-            fatal("Illegal SMPTE frame code");
+            reject("Illegal SMPTE frame code");
         tick_seconds_ = 1.0 / (fps * per_frame);
     }
     find_tracks(count);
@@ -101,7 +126,7 @@ void cMidiReader::find_tracks(int count) {
         if (std::memcmp(&file_[at], "MTrk", 4) != 0) {
             char text[64];
             std::snprintf(text, sizeof text, "Track %d/%d is invalid!", i, count);
-            fatal(text);
+            reject(text);
         }
         sTrack track;
         track.pos = at + 8;

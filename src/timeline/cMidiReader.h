@@ -16,6 +16,10 @@ public:
     static void read_into_queue(const std::string& name, cEventQueue& queue);
     // The same for a file already in memory.
     static void read_bytes(const std::vector<uint8_t>& file, cEventQueue& queue);
+    // The same for a file that may have been broken while the demo runs: false, with the
+    // reason in `error` and `queue` to be thrown away, for a file that is not MIDI. A missing
+    // file adds nothing, as at the start.
+    static bool read_checked(const std::string& name, cEventQueue& queue, std::string* error);
 
     // No demo runs longer: later times are clamped to it, so a broken file
     // cannot overflow a time or ask for millions of beats.
@@ -37,6 +41,8 @@ private:
     };
 
     explicit cMidiReader(const std::vector<uint8_t>& file) : file_(file) {}
+    // Throws std::runtime_error for a file that is not MIDI.
+    static void read_or_throw(const std::vector<uint8_t>& file, cEventQueue& queue);
     void read_header();
     void find_tracks(int count);
     void read_track(int index, sTrack& track);

@@ -213,13 +213,27 @@ void cSceneManager::mark_replayed(int32_t arrive) {
 }
 
 void cSceneManager::seek(int32_t target_ms) {
+    seek_from(target_ms, false);
+}
+
+void cSceneManager::replay_timeline(cEventQueue* queue) {
+    const int32_t target = time_.demo_time() + audio_latency_ms();
+    set_event_queue(queue);
+    seek_from(target, true);
+}
+
+bool cSceneManager::reopen_music() {
+    return sound_.reopen(time_.demo_time() + audio_latency_ms());
+}
+
+void cSceneManager::seek_from(int32_t target_ms, bool from_start) {
     const int32_t end = std::max(sound_.length_ms() - 1, 0);
     target_ms = std::clamp(target_ms, 0, end);
     const int32_t arrive = target_ms - audio_latency_ms();
     const int32_t from = time_.demo_time();
     const uint64_t started = perf_counter();
     mark_replayed(arrive);
-    if (arrive < from)
+    if (arrive < from || from_start)
         rewind_run();
     for (int32_t t = time_.demo_time() + kSeekStepMs; t < arrive; t += kSeekStepMs)
         replay_to(t);

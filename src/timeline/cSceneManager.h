@@ -23,6 +23,7 @@ public:
     // The note-ons of this MIDI track (the kick) flash the case lights.
     static constexpr int kLightsTrack = 1;
     static constexpr const char* kEventScript = "../data/script/markers.txt";
+    static constexpr const char* kMidiFile = "../data/music/pulse55.mid";
     // Finer than the frames the heaviest scenes get on a software renderer.
     static constexpr int32_t kSeekStepMs = 40;
 
@@ -62,6 +63,12 @@ public:
     // alone, from where the run is (forward) or from its start (back), in steps of
     // kSeekStepMs. The demo time afterwards is target_ms - audio_latency_ms(), as at the start.
     void seek(int32_t target_ms);
+    // Takes ownership of a timeline built anew (its cursor at the start) and plays the run up
+    // to where it stands with it, from the start, as a jump back does; the music goes on.
+    void replay_timeline(cEventQueue* queue);
+    // The music file read again after it changed, playing on from where the music is; false
+    // (the old music playing on) where the file cannot be played.
+    bool reopen_music();
     // A paused run keeps its demo time and its scenes' state; the music stops.
     void set_paused(bool paused);
     bool paused() const { return paused_; }
@@ -90,6 +97,8 @@ private:
     // One frame of the replay at demo time t: dispatch and update, no drawing.
     void replay_to(int32_t t);
     void mark_replayed(int32_t arrive);
+    // The seek, from the run's start even where the target lies ahead.
+    void seek_from(int32_t target_ms, bool from_start);
 
     cEventQueue* queue_ = nullptr;
     std::vector<cScene*> scenes_;

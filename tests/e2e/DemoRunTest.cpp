@@ -180,6 +180,56 @@ TEST_F(DemoRunTest, EditedProgramsAndPicturesReloadWhileItRuns) {
     expect_clean_end(*demo);
 }
 
+// Every scene Space has named so far.
+std::vector<std::string> printed_scenes(const std::string& out) {
+    std::vector<std::string> scenes;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("# scene \"", 0) == 0)
+            scenes.push_back(line.substr(9, line.size() - 10));
+    return scenes;
+}
+
+// A scene switch moved in the script under the running demo moves on screen: the timeline is
+// rebuilt and the run played again up to where it stood. The MIDI file and the music written
+// again are read again; a broken script or music warns, and the old ones play on until Escape.
+TEST_F(DemoRunTest, TheScriptTheMidiFileAndTheMusicReloadWhileItRuns) {
+    add_music(); // 20 s
+    const std::string script = dir_.path("data/script/markers.txt");
+    write_bytes(script, "s06 0:0:0,100\ns03 0:0:15,000\n");
+    cMidiTrack conductor;
+    conductor.name(0, "tempo").tempo(0, 500000).end();
+    const std::vector<uint8_t> midi = midi_file(1, 480, {conductor});
+    write_bytes(dir_.path("data/music/pulse55.mid"), std::string(midi.begin(), midi.end()));
+    auto demo = start("n\n");
+    ASSERT_TRUE(demo->wait_for_out(kPlaying, 90)) << demo->err();
+    ASSERT_TRUE(x_.find_window("mirrel OpenGL", 10));
+    write_bytes(script, "s06 0:0:0,100\ns03 0:0:2,500\n");
+    ASSERT_TRUE(demo->wait_for_out("# reloaded script \"markers.txt\"\n", 10)) << demo->err();
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    x_.tap_key("space");
+    for (const char* file : {"data/music/pulse55.mid", "data/music/pulse55.mp3"})
+        write_bytes(dir_.path(file), read_bytes(dir_.path(file)));
+    EXPECT_TRUE(demo->wait_for_out("# reloaded midi \"pulse55.mid\"\n", 10)) << demo->err();
+    EXPECT_TRUE(demo->wait_for_out("# reloaded music \"pulse55.mp3\"\n", 10)) << demo->err();
+    write_bytes(script, "s06 0:0:0,100\nbogus 0:0:1,000\ns03 0:0:9,000\n");
+    EXPECT_TRUE(wait_for_err(*demo, "# warning, \"markers.txt\" line 2: unknown token bogus", 10));
+    write_bytes(dir_.path("data/music/pulse55.mp3"), "not music\n");
+    EXPECT_TRUE(wait_for_err(*demo, "cannot be played", 10)) << demo->err();
+    x_.tap_key("space");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    x_.tap_key("Escape");
+    expect_clean_end(*demo);
+    const std::vector<int> t = printed_times(demo->err());
+    const std::vector<std::string> scenes = printed_scenes(demo->out());
+    ASSERT_EQ(t.size(), 2u) << demo->err();
+    ASSERT_EQ(scenes.size(), 2u) << demo->out();
+    EXPECT_GT(t[0], 2500) << "the run went on from where it stood";
+    EXPECT_EQ(scenes[0], "animated attractors") << "the switch moved to 2.5 s";
+    EXPECT_GT(t[1], t[0]);
+    EXPECT_EQ(scenes[1], "animated attractors") << "the broken script left the timeline as it was";
+}
+
 TEST_F(DemoRunTest, MusicThatCannotPlayEndsTheLoadPhase) {
     auto missing = start("n\n");
     EXPECT_EQ(missing->wait_exit(60), 1);

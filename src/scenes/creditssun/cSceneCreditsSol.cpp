@@ -1,13 +1,9 @@
 #include "cSceneCreditsSol.h"
 
 #include "base/cResourcePath.h"
-#include "mesh_files/BzObjLoader.h"
-#include "render/ShaderRegistry.h"
 #include "render/cRenderTargetManager.h"
-#include "render/cShaderParameter.h"
-#include "render/cTextureManager.h"
+#include "render/cShaderManager_CG.h"
 #include "render/post/PostEffects.h"
-#include "shaders/cShdEdgeDetect.h"
 #include "timeline/cMECtrlChange.h"
 #include "timeline/cMETrigger.h"
 #include "timeline/cSceneManager.h"
@@ -41,10 +37,6 @@ void cSceneCreditsSol::load() {
         return;
     resource_path().push_searchpath("../data/models/credits");
     room_.load(kRoomFiles, kMapFiles);
-    mask_ = texture_manager().get_texture("maskband_fullsize.jpg", false, GL_CLAMP_TO_EDGE,
-                                          GL_TEXTURE_RECTANGLE_ARB);
-    sphere_ = BzObjLoader::load_uploaded("credit_sphere.bzobj", true);
-    ensure_shader<cShdEdgeDetect>("edge_shader");
     paths_.load_numbered("longpath", cCreditsSunCues::kPaths);
     paths_.load("camslow.pth"); // number kPaths: the slow flight
     loaded_ = true;

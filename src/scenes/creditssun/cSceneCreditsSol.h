@@ -6,14 +6,11 @@
 #include "cCreditsSmoke.h"
 #include "cCreditsSunCues.h"
 #include "geometry/cCameraPaths.h"
-#include "mesh_files/cMeshObj.h"
 #include "render/cTextureDesc.h"
 #include "render/post/PostParams.h"
 #include "scenes/litroom/cLitRoom.h"
 #include "scenes/sun/cSunFlares.h"
 #include "timeline/cScene.h"
-
-#include <memory>
 
 class cSceneCreditsSol : public cScene {
 public:
@@ -46,8 +43,6 @@ private:
     cCreditsSunCues cues_;
     bool loaded_ = false;
     cLitRoom room_;
-    cTextureDesc mask_;
-    std::unique_ptr<cMeshObj> sphere_;
     cCameraPaths paths_; // cCreditsSunCues::kPaths of them, then the slow one
     cSunFlares sun_;
     Vec3f sun_position_{0, 175, 0};
