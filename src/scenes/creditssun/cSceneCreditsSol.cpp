@@ -37,6 +37,7 @@ void cSceneCreditsSol::load() {
     if (loaded_)
         return;
     resource_path().push_searchpath("../data/models/credits");
+    resource_path().push_searchpath("../data/models/creditssun");
     room_.load(kRoomFiles, kMapFiles);
     gasses_ = texture_manager().get_texture("sun_particle_ambientgasses.png", false, GL_CLAMP, 0);
     mask_ = texture_manager().get_texture("maskband_fullsize.jpg", false, GL_CLAMP_TO_EDGE,
