@@ -5,6 +5,7 @@
 #include "cBakeSweep.h"
 #include "cCreditsPaths.h"
 #include "cCreditsRoom.h"
+#include "cCreditsSunPaths.h"
 #include "cLightmapAtlas.h"
 #include "cLightmapBaker.h"
 #include "cLogoMesh.h"
@@ -213,18 +214,20 @@ TEST(CreditsRoomBake, LightMapLayoutsNeitherOverlapNorStretch) {
         }
 }
 
-// Every point the camera passes (keys and the straight steps between them) is inside the
-// hall, at least 30 units from every surface of either room and out of the logo's turning
-// circle.
+// Every point the camera passes in either credits scene (keys and the straight steps between
+// them) is inside the hall, at least 30 units from every surface of either room and out of the
+// logo's turning circle.
 TEST(CreditsRoomBake, CameraPathsStayClearOfTheRoom) {
     std::vector<cBakeMesh> room;
     for (bool busted : {false, true})
         for (const cRoomPiece& piece : cCreditsRoom::pieces(busted))
             room.push_back(piece.mesh);
     const float logo_reach = 6 * (cLogoMesh::kRingRadius + 3.5f);
-    const auto paths = cCreditsPaths::all();
+    std::vector<cBakePathFile> paths = cCreditsPaths::all();
+    for (const cBakePathFile& path : cCreditsSunPaths::all())
+        paths.push_back(path);
     ASSERT_EQ(paths.size(), 13u);
-    for (const cCreditsPath& path : paths)
+    for (const cBakePathFile& path : paths)
         for (size_t k = 0; k < path.keys.size(); ++k) {
             const Vec3f from = path.keys[k > 0 ? k - 1 : 0].eye, to = path.keys[k].eye;
             const int steps = 1 + int((to - from).length() / 8);

@@ -9,6 +9,7 @@
 #include "cBakeAttractorLogos.h"
 #include "cBakeCredits.h"
 #include "cBakeCreditsLight.h"
+#include "cBakeCreditsSun.h"
 #include "cBakeEndLogo.h"
 #include "cBakeFont.h"
 #include "cBakeIcon.h"
@@ -59,6 +60,7 @@ std::vector<sStep> steps() {
     list.push_back({"scrub", std::make_unique<cBakeScrub>()});
     list.push_back({"credits", std::make_unique<cBakeCredits>()});
     list.push_back({"credits", std::make_unique<cBakeCreditsLight>()});
+    list.push_back({"creditssun", std::make_unique<cBakeCreditsSun>()});
     return list;
 }
 

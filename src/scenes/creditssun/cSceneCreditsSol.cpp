@@ -36,6 +36,7 @@ void cSceneCreditsSol::load() {
     if (loaded_)
         return;
     resource_path().push_searchpath("../data/models/credits");
+    resource_path().push_searchpath("../data/models/creditssun");
     room_.load(kRoomFiles, kMapFiles);
     paths_.load_numbered("longpath", cCreditsSunCues::kPaths);
     paths_.load("camslow.pth"); // number kPaths: the slow flight

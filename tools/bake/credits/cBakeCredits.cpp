@@ -26,20 +26,15 @@ void cBakeCredits::bake(const std::string& data_dir) {
             if (written.insert(piece.mesh_file).second)
                 write_mesh(data_dir, piece.mesh_file, piece.mesh);
     write_mesh(data_dir, "mrl_logo.bzobj", cLogoMesh::build());
-    write_mesh(data_dir, "credit_sphere.bzobj", cCreditsArt::sphere());
     const std::string folder = kFolder;
     const cBakeFile grade(data_dir, folder + "colorcorrection_yellow.png");
     cBakeImage::save_png(grade.path(), 256, 1, 3, cCreditsArt::yellow_grade());
     grade.report();
-    const cBakeFile mask(data_dir, folder + "maskband_fullsize.jpg");
-    cBakeImage::save_jpeg(mask.path(), cCreditsArt::kMaskWidth, cCreditsArt::kMaskHeight,
-                          cCreditsArt::mask_band());
-    mask.report();
     const cBakeFile puff(data_dir, folder + "sun_particle_ambientgasses.png");
     cBakeImage::save_png(puff.path(), cCreditsArt::kPuffSize, cCreditsArt::kPuffSize, 4,
                          cCreditsArt::gas_puff());
     puff.report();
-    for (const cCreditsPath& path : cCreditsPaths::all()) {
+    for (const cBakePathFile& path : cCreditsPaths::all()) {
         const cBakeFile out(data_dir, folder + path.file);
         cBakePathWriter::write(path.keys, out.path());
         out.report();

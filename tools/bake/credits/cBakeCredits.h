@@ -1,6 +1,6 @@
 // The credits module: the room's pieces (intact and busted, with light-map coordinates),
-// the hanging logo, the sphere, the pictures and the camera paths, all under
-// models/credits. The light maps come from cBakeCreditsLight.
+// the hanging logo, the pictures and the camera paths, all under models/credits. The light
+// maps come from cBakeCreditsLight; the credits sun's own files from cBakeCreditsSun.
 #pragma once
 
 #include "BakeModule.h"

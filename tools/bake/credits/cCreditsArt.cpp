@@ -1,7 +1,6 @@
 #include "cCreditsArt.h"
 
 #include "PaintMath.h"
-#include "cBakeShapes.h"
 #include "cCanvas.h"
 #include "cPaintNoise.h"
 
@@ -27,21 +26,6 @@ std::vector<uint8_t> cCreditsArt::yellow_grade() {
     return ramp.bytes();
 }
 
-std::vector<uint8_t> cCreditsArt::mask_band() {
-    cCanvas canvas(kMaskWidth, kMaskHeight);
-    for (int y = 0; y < kMaskHeight; ++y) // y counts file rows, from the bottom
-        for (int x = 0; x < kMaskWidth; ++x) {
-            const float fx = float(x), fy = float(y);
-            const float fray = 60 * (fbm(fx, fy, 160, 11) - 0.5f);
-            const float d = std::fabs(fy + fray - kMaskHeight / 2.0f);
-            const float band = 1 - smoothstep(90, 230, d);
-            const float grain = (cPaintNoise::hash01(x, y, 5) - 0.5f) * 0.03f;
-            const float v = band * (0.85f + 0.15f * fbm(fx, fy, 40, 23)) + grain;
-            canvas.at(x, kMaskHeight - 1 - y) = {v, v, v};
-        }
-    return canvas.bytes();
-}
-
 std::vector<uint8_t> cCreditsArt::gas_puff() {
     cCanvas canvas(kPuffSize, kPuffSize);
     const float c = kPuffSize / 2.0f;
@@ -56,8 +40,4 @@ std::vector<uint8_t> cCreditsArt::gas_puff() {
             canvas.alpha(x, kPuffSize - 1 - y) = alpha * 0.9f;
         }
     return canvas.bytes(4);
-}
-
-cBakeMesh cCreditsArt::sphere() {
-    return cBakeShapes::sphere(29, 64, 32);
 }

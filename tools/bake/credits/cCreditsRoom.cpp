@@ -47,7 +47,7 @@ cBakeMesh disc(float radius, float y, int segments) {
 cBakeMesh ring_fragment(const cBakeOutline& profile, float span, const Vec3f& at, float yaw,
                         float tilt) {
     cBakeMesh chunk = cRoomParts::sector(profile, 0, span, 4);
-    const Vec3f middle = cRoomParts::polar(190, span / 2, 40);
+    const Vec3f middle = cBakeShapes::polar(190, span / 2, 40);
     chunk.translate(-middle);
     chunk.rotate({0, 0, 1}, tilt);
     chunk.rotate({0, 1, 0}, yaw);
@@ -92,7 +92,7 @@ cBakeMesh cCreditsRoom::centre_ring(bool busted) {
                                    {4, 253, 275, 10, -30},
                                    {6, 306, 120, -60, 15}};
         for (const auto& p : pieces) {
-            const Vec3f at = cRoomParts::polar(p[2], p[1], 22);
+            const Vec3f at = cBakeShapes::polar(p[2], p[1], 22);
             ring.append(ring_fragment(ring_profile(), p[0], at, p[3], p[4]));
         }
     }
@@ -169,7 +169,7 @@ cBakeMesh cCreditsRoom::floor(bool busted) {
                                              : 270 + 60 * scatter(n, 5);
             const float size = 5 + 14 * scatter(n, 6);
             mesh.append(cRoomParts::block({size, size * (0.5f + 0.4f * scatter(n, 7)), size * 1.3f},
-                                          cRoomParts::polar(radius, angle, size * 0.3f),
+                                          cBakeShapes::polar(radius, angle, size * 0.3f),
                                           360 * scatter(n, 8), 40 * (scatter(n, 9) - 0.5f)));
         }
     return mesh;
@@ -180,15 +180,15 @@ cBakeMesh cCreditsRoom::lamp() {
     cBakeMesh lamps;
     for (int k = 0; k < 8; ++k) {
         const float a = 45.0f * float(k);
-        const Vec3f base = cRoomParts::polar(700, a, 450);
+        const Vec3f base = cBakeShapes::polar(700, a, 450);
         cBakeMesh head = cRoomParts::sector(shade, 0, 360, 32);
         head.translate(base);
         lamps.append(head);
         cBakeMesh bulb = cBakeShapes::sphere(8, 20, 10);
         bulb.translate(base + Vec3f(0, -10, 0));
         lamps.append(bulb);
-        lamps.append(cRoomParts::block({58, 6, 6}, cRoomParts::polar(729, a, 472), -a));
-        lamps.append(cRoomParts::block({6, 70, 40}, cRoomParts::polar(757, a, 462), -a));
+        lamps.append(cRoomParts::block({58, 6, 6}, cBakeShapes::polar(729, a, 472), -a));
+        lamps.append(cRoomParts::block({6, 70, 40}, cBakeShapes::polar(757, a, 462), -a));
     }
     return lamps;
 }
@@ -196,7 +196,7 @@ cBakeMesh cCreditsRoom::lamp() {
 std::vector<cLightLamp> cCreditsRoom::lamps() {
     std::vector<cLightLamp> list;
     for (int k = 0; k < 8; ++k)
-        list.push_back({cRoomParts::polar(700, 45.0f * float(k), 440), 8});
+        list.push_back({cBakeShapes::polar(700, 45.0f * float(k), 440), 8});
     return list;
 }
 
@@ -210,15 +210,15 @@ cBakeMesh cCreditsRoom::pipe() {
     for (int k = 0; k < 8; ++k) {
         const float a = 45.0f * float(k) + 14;
         cBakeMesh riser = cBakeShapes::cylinder(7, 475, 16, false);
-        riser.translate(cRoomParts::polar(744, a, 337.5f));
+        riser.translate(cBakeShapes::polar(744, a, 337.5f));
         pipes.append(riser);
         for (float y : {100.0f, 575.0f}) {
             cBakeMesh joint = cBakeShapes::sphere(13, 16, 8);
-            joint.translate(cRoomParts::polar(743, a, y));
+            joint.translate(cBakeShapes::polar(743, a, y));
             pipes.append(joint);
         }
         for (float y : {220.0f, 340.0f, 460.0f})
-            pipes.append(cRoomParts::block({18, 8, 20}, cRoomParts::polar(752, a, y), -a));
+            pipes.append(cRoomParts::block({18, 8, 20}, cBakeShapes::polar(752, a, y), -a));
     }
     return pipes;
 }
@@ -246,7 +246,7 @@ cBakeMesh cCreditsRoom::pillar(float degrees, int damage) {
         }
     }
     mesh.rotate({0, 1, 0}, -degrees);
-    mesh.translate(cRoomParts::polar(kPillarRadius, degrees, 0));
+    mesh.translate(cBakeShapes::polar(kPillarRadius, degrees, 0));
     cRoomParts::fix_winding(mesh);
     return mesh;
 }

@@ -2,7 +2,6 @@
 
 #include "cBakeShapes.h"
 #include "cBakeSweep.h"
-#include "cRoomParts.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -133,7 +132,7 @@ cBakeMesh cLogoMesh::build() {
     // Three studs on the ring, a third of a turn apart, so the turning silhouette reads.
     for (int k = 0; k < 3; ++k) {
         cBakeMesh stud = cBakeShapes::sphere(2.2f, 20, 10);
-        stud.translate(cRoomParts::polar(kRingRadius, 90.0f + 120.0f * float(k), 0));
+        stud.translate(cBakeShapes::polar(kRingRadius, 90.0f + 120.0f * float(k), 0));
         stud.rotate({1, 0, 0}, 90);
         logo.append(stud);
     }

@@ -1,7 +1,5 @@
 #include "cRoomParts.h"
 
-#include "base/Pi.h"
-
 #include "cBakeShapes.h"
 #include "cBakeSurface.h"
 #include "cPaintNoise.h"
@@ -10,10 +8,8 @@
 
 namespace {
 
-constexpr float kDeg = kPi / 180.0f;
-
 void add_end_cap(cBakeMesh& mesh, const cBakeOutline& profile, float degrees, bool start) {
-    const Vec3f dir = cRoomParts::polar(1, degrees, 0);
+    const Vec3f dir = cBakeShapes::polar(1, degrees, 0);
     const Vec3f tangent(-dir.z, 0, dir.x); // direction of increasing angle
     const Vec3f normal = start ? -tangent : tangent;
     const auto base = uint32_t(mesh.vertex_count());
@@ -25,16 +21,12 @@ void add_end_cap(cBakeMesh& mesh, const cBakeOutline& profile, float degrees, bo
 
 } // namespace
 
-Vec3f cRoomParts::polar(float radius, float degrees, float y) {
-    return {radius * std::cos(degrees * kDeg), y, radius * std::sin(degrees * kDeg)};
-}
-
 cBakeMesh cRoomParts::sector(const cBakeOutline& profile, float a0, float a1, int segments) {
     const auto& v = profile.vertices();
     cBakeMesh mesh = cBakeSurface::grid(segments, int(v.size()) - 1, [&](int c, int r) {
         const cOutlineVertex& o = v[size_t(r)];
         const float a = a0 + (a1 - a0) * float(c) / float(segments);
-        const Vec3f dir = polar(1, a, 0);
+        const Vec3f dir = cBakeShapes::polar(1, a, 0);
         return cSurfacePoint{dir * o.point.x + Vec3f(0, o.point.y, 0),
                              dir * o.normal.x + Vec3f(0, o.normal.y, 0),
                              {0, 0}};

@@ -20,6 +20,4 @@ public:
     static void fix_winding(cBakeMesh& mesh);
     // Drops triangles whose face normal points along `dir` (cosine above `cosine`).
     static void drop_faces(cBakeMesh& mesh, const Vec3f& dir, float cosine);
-    // Where to put Y-up (x, y) polar points: radius and angle in degrees about Y.
-    static Vec3f polar(float radius, float degrees, float y);
 };

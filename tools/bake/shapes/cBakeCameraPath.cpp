@@ -1,5 +1,7 @@
 #include "cBakeCameraPath.h"
 
+#include "base/Smoothstep.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -19,6 +21,13 @@ cBakeCameraPath& cBakeCameraPath::set_up(cBakeSpline up) {
 
 cBakeCameraPath& cBakeCameraPath::set_even_speed(bool even) {
     even_ = even;
+    eased_ = eased_ && !even;
+    return *this;
+}
+
+cBakeCameraPath& cBakeCameraPath::set_eased(bool eased) {
+    eased_ = eased;
+    even_ = even_ && !eased;
     return *this;
 }
 
@@ -29,8 +38,10 @@ std::vector<cBakePathKey> cBakeCameraPath::keys(int count) const {
     if (even_)
         steps = eye_.even_steps(count);
     else
-        for (int k = 0; k < count; ++k)
-            steps.push_back(count == 1 ? 0.0f : float(k) / float(count - 1));
+        for (int k = 0; k < count; ++k) {
+            const float u = count == 1 ? 0.0f : float(k) / float(count - 1);
+            steps.push_back(eased_ ? smoothstep(u) : u);
+        }
     std::vector<cBakePathKey> keys;
     for (float u : steps) {
         const Vec3f up = up_spline_ ? up_spline_->at(u).normalized() : up_;

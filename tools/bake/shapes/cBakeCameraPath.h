@@ -19,6 +19,10 @@ public:
     // Keys spaced evenly along the eye's way, so the camera keeps one speed;
     // otherwise each span between control points takes the same time.
     cBakeCameraPath& set_even_speed(bool even);
+    // Keys eased in and out, so the camera leaves the first key and reaches the last at
+    // rest; each span between control points keeps an equal share of the time. Easing and
+    // even speed exclude each other: setting one turns the other off.
+    cBakeCameraPath& set_eased(bool eased);
 
     std::vector<cBakePathKey> keys(int count) const;
     // Samples `count` keys and writes them as a path file.
@@ -30,4 +34,5 @@ private:
     std::optional<cBakeSpline> up_spline_;
     Vec3f up_{0, 1, 0};
     bool even_ = false;
+    bool eased_ = false;
 };

@@ -14,6 +14,12 @@ struct cBakePathKey {
     Vec3f up{0, 1, 0};
 };
 
+// A path's keys and the name of the file they are written to, e.g. "cam01.pth".
+struct cBakePathFile {
+    std::string file;
+    std::vector<cBakePathKey> keys;
+};
+
 class cBakePathWriter {
 public:
     // The file's text for keys in the system's Y-up axes; throws

@@ -1,5 +1,7 @@
 #include "cBakeShapes.h"
 
+#include "base/Pi.h"
+
 #include "cBakeSurface.h"
 
 #include <cmath>
@@ -32,6 +34,11 @@ void need(bool ok, const char* what) {
 Vec3f cBakeShapes::around_y(float radius, int j, int segments) {
     const double angle = 2.0 * M_PI * (j % segments) / segments;
     return {radius * float(std::cos(angle)), 0.0f, -radius * float(std::sin(angle))};
+}
+
+Vec3f cBakeShapes::polar(float radius, float degrees, float y) {
+    constexpr float kDeg = kPi / 180.0f;
+    return {radius * std::cos(degrees * kDeg), y, radius * std::sin(degrees * kDeg)};
 }
 
 cBakeMesh cBakeShapes::box(const Vec3f& size) {

@@ -23,6 +23,9 @@ public:
     // A point on the circle of `radius` around Y at step `j` of `segments`;
     // the last step lands exactly on the first, so seams close.
     static Vec3f around_y(float radius, int j, int segments);
+    // The point at `radius` from the Y axis and height `y`, turned `degrees` from +X
+    // towards +Z: where the round rooms place their parts and cameras.
+    static Vec3f polar(float radius, float degrees, float y);
 
 private:
     static void add_cap(cBakeMesh& mesh, float radius, float y, int segments, bool up);
