@@ -35,8 +35,9 @@ cSceneCreditsSol::~cSceneCreditsSol() = default;
 void cSceneCreditsSol::load() {
     if (loaded_)
         return;
-    resource_path().push_searchpath("../data/models/credits");
+    // Its own folder first: its files are found there before any of the same name elsewhere.
     resource_path().push_searchpath("../data/models/creditssun");
+    resource_path().push_searchpath("../data/models/credits");
     room_.load(kRoomFiles, kMapFiles);
     paths_.load_numbered("longpath", cCreditsSunCues::kPaths);
     paths_.load("camslow.pth"); // number kPaths: the slow flight
