@@ -2,8 +2,12 @@
 
 #include "base/cResourcePath.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -14,18 +18,31 @@ std::set<cCameraPaths*>& all_paths() {
     return *paths;
 }
 
-// The whole file as path keys: false for a file that is missing, holds no key, or has
-// anything after its last complete key.
+// The numbers in a path file's text: nine a complete key.
+size_t count_numbers(const std::string& text) {
+    size_t count = 0;
+    for (const char* at = text.c_str(); *at;) {
+        char* end = nullptr;
+        std::strtof(at, &end);
+        const bool number = end != at && std::isdigit(static_cast<unsigned char>(end[-1]));
+        count += number ? 1 : 0;
+        at = number ? end : at + 1;
+    }
+    return count;
+}
+
+// The whole file as path keys: false for a file that is missing, holds no key, or holds
+// numbers beyond its last complete key (a key cut short, as a half-written file has).
 bool read_whole(const std::string& file, cCameraPath& path, std::string* error) {
-    std::ifstream in(file);
+    std::ifstream in(file, std::ios::binary);
     if (!in) {
         *error = "cannot be opened";
         return false;
     }
-    read_path(in, path);
-    in.clear();
-    in >> std::ws;
-    if (!in.eof()) {
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    std::istringstream keys(text);
+    read_path(keys, path);
+    if (count_numbers(text) != 9 * path.size()) {
         *error = "key " + std::to_string(path.size() + 1) + " is broken";
         return false;
     }

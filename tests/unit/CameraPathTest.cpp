@@ -1,6 +1,8 @@
 #include "base/cDisplaySettings.h"
 #include "geometry/cCamera.h"
 #include "geometry/cCameraPath.h"
+#include "geometry/cCameraPaths.h"
+#include "support/TestAudio.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -67,4 +69,28 @@ TEST(Camera, ResetTakesTheAspectOfThePicture) {
     EXPECT_FLOAT_EQ(camera.aspect, 1280.0f / 720.0f);
     s.view_width = w;
     s.view_height = h;
+}
+
+// A path file written again replaces the path read from it in every scene's set; a damaged or
+// emptied one leaves the path in use as it was and says why.
+TEST(CameraPaths, ARewrittenFileReplacesThePathAndADamagedOneKeepsIt) {
+    TempDir dir;
+    const std::string file = dir.path("cam01.pth");
+    write_bytes(file, "(1,0,0)(0,0,0)(0,0,1)\n");
+    cCameraPaths first, second;
+    first.load(file);
+    second.load(file);
+    ASSERT_EQ(cCameraPaths::source_files().count(file), 1u);
+    write_bytes(file, "(5,0,0)(0,0,0)(0,0,1)\n(6,0,0)(0,0,0)(0,0,1)\n");
+    std::string error;
+    EXPECT_EQ(cCameraPaths::reload_file(file, &error), 2);
+    EXPECT_EQ(second.at(0).size(), 2u);
+    EXPECT_EQ(first.at(0)[1].eye, Vec3f(6, 0, 0));
+    for (const char* damaged : {"(7,0,0)(0,0,0)(0,0,1)\n(8,0,0)(0,0", "", "no keys here"}) {
+        SCOPED_TRACE(damaged);
+        write_bytes(file, damaged);
+        EXPECT_EQ(cCameraPaths::reload_file(file, &error), 0);
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(first.at(0)[1].eye, Vec3f(6, 0, 0)) << "the old path stays";
+    }
 }
