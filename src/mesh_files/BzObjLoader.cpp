@@ -118,30 +118,41 @@ bool read_material(cBlockReader& in, cMeshObj_data& d, std::string* error) {
     program_exit(-1);
 }
 
-// The header's two sizes against the bytes the file holds after it, before
-// any buffer is allocated for them.
-void check_sizes(const std::string& path, uint32_t raw_size, uint32_t packed_size,
-                 uint64_t bytes_left) {
-    if (raw_size > uint64_t(packed_size) * kMaxInflateRatio + 64)
-        reject(path, "bad sizes");
-    if (packed_size > bytes_left)
-        reject(path, "compressed data cut short");
-}
-
-std::vector<uint8_t> inflate(const uint8_t* packed, uint32_t packed_size, uint32_t raw_size) {
-    std::vector<uint8_t> block(raw_size);
-    uLongf length = raw_size;
-    const int result = uncompress(block.data(), &length, packed, packed_size);
-    if (result != Z_OK) {
-        msg_err() << "# warning: zlib caused an error: " << result << std::endl;
-        program_exit(1);
-    }
-    block.resize(length);
-    return block;
-}
-
 uint32_t little_endian(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+// The header's two sizes against the bytes the file holds after it, before
+// any buffer is allocated for them.
+bool check_sizes(const std::vector<uint8_t>& file, std::string* error) {
+    if (file.size() < kHeaderBytes)
+        return fail(error, "bad sizes");
+    const uint32_t raw_size = little_endian(file.data()), packed_size = little_endian(&file[4]);
+    if (raw_size > uint64_t(packed_size) * kMaxInflateRatio + 64)
+        return fail(error, "bad sizes");
+    if (packed_size > file.size() - kHeaderBytes)
+        return fail(error, "compressed data cut short");
+    return true;
+}
+
+// Inflates a file whose sizes passed check_sizes.
+bool inflate(const std::vector<uint8_t>& file, std::vector<uint8_t>* block, std::string* error) {
+    block->resize(little_endian(file.data()));
+    uLongf length = block->size();
+    const int result =
+        uncompress(block->data(), &length, file.data() + kHeaderBytes, little_endian(&file[4]));
+    if (result != Z_OK)
+        return fail(error, "zlib caused an error: " + std::to_string(result));
+    block->resize(length);
+    return true;
+}
+
+bool read_bytes(const std::string& path, std::vector<uint8_t>* bytes) {
+    std::ifstream file(path, std::ios::binary);
+    if (path.empty() || !file)
+        return false;
+    bytes->assign(std::istreambuf_iterator<char>(file), {});
+    return true;
 }
 
 } // namespace
@@ -176,21 +187,32 @@ bool bobj_parse(cMeshObj* mesh, const std::vector<uint8_t>& block, std::string* 
 }
 
 std::vector<uint8_t> bobj_inflate_file(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (path.empty() || !file) {
+    std::vector<uint8_t> bytes;
+    if (!read_bytes(path, &bytes)) {
         msg_err() << "# ERROR opening file " << path << " in bobj_load_compressed" << std::endl;
         program_exit(-1);
     }
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
     return bobj_inflate(bytes, path);
 }
 
 std::vector<uint8_t> bobj_inflate(const std::vector<uint8_t>& file, const std::string& path) {
-    if (file.size() < kHeaderBytes)
-        reject(path, "bad sizes");
-    const uint32_t raw_size = little_endian(file.data()), packed_size = little_endian(&file[4]);
-    check_sizes(path, raw_size, packed_size, file.size() - kHeaderBytes);
-    return inflate(file.data() + kHeaderBytes, packed_size, raw_size);
+    std::string error;
+    if (!check_sizes(file, &error))
+        reject(path, error);
+    std::vector<uint8_t> block;
+    if (!inflate(file, &block, &error)) {
+        msg_err() << "# warning: " << error << std::endl;
+        program_exit(1);
+    }
+    return block;
+}
+
+bool bobj_read(const std::string& path, cMeshObj_data& data, std::string* error) {
+    std::vector<uint8_t> bytes, block;
+    if (!read_bytes(path, &bytes))
+        return fail(error, "cannot be opened");
+    return check_sizes(bytes, error) && inflate(bytes, &block, error) &&
+           bobj_decode(data, block, error);
 }
 
 void bobj_load_compressed(cMeshObj* mesh, const std::string& path) {
@@ -207,6 +229,7 @@ cMeshObj* BzObjLoader::create(const std::string& file_name) {
         msg_err() << "# ERROR - couldn't find " << file_name << " from BzObjLoader::create"
                   << std::endl;
     bobj_load_compressed(mesh, path);
+    mesh->track_file(path);
     return mesh;
 }
 

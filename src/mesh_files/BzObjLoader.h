@@ -12,7 +12,8 @@
 
 class BzObjLoader {
 public:
-    // A new mesh (the caller owns it) from a file found on the search paths.
+    // A new mesh (the caller owns it) from a file found on the search paths; it follows
+    // that file (see cMeshFiles).
     static cMeshObj* create(const std::string& file_name);
     // A mesh from a file, uploaded into vertex buffers (its client arrays freed when
     // `release`); without `materials` its material records are dropped first.
@@ -32,5 +33,9 @@ std::vector<uint8_t> bobj_inflate(const std::vector<uint8_t>& file, const std::s
 // Fills `mesh` from an inflated block and loads its materials' textures;
 // false (with the reason in `error`) for a broken block.
 bool bobj_parse(cMeshObj* mesh, const std::vector<uint8_t>& block, std::string* error);
+// Reads, inflates and decodes the file at `path` into `data` without ending the
+// program: false (with the reason in `error`) for a file that cannot be opened,
+// inflated or decoded. The fatal readers above take the same checks.
+bool bobj_read(const std::string& path, cMeshObj_data& data, std::string* error);
 // The parse without GL: fills `data` from the block, replacing all it held.
 bool bobj_decode(cMeshObj_data& data, const std::vector<uint8_t>& block, std::string* error);

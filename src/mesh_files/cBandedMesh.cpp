@@ -24,6 +24,7 @@ sSpan v_span(const cMeshObj& mesh, const uint32_t* corners) {
 } // namespace
 
 cBandedMesh::cBandedMesh(std::unique_ptr<cMeshObj> mesh) : mesh_(std::move(mesh)) {
+    mesh_->untrack_file(); // a reload would bring back the file's order under our bands
     const size_t count = mesh_->indices.size() / 3;
     std::vector<sSpan> spans(count);
     for (size_t i = 0; i < count; ++i)

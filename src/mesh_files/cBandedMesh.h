@@ -12,7 +12,7 @@
 class cBandedMesh {
 public:
     // Reorders the loaded, not yet uploaded mesh's triangles and uploads it, its client
-    // arrays freed. A mesh drawn group by group is drawn whole.
+    // arrays freed; it no longer follows its file. A mesh drawn group by group is drawn whole.
     explicit cBandedMesh(std::unique_ptr<cMeshObj> mesh);
 
     // The triangles that may reach v in [low, high]; nothing when none can.

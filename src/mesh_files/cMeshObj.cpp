@@ -1,13 +1,43 @@
 #include "mesh_files/cMeshObj.h"
 
 #include "base/Messages.h"
+#include "mesh_files/cMeshFiles.h"
+#include "platform/PathFunctions.h"
 #include "render/GlExtensions.h"
 
 #include <cstdlib>
+#include <utility>
 
 cMeshObj::cMeshObj() = default;
 
+cMeshObj::~cMeshObj() {
+    untrack_file();
+}
+
+void cMeshObj::track_file(const std::string& path) {
+    untrack_file();
+    source_file_ = file_identity(path);
+    mesh_files().add(source_file_, this);
+}
+
+void cMeshObj::untrack_file() {
+    if (!source_file_.empty() && cSingleton<cMeshFiles>::exists())
+        mesh_files().remove(source_file_, this);
+    source_file_.clear();
+}
+
+void cMeshObj::take_reloaded(cMeshObj_data data) {
+    static_cast<cMeshObj_data&>(*this) = std::move(data);
+    if (materials_dropped_)
+        drop_materials();
+    for (cMaterial_GL& material : materials)
+        material.load_textures();
+    if (uploaded_ != kNotUploaded)
+        upload(uploaded_ == kUploadedReleased);
+}
+
 void cMeshObj::upload(bool release_client_arrays) {
+    uploaded_ = release_client_arrays ? kUploadedReleased : kUploadedKept;
     position_vbo_.fill(static_cast<int32_t>(positions.size() / 3), positions.data());
     normal_vbo_.fill(static_cast<int32_t>(normals.size() / 3), normals.data());
     texcoord_vbo_.fill(static_cast<int32_t>(texcoords.size() / 2),
@@ -22,6 +52,7 @@ void cMeshObj::upload(bool release_client_arrays) {
 }
 
 void cMeshObj::drop_materials() {
+    materials_dropped_ = true;
     flags &= static_cast<uint8_t>(~kPerGroup);
     materials.clear();
 }
