@@ -2,6 +2,7 @@
 
 #include "base/Messages.h"
 #include "base/cResourcePath.h"
+#include "mesh_files/cMeshFiles.h"
 #include "platform/PathFunctions.h"
 #include "render/cRenderTargetManager.h"
 #include "render/cShaderManager_CG.h"
@@ -77,6 +78,8 @@ void teardown() {
     if (cSingleton<cRenderTargetManager>::exists())
         render_target_manager().set_clock(nullptr); // the clock goes with the scene manager
     cSingleton<cSceneManager>::destroy();           // closes the sound library first
+    if (cSingleton<cMeshFiles>::exists())
+        cSingleton<cMeshFiles>::destroy(); // after the scenes, whose meshes leave the list
     if (cSingleton<cShaderManager_CG>::exists())
         cSingleton<cShaderManager_CG>::destroy();
     if (cSingleton<cTextureManager>::exists())

@@ -2,6 +2,7 @@
 
 #include "base/Messages.h"
 #include "geometry/cCameraPaths.h"
+#include "mesh_files/cMeshFiles.h"
 #include "platform/PathFunctions.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
@@ -67,6 +68,8 @@ void cLiveReload::start() {
     watch(scene_manager().sound().file(), eKind::music);
     for (const std::string& file : cCameraPaths::source_files())
         watch(file, eKind::path);
+    for (const std::string& file : mesh_files().source_files())
+        watch(file, eKind::mesh);
 }
 
 void cLiveReload::watch(const std::string& name, eKind kind) {
@@ -107,9 +110,22 @@ void cLiveReload::reload(const std::string& identity, const std::string& name, e
             msg_err() << "# warning, \"" << base_name(name) << "\" " << error
                       << ": the old path stays" << std::endl;
         break;
+    case eKind::mesh:
+        reload_mesh(name);
+        break;
     default: // the timeline's files: rebuilt once, after every other file
         break;
     }
+}
+
+void cLiveReload::reload_mesh(const std::string& name) {
+    std::string error;
+    size_t count = 0;
+    if (!mesh_files().reload(name, &error, &count))
+        msg_err() << "# warning, \"" << base_name(name) << "\" " << error << ": the old mesh stays"
+                  << std::endl;
+    else if (count > 0)
+        msg_out() << "# reloaded mesh \"" << base_name(name) << "\"" << std::endl;
 }
 
 void cLiveReload::reload_timeline(bool script, bool midi) {
