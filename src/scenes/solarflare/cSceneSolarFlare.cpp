@@ -50,12 +50,12 @@ void cSceneSolarFlare::update() {
     levels_.inWhite = 255.0f * clamp01(4 * next_random() + 0.5f);
     sun_.advance(*time_);
     const int32_t t = demo_time();
-    if (!started_) {
-        first_frame_ = t;
-        started_ = true;
+    if (!run_.started) {
+        run_.first_frame = t;
+        run_.started = true;
     }
     cEventQueue* queue = scene_manager().event_queue();
-    scale_ = sun_scale(t, first_frame_, queue ? queue->find_first(1).time : -1);
+    scale_ = sun_scale(t, run_.first_frame, queue ? queue->find_first(1).time : -1);
     // The surface points and the flares keep their size on screen: on a sun that is still a dot
     // they pile up and burn it white, so they come in as it grows, and the dot shows the
     // surface's colour.
@@ -65,8 +65,7 @@ void cSceneSolarFlare::update() {
 
 void cSceneSolarFlare::rewind() {
     sun_.rewind();
-    trigger_time_ = first_frame_ = -1;
-    started_ = false;
+    run_ = sRun();
 }
 
 void cSceneSolarFlare::handle_event(cEvent* event) {
@@ -74,7 +73,7 @@ void cSceneSolarFlare::handle_event(cEvent* event) {
         return;
     const auto* note = dynamic_cast<const cMETrigger*>(event);
     if (note && note->is_note_on() && note->track == kImpactTrack)
-        trigger_time_ = demo_time();
+        run_.trigger_time = demo_time();
 }
 
 void cSceneSolarFlare::register_vars(cGuiVarList& vars) {
@@ -132,10 +131,10 @@ void cSceneSolarFlare::draw_sun(iRenderTarget& a, int32_t t, float scale) {
 
 // The picture fades in from black over the scene's first 2.5 s.
 void cSceneSolarFlare::fade_and_glow(int32_t t) {
-    const float u = clamp01(static_cast<float>(t - first_frame_) / 2500.0f);
+    const float u = clamp01(static_cast<float>(t - run_.first_frame) / 2500.0f);
     levels_.outBlack = 13 * u;
     levels_.outWhite = 255 * smoothstep(u);
-    glow_at(t, trigger_time_, glow_);
+    glow_at(t, run_.trigger_time, glow_);
 }
 
 // The picture A through levels with its spill added, at half size: all the zoom glow needs,

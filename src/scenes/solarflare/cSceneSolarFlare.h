@@ -45,7 +45,7 @@ public:
 
     const cLevelsParams& levels() const { return levels_; }
     const cGlowParams& glow() const { return glow_; }
-    int32_t trigger_time() const { return trigger_time_; }
+    int32_t trigger_time() const { return run_.trigger_time; }
     cSunFlares& sun() { return sun_; }
 
 private:
@@ -59,9 +59,12 @@ private:
     cLevelsParams levels_;
     cSunFlares sun_;
     cTextureDesc overlay_;
-    int32_t trigger_time_ = -1;
     cGlowParams glow_{50, 0.5f, 1.0f};
-    float scale_ = 0;          // the sun's size this frame, 0 to 1
-    int32_t first_frame_ = -1; // t0: the demo time of the scene's first frame in this run
-    bool started_ = false;
+    float scale_ = 0; // the sun's size this frame, 0 to 1
+    // What a run changes besides its sun; a rewind makes it anew.
+    struct sRun {
+        int32_t trigger_time = -1; // the last impact
+        int32_t first_frame = -1;  // t0: the demo time of the scene's first frame in this run
+        bool started = false;
+    } run_;
 };
