@@ -1,4 +1,5 @@
 #include "support/MidiBuilder.h"
+#include "support/TestAudio.h"
 #include "timeline/cMidiReader.h"
 
 #include <gtest/gtest.h>
@@ -94,7 +95,9 @@ TEST(MidiReader, AChunkReachingPastTheFileIsCut) {
     EXPECT_NE(r.err.find("chunk length beyond the end of the file"), std::string::npos);
 }
 
-TEST(MidiReader, FilesThatAreNotMidiEndTheProgram) {
+// At the start such a file ends the program; read again while the demo runs it is refused
+// with the reason, and a file that is missing adds nothing, as at the start.
+TEST(MidiReader, FilesThatAreNotMidiEndTheProgramOrAreRefusedOnAReload) {
     const cMidiTrack track = cMidiTrack().end();
     std::vector<uint8_t> bad_track = midi_file(0, 480, {track, track});
     bad_track[14 + 8 + 4 + 3] = 'X'; // the second chunk's magic
@@ -108,5 +111,11 @@ TEST(MidiReader, FilesThatAreNotMidiEndTheProgram) {
         EXPECT_EXIT(cMidiReader::read_bytes(file, queue), ::testing::ExitedWithCode(1),
                     "# mid FATAL ERROR: ")
             << file.size();
+        TempDir dir;
+        write_bytes(dir.path("tune.mid"), std::string(file.begin(), file.end()));
+        std::string error;
+        EXPECT_FALSE(cMidiReader::read_checked(dir.path("tune.mid"), queue, &error));
+        EXPECT_FALSE(error.empty());
+        EXPECT_TRUE(cMidiReader::read_checked(dir.path("none.mid"), queue, &error));
     }
 }
