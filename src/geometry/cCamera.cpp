@@ -18,7 +18,12 @@ void reset_camera(cCamera& c) {
 void apply_camera(const cCamera& c) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(c.fov, c.aspect, c.near_plane, c.far_plane);
+    if (c.ortho_half_height > 0) {
+        const float h = c.ortho_half_height, w = h * c.aspect;
+        glOrtho(-w, w, -h, h, c.near_plane, c.far_plane);
+    } else {
+        gluPerspective(c.fov, c.aspect, c.near_plane, c.far_plane);
+    }
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(c.eye.x, c.eye.y, c.eye.z, c.interest.x, c.interest.y, c.interest.z, c.up.x, c.up.y,

@@ -16,11 +16,15 @@ struct cCamera {
     float near_plane = 0;
     float far_plane = 0;
     float aspect = 0;
+    // Above 0 the camera looks orthographically instead, this many units up and down from
+    // its axis (and aspect times as many across); the field of view is then not used.
+    float ortho_half_height = 0;
 };
 
 // Eye (1, 1, 1) looking at the origin, Z up, 65 degrees, 0.1 to 500.
 void reset_camera(cCamera& camera);
-// Loads the projection and model-view matrices; leaves model-view selected.
+// Loads the projection (perspective, or orthographic where asked) and model-view matrices;
+// leaves model-view selected.
 void apply_camera(const cCamera& camera);
 // Eye, interest point and up from the path at parameter s. A path that could not be read
 // keeps the camera where it was rather than putting both points at the origin; false then.

@@ -11,7 +11,6 @@
 #include "render/post/PostEffects.h"
 #include "toolkit/TweakVars.h"
 
-#include <GL/glu.h>
 #include <algorithm>
 
 namespace {
@@ -55,6 +54,14 @@ void cSceneAttractor::init() {
     glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
     // No shader is bound here: draw unbinds first thing, once the shader manager runs.
+    // The logos, flat and off to the left, seen straight on.
+    reset_camera(logo_camera_);
+    logo_camera_.eye = {-4, 0, 10};
+    logo_camera_.interest = {-4, 0, 0};
+    logo_camera_.up = {0, 1, 0};
+    logo_camera_.ortho_half_height = 4;
+    logo_camera_.near_plane = -100;
+    logo_camera_.far_plane = 100;
     // On the clouds' axis, the distance set each frame by the look.
     reset_camera(camera_);
     camera_.interest = {0, 0, 0};
@@ -141,13 +148,8 @@ void cSceneAttractor::draw_backdrop(int32_t t) {
     begin_ortho_white();
     draw_texture(background_);
     end_ortho();
-    const float r = camera_.aspect, seconds = static_cast<float>(t) / 1000.0f;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-4 * r, 4 * r, -4, 4, -100, 100);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(-4, 0, 10, -4, 0, 0, 0, 1, 0);
+    const float seconds = static_cast<float>(t) / 1000.0f;
+    apply_camera(logo_camera_);
     glDisable(GL_BLEND);
     glDepthMask(GL_TRUE);
     glEnable(GL_DEPTH_TEST);

@@ -62,5 +62,6 @@ private:
         float view_dist = 0; // the camera's distance: the look's before the frame's drift
     } run_;
     cTextureDesc background_;
+    cCamera logo_camera_;
     std::unique_ptr<iMesh> arrow_, cubes_;
 };
