@@ -5,7 +5,8 @@
 # and the sanitizers); llvm-14 brings the symbolizer that names the source
 # lines in a sanitizer report. The sync tests play the demo through a private
 # PulseAudio server; ALSA's PulseAudio plugin is the other road to one.
-# lintian checks the release package.
+# lintian checks the release package. GNU parallel spreads the render farm's
+# pieces over job slots and hosts.
 set -euo pipefail
 
 packages=(
@@ -13,11 +14,10 @@ packages=(
   libsdl1.2-compat-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libdevil-dev zlib1g-dev libmpg123-dev libx11-dev libxft-dev
   libpulse-dev libasound2-dev libasound2-plugins pulseaudio pulseaudio-utils
-  libpulse-dev libasound2-dev libasound2-plugins pulseaudio pulseaudio-utils
   libmp3lame-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev xvfb xauth libxtst-dev
   clang libclang-rt-14-dev llvm-14 lintian
-  ffmpeg
+  ffmpeg parallel
   libembree-dev
 )
 

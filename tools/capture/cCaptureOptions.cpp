@@ -19,6 +19,7 @@ const std::map<std::string, tSetter>& valued_options() {
         {"--every", [](sCaptureOptions& o,
                        const std::string& v) { o.every = cCaptureOptions::parse_time(v); }},
         {"--video", [](sCaptureOptions& o, const std::string& v) { o.video = v; }},
+        {"--piece", [](sCaptureOptions& o, const std::string& v) { o.piece = v; }},
         {"--from",
          [](sCaptureOptions& o, const std::string& v) { o.from = cCaptureOptions::parse_time(v); }},
         {"--to",
@@ -43,8 +44,9 @@ void check_ranges(const sCaptureOptions& o) {
         throw std::runtime_error("--every must be more than 0 ms");
     if (!o.runs_to_end() && o.to <= o.from)
         throw std::runtime_error("--to must lie after --from");
-    if (o.at.empty() && o.sheet.empty() && o.video.empty() && o.stats.empty())
-        throw std::runtime_error("nothing to capture: give --at, --sheet, --video or --stats");
+    if (o.at.empty() && o.sheet.empty() && o.video.empty() && o.stats.empty() && o.piece.empty())
+        throw std::runtime_error(
+            "nothing to capture: give --at, --sheet, --video, --piece or --stats");
 }
 
 } // namespace
@@ -63,7 +65,13 @@ const char* cCaptureOptions::usage() {
            "  --sheet FILE    write a contact sheet (PNG): a labelled tile every --every ms\n"
            "  --every T       the time between the sheet's tiles (default: 10000)\n"
            "  --video FILE    write a video of the range with the music (MP4, needs ffmpeg)\n"
-           "  --from T        where the range of --sheet, --video and --stats begins (default: 0)\n"
+           "  --piece FILE    write the range's frames losslessly (FFV1 in Matroska, no sound) "
+           "and\n"
+           "                  FILE.record: the commit, data, renderer, host and each frame's "
+           "SHA-256\n"
+           "                  (scripts/render-farm.sh joins such pieces)\n"
+           "  --from T        where the range of --sheet, --video, --piece and --stats begins\n"
+           "                  (default: 0)\n"
            "  --to T          where it ends (default: the end of the timeline)\n"
            "  --fps N         frames per second of the virtual clock, 1 to 240 (default: 60)\n"
            "  --stats FILE    write each scene's frame count, frame times, the share of them "

@@ -16,6 +16,7 @@ struct sCaptureOptions {
     std::string sheet;
     int32_t every = 10000;
     std::string video;
+    std::string piece; // the lossless piece of the range; its record beside it, + ".record"
     int32_t from = 0;
     int32_t to = kToEnd;
     int fps = 60;

@@ -31,6 +31,17 @@ cCaptureOutputs::cCaptureOutputs(const sCaptureOptions& options)
       stats_file_(output(o_.stats)) {
     if (video_file_)
         video_ = std::make_unique<cVideoPipe>(video_file_->temp_path(), kMusic, o_.fps);
+    if (!o_.piece.empty()) {
+        piece_file_ = output(o_.piece);
+        record_file_ = output(o_.piece + ".record");
+        piece_ = std::make_unique<cVideoPipe>(piece_file_->temp_path(), "", o_.fps);
+    }
+}
+
+void cCaptureOutputs::set_renderer(const std::string& renderer) {
+    if (record_)
+        record_->set_renderer(renderer);
+    renderer_ = renderer;
 }
 
 std::string cCaptureOutputs::picture_path(int32_t ms) const {
@@ -54,12 +65,13 @@ void cCaptureOutputs::make_picture_folder() {
 
 void cCaptureOutputs::check() {
     make_picture_folder();
-    for (const auto* file : {sheet_file_.get(), video_file_.get(), stats_file_.get()})
+    for (const auto* file : {sheet_file_.get(), video_file_.get(), stats_file_.get(),
+                             piece_file_.get(), record_file_.get()})
         if (file)
             file->check_writable();
     for (int32_t t : o_.at)
         cOutputFile(picture_path(t)).check_writable();
-    if (video_)
+    if (video_ || piece_)
         cVideoPipe::check_ffmpeg();
 }
 
@@ -77,7 +89,11 @@ void cCaptureOutputs::fit_timeline(int32_t end_ms) {
     if (!o_.runs_to_end() && o_.to > end_ms)
         throw std::runtime_error("--to " + format_time(o_.to) + " lies outside " + timeline);
     range_end_ = o_.runs_to_end() ? end_ms : o_.to;
-    const bool ranged = sheet_file_ || video_file_ || stats_file_;
+    if (piece_) {
+        record_ = std::make_unique<cPieceRecord>(o_.fps, o_.from, range_end_);
+        record_->set_renderer(renderer_);
+    }
+    const bool ranged = sheet_file_ || video_file_ || stats_file_ || piece_file_;
     stop_ms_ = std::max(ranged ? range_end_ : 0, o_.at.empty() ? 0 : o_.at.back() + 1);
 }
 
@@ -93,7 +109,7 @@ bool cCaptureOutputs::sheet_time_in(int32_t t, int32_t next) const {
 bool cCaptureOutputs::wants_pixels(int32_t t, int32_t next) const {
     const bool picture =
         std::any_of(o_.at.begin(), o_.at.end(), [&](int32_t at) { return at >= t && at < next; });
-    return picture || sheet_time_in(t, next) || (video_ && in_range(t));
+    return picture || sheet_time_in(t, next) || ((video_ || piece_) && in_range(t));
 }
 
 void cCaptureOutputs::write_picture(const cFrame& frame, int32_t ms) {
@@ -110,6 +126,10 @@ void cCaptureOutputs::take(const cFrame& frame, int32_t t, int32_t next, const s
         sheet_.add(frame, format_time(t) + "  " + scene);
     if (video_ && in_range(t))
         video_->add(frame, t);
+    if (piece_ && in_range(t)) {
+        piece_->add(frame, t);
+        record_->add(frame, t);
+    }
 }
 
 void cCaptureOutputs::record(const std::string& scene, int32_t t, double wall_ms, double post_ms,
@@ -127,6 +147,8 @@ void cCaptureOutputs::finish() {
         video_->finish();
         video_file_->commit();
     }
+    if (piece_)
+        finish_piece();
     if (stats_file_) {
         std::ofstream out(stats_file_->temp_path());
         stats_.write(out);
@@ -136,9 +158,23 @@ void cCaptureOutputs::finish() {
     }
 }
 
+// The record takes its name last: a piece without its record was never finished.
+void cCaptureOutputs::finish_piece() {
+    piece_->finish();
+    piece_file_->commit();
+    std::ofstream out(record_file_->temp_path());
+    out << record_->text();
+    if (!out.flush())
+        throw std::runtime_error("cannot write " + record_file_->path());
+    out.close();
+    record_file_->commit();
+}
+
 void cCaptureOutputs::discard() {
     video_.reset();
-    for (auto* file : {sheet_file_.get(), video_file_.get(), stats_file_.get()})
+    piece_.reset();
+    for (auto* file : {sheet_file_.get(), video_file_.get(), stats_file_.get(), piece_file_.get(),
+                       record_file_.get()})
         if (file)
             file->discard();
     if (made_folder_.empty())

@@ -7,6 +7,7 @@
 #include "cContactSheet.h"
 #include "cFrameStats.h"
 #include "cOutputFile.h"
+#include "cPieceRecord.h"
 #include "cVideoPipe.h"
 
 #include <memory>
@@ -30,6 +31,8 @@ public:
         return wants_pixels(t, next) || (stats_file_ && in_range(t));
     }
     void take(const cFrame& frame, int32_t t, int32_t next, const std::string& scene);
+    // GL's renderer and version, for the piece's record.
+    void set_renderer(const std::string& renderer);
     // Whether the frame of `scene` shown from `t` has its post effects timed.
     bool times_post(const std::string& scene, int32_t t) const {
         return stats_file_ && in_range(t) && stats_.times_post(scene);
@@ -50,6 +53,7 @@ private:
     bool in_range(int32_t t) const { return t >= o_.from && t < range_end_; }
     bool sheet_time_in(int32_t t, int32_t next) const;
     void write_picture(const cFrame& frame, int32_t ms);
+    void finish_piece();
     void make_picture_folder();
 
     sCaptureOptions o_;
@@ -59,5 +63,9 @@ private:
     cFrameStats stats_;
     std::unique_ptr<cOutputFile> sheet_file_, video_file_, stats_file_;
     std::unique_ptr<cVideoPipe> video_;
+    std::unique_ptr<cOutputFile> piece_file_, record_file_;
+    std::unique_ptr<cVideoPipe> piece_;
+    std::unique_ptr<cPieceRecord> record_;
+    std::string renderer_ = "unknown";
     std::string made_folder_; // the outermost folder make_picture_folder made
 };

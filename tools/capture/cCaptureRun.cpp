@@ -83,6 +83,8 @@ void cCaptureRun::start() {
         screen_ = std::make_unique<cRenderTarget_fbo>(options_.width, options_.height);
         screen_->create();
     }
+    outputs_.set_renderer(std::string(reinterpret_cast<const char*>(glGetString(GL_RENDERER))) +
+                          " | " + reinterpret_cast<const char*>(glGetString(GL_VERSION)));
     clock_.hold_at(clock_.now_ms());
     scene_manager().start_playback();
     playback_ms_ = clock_.now_ms();

@@ -1,6 +1,7 @@
 #include "cVideoPipe.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -42,7 +43,7 @@ cVideoPipe::~cVideoPipe() {
 }
 
 void cVideoPipe::start(int width, int height, int32_t demo_ms) {
-    const std::vector<std::string> args = {
+    std::vector<std::string> args = {
         "ffmpeg",     "-hide_banner",
         "-loglevel",  "error",
         "-nostats",   "-y",
@@ -50,25 +51,16 @@ void cVideoPipe::start(int width, int height, int32_t demo_ms) {
         "-pix_fmt",   "rgb24",
         "-s",         std::to_string(width) + "x" + std::to_string(height),
         "-framerate", std::to_string(fps_),
-        "-i",         "pipe:0",
-        "-ss",        seconds(demo_ms),
-        "-i",         music_,
-        "-map",       "0:v:0",
-        "-map",       "1:a:0",
-        "-c:v",       "libx264",
-        "-preset",    "veryfast",
-        "-crf",       "18",
-        "-pix_fmt",   "yuv420p",
-        "-c:a",       "aac",
-        "-b:a",       "192k",
-        "-shortest",  "-f",
-        "mp4",        file_};
+        "-i",         "pipe:0"};
+    for (const std::string& a : encoding(demo_ms))
+        args.push_back(a);
     std::vector<char*> argv;
     for (const std::string& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     int fds[2];
-    if (pipe(fds) != 0)
+    // Close-on-exec: a second pipe's ffmpeg must not hold this one open.
+    if (pipe2(fds, O_CLOEXEC) != 0)
         throw std::runtime_error("cannot open a pipe to ffmpeg");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -80,6 +72,24 @@ void cVideoPipe::start(int width, int height, int32_t demo_ms) {
     fd_ = fds[1];
     if (rc != 0)
         throw std::runtime_error("cannot start ffmpeg");
+}
+
+std::vector<std::string> cVideoPipe::encoding(int32_t demo_ms) const {
+    if (music_.empty()) // every frame a key frame of its own: a piece cuts anywhere
+        return {"-c:v",     "ffv1", "-level", "3",        "-g", "1",
+                "-pix_fmt", "bgr0", "-f",     "matroska", file_};
+    return {"-ss",       seconds(demo_ms),
+            "-i",        music_,
+            "-map",      "0:v:0",
+            "-map",      "1:a:0",
+            "-c:v",      "libx264",
+            "-preset",   "veryfast",
+            "-crf",      "18",
+            "-pix_fmt",  "yuv420p",
+            "-c:a",      "aac",
+            "-b:a",      "192k",
+            "-shortest", "-f",
+            "mp4",       file_};
 }
 
 void cVideoPipe::add(const cFrame& frame, int32_t demo_ms) {

@@ -1,6 +1,6 @@
-// The video output: Debian's ffmpeg program fed raw RGB frames on a pipe,
-// encoding H.264 into an MP4 with the music muxed in from the first frame's
-// demo time, so picture and sound play in step. Finish waits for ffmpeg.
+// The video output: Debian's ffmpeg program fed raw RGB frames on a pipe, encoding H.264 into
+// an MP4 with the music muxed in from the first frame's demo time, so picture and sound play
+// in step; or, for a piece of a longer video, FFV1 into Matroska, lossless and silent.
 #pragma once
 
 #include "cFrame.h"
@@ -8,12 +8,14 @@
 #include <cstdint>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 class cVideoPipe {
 public:
     // Throws unless an executable ffmpeg is on the search path.
     static void check_ffmpeg();
 
+    // Without music, the lossless piece.
     cVideoPipe(std::string file, std::string music, int fps);
     ~cVideoPipe();
     cVideoPipe(const cVideoPipe&) = delete;
@@ -27,6 +29,7 @@ public:
 
 private:
     void start(int width, int height, int32_t demo_ms);
+    std::vector<std::string> encoding(int32_t demo_ms) const;
     int wait_child();
 
     std::string file_;
