@@ -56,6 +56,17 @@ bool read_midi(cEventQueue& queue) {
     return false;
 }
 
+// A rewritten file's line: "# reloaded WHAT "NAME"" where something took its new contents, its
+// reason where it was refused (and what was in use stays).
+void report(const char* what, const std::string& name, bool refused, bool changed,
+            const std::string& error) {
+    if (refused)
+        msg_err() << "# warning, \"" << base_name(name) << "\" " << error << ": the old " << what
+                  << " stays" << std::endl;
+    else if (changed)
+        msg_out() << "# reloaded " << what << " \"" << base_name(name) << "\"" << std::endl;
+}
+
 } // namespace
 
 void cLiveReload::start() {
@@ -103,29 +114,20 @@ void cLiveReload::reload(const std::string& identity, const std::string& name, e
         if (scene_manager().reopen_music())
             msg_out() << "# reloaded music \"" << base_name(name) << "\"" << std::endl;
         break;
-    case eKind::path:
-        if (cCameraPaths::reload_file(name, &error) > 0)
-            msg_out() << "# reloaded path \"" << base_name(name) << "\"" << std::endl;
-        else if (!error.empty())
-            msg_err() << "# warning, \"" << base_name(name) << "\" " << error
-                      << ": the old path stays" << std::endl;
+    case eKind::path: {
+        const int paths = cCameraPaths::reload_file(name, &error);
+        report("path", name, !error.empty(), paths > 0, error);
         break;
-    case eKind::mesh:
-        reload_mesh(name);
+    }
+    case eKind::mesh: {
+        size_t meshes = 0;
+        const bool read = mesh_files().reload(name, &error, &meshes);
+        report("mesh", name, !read, meshes > 0, error);
         break;
+    }
     default: // the timeline's files: rebuilt once, after every other file
         break;
     }
-}
-
-void cLiveReload::reload_mesh(const std::string& name) {
-    std::string error;
-    size_t count = 0;
-    if (!mesh_files().reload(name, &error, &count))
-        msg_err() << "# warning, \"" << base_name(name) << "\" " << error << ": the old mesh stays"
-                  << std::endl;
-    else if (count > 0)
-        msg_out() << "# reloaded mesh \"" << base_name(name) << "\"" << std::endl;
 }
 
 void cLiveReload::reload_timeline(bool script, bool midi) {

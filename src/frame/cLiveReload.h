@@ -23,7 +23,6 @@ private:
 
     void watch(const std::string& name, eKind kind);
     void reload(const std::string& identity, const std::string& name, eKind kind);
-    void reload_mesh(const std::string& name);
     void reload_timeline(bool script, bool midi);
 
     cFileWatch watch_;

@@ -216,14 +216,19 @@ void cSceneManager::seek(int32_t target_ms) {
     seek_from(target_ms, false);
 }
 
+// The music handed over now: the demo time plus what the output takes to play it.
+int32_t cSceneManager::music_ms() const {
+    return time_.demo_time() + audio_latency_ms();
+}
+
 void cSceneManager::replay_timeline(cEventQueue* queue) {
-    const int32_t target = time_.demo_time() + audio_latency_ms();
+    const int32_t target = music_ms();
     set_event_queue(queue);
     seek_from(target, true);
 }
 
 bool cSceneManager::reopen_music() {
-    return sound_.reopen(time_.demo_time() + audio_latency_ms());
+    return sound_.reopen(music_ms());
 }
 
 void cSceneManager::seek_from(int32_t target_ms, bool from_start) {

@@ -97,6 +97,7 @@ private:
     // One frame of the replay at demo time t: dispatch and update, no drawing.
     void replay_to(int32_t t);
     void mark_replayed(int32_t arrive);
+    int32_t music_ms() const;
     // The seek, from the run's start even where the target lies ahead.
     void seek_from(int32_t target_ms, bool from_start);
 

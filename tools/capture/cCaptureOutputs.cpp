@@ -38,12 +38,6 @@ cCaptureOutputs::cCaptureOutputs(const sCaptureOptions& options)
     }
 }
 
-void cCaptureOutputs::set_renderer(const std::string& renderer) {
-    if (record_)
-        record_->set_renderer(renderer);
-    renderer_ = renderer;
-}
-
 std::string cCaptureOutputs::picture_path(int32_t ms) const {
     char name[32];
     std::snprintf(name, sizeof name, "/frame_%07d.png", static_cast<int>(ms));
@@ -89,10 +83,8 @@ void cCaptureOutputs::fit_timeline(int32_t end_ms) {
     if (!o_.runs_to_end() && o_.to > end_ms)
         throw std::runtime_error("--to " + format_time(o_.to) + " lies outside " + timeline);
     range_end_ = o_.runs_to_end() ? end_ms : o_.to;
-    if (piece_) {
+    if (piece_)
         record_ = std::make_unique<cPieceRecord>(o_.fps, o_.from, range_end_);
-        record_->set_renderer(renderer_);
-    }
     const bool ranged = sheet_file_ || video_file_ || stats_file_ || piece_file_;
     stop_ms_ = std::max(ranged ? range_end_ : 0, o_.at.empty() ? 0 : o_.at.back() + 1);
 }
@@ -163,7 +155,7 @@ void cCaptureOutputs::finish_piece() {
     piece_->finish();
     piece_file_->commit();
     std::ofstream out(record_file_->temp_path());
-    out << record_->text();
+    out << record_->text(renderer_);
     if (!out.flush())
         throw std::runtime_error("cannot write " + record_file_->path());
     out.close();

@@ -32,7 +32,7 @@ public:
     }
     void take(const cFrame& frame, int32_t t, int32_t next, const std::string& scene);
     // GL's renderer and version, for the piece's record.
-    void set_renderer(const std::string& renderer);
+    void set_renderer(const std::string& renderer) { renderer_ = renderer; }
     // Whether the frame of `scene` shown from `t` has its post effects timed.
     bool times_post(const std::string& scene, int32_t t) const {
         return stats_file_ && in_range(t) && stats_.times_post(scene);

@@ -33,12 +33,12 @@ void cPieceRecord::add(const cFrame& frame, int32_t t) {
     frames_.emplace_back(t, digest.hex());
 }
 
-std::string cPieceRecord::text() const {
+std::string cPieceRecord::text(const std::string& renderer) const {
     std::ostringstream out;
     out << "# a piece of the demo's video, rendered by bin/capture\n"
         << "commit " << kBuildCommit << "\n"
         << "data " << data_digest() << "\n"
-        << "renderer " << renderer_ << "\n"
+        << "renderer " << renderer << "\n"
         << "host " << host_name() << "\n"
         << "size " << width_ << "x" << height_ << "\n"
         << "fps " << fps_ << "\n"

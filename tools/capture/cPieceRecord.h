@@ -14,17 +14,15 @@ class cPieceRecord {
 public:
     cPieceRecord(int fps, int32_t from, int32_t to) : fps_(fps), from_(from), to_(to) {}
 
-    // GL's renderer and version, read while the context is current.
-    void set_renderer(const std::string& renderer) { renderer_ = renderer; }
     void add(const cFrame& frame, int32_t t);
-    // The record as text, one "key value" a line, the frames last.
-    std::string text() const;
+    // The record as text, one "key value" a line, the frames last; `renderer` is GL's renderer
+    // and version.
+    std::string text(const std::string& renderer) const;
     int64_t frames() const { return static_cast<int64_t>(frames_.size()); }
 
 private:
     int fps_;
     int32_t from_, to_;
     int width_ = 0, height_ = 0;
-    std::string renderer_ = "unknown";
     std::vector<std::pair<int32_t, std::string>> frames_; // demo time, digest
 };
