@@ -8,6 +8,13 @@
 
 namespace {
 
+// Other programs' windows come and go while the tree is walked: a window gone
+// between listing and asking is skipped instead of ending the test process,
+// which is what Xlib's own handler does.
+int ignore_vanished_windows(Display*, XErrorEvent*) {
+    return 0;
+}
+
 Window search(Display* display, Window window, const std::string& title) {
     char* name = nullptr;
     const bool titled = XFetchName(display, window, &name) && name && title == name;
@@ -31,7 +38,9 @@ Window search(Display* display, Window window, const std::string& title) {
 
 } // namespace
 
-cXDriver::cXDriver() : display_(XOpenDisplay(nullptr)) {}
+cXDriver::cXDriver() : display_(XOpenDisplay(nullptr)) {
+    XSetErrorHandler(ignore_vanished_windows);
+}
 
 cXDriver::~cXDriver() {
     if (display_)
