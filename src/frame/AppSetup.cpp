@@ -7,6 +7,7 @@
 #include "render/cRenderTargetManager.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
+#include "render/points/cPointCloud.h"
 #include "timeline/cLaptopLights.h"
 #include "timeline/cSceneManager.h"
 
@@ -84,6 +85,7 @@ void teardown() {
         cSingleton<cShaderManager_CG>::destroy();
     if (cSingleton<cTextureManager>::exists())
         cSingleton<cTextureManager>::destroy();
+    cSingleton<cPointCloud>::destroy();
     if (cSingleton<cRenderTargetManager>::exists())
         cSingleton<cRenderTargetManager>::destroy(); // prints the pool's statistics
     cSingleton<cResourcePath>::destroy();

@@ -3,6 +3,7 @@
 #include "base/cResourcePath.h"
 #include "cBakeImage.h"
 #include "render/cShaderManager_CG.h"
+#include "render/points/cPointCloud.h"
 #include "support/Capture.h"
 
 #include <filesystem>
@@ -19,6 +20,7 @@ void cGlWindow::SetUp() {
 
 void cGlWindow::TearDown() {
     cSingleton<cShaderManager_CG>::destroy();
+    cSingleton<cPointCloud>::destroy(); // its textures belong to this test's context
     cSingleton<cResourcePath>::destroy();
     SDL_Quit();
     cSingleton<cDisplaySettings>::destroy(); // the next test starts from the defaults

@@ -96,6 +96,30 @@ TEST(AttractorTest, PresetsAreWrittenOnlyWhenTheNumberChangesAndDriftWraps) {
     EXPECT_FLOAT_EQ(look.params.a, -0.887019f);
 }
 
-TEST(AttractorTest, AStreamRefusesABatchLargerThanItsRing) {
+// A ring of five batches: they land at their ring offsets, the sixth starts over at 0 from
+// the origin, only what was written is given to draw, and a batch too large is refused.
+TEST(AttractorTest, AStreamsRingRestartsFromTheOriginOnTheSixthBatch) {
     EXPECT_THROW(cAttractorStream(1000, 5000), std::invalid_argument);
+    cAttractorStream stream(250000, 50000);
+    stream.calculator().noise_scale = 0;
+    std::vector<int> offsets;
+    for (int update = 0; update < 5; ++update) {
+        offsets.push_back(stream.write_offset());
+        stream.update({1, 1, 1, 1});
+        EXPECT_EQ(stream.points().count, 50000 * (update + 1));
+    }
+    stream.flush();
+    EXPECT_EQ(offsets, (std::vector<int>{0, 50000, 100000, 150000, 200000}));
+    const float* ring = stream.points().xyz;
+    const std::vector<float> tail(ring + 3 * 249999, ring + 3 * 250000);
+
+    stream.update({2, 1, 1, 1});
+    stream.flush();
+    EXPECT_EQ(stream.write_offset(), 50000);
+    EXPECT_EQ(stream.points().count, 250000);
+    const std::vector<float> head = {0, -1, 0, -0.9093f, -0.5403f, 0};
+    for (size_t i = 0; i < head.size(); ++i)
+        EXPECT_NEAR(ring[i], head[i], 5e-5) << i;
+    EXPECT_EQ(std::vector<float>(ring + 3 * 249999, ring + 3 * 250000), tail)
+        << "the ring's end is kept";
 }

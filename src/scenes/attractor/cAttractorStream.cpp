@@ -1,9 +1,5 @@
 #include "cAttractorStream.h"
 
-#include "render/GlExtensions.h"
-#include "render/PointBatches.h"
-
-#include <GL/gl.h>
 #include <algorithm>
 #include <stdexcept>
 
@@ -18,9 +14,8 @@ int32_t checked_capacity(int32_t capacity, int32_t batch) {
 } // namespace
 
 cAttractorStream::cAttractorStream(int32_t capacity, int32_t batch)
-    : capacity_(checked_capacity(capacity, batch)), batch_(batch) {
-    vbo_.size_for_refill(capacity_);
-}
+    : capacity_(checked_capacity(capacity, batch)), batch_(batch),
+      ring_(3 * size_t(capacity_), 0.0f) {}
 
 void cAttractorStream::update(const cAttractorParams& params) {
     if (capacity_ < write_offset_ + batch_ || pass_ < 0) {
@@ -71,21 +66,13 @@ void cAttractorStream::trace(const sBatch& b, float* destination) {
 
 void cAttractorStream::flush() {
     const double live_scale = calculator_.noise_scale;
-    float* ring = nullptr;
     for (size_t i = 0; i < batches_.size(); ++i) {
-        if (!needed(i)) {
-            batches_[i].traced = true; // shown by nothing, led to by nothing still to come
-            continue;
+        if (needed(i)) {
+            scratch_.resize(3 * size_t(batch_));
+            trace(batches_[i], shown(i) ? &ring_[3 * size_t(batches_[i].offset)] : scratch_.data());
         }
-        if (shown(i) && !ring && !(ring = static_cast<float*>(vbo_.map_for_writing())))
-            break; // a driver that cannot map leaves the cloud as it was
-        scratch_.resize(3 * size_t(batch_));
-        trace(batches_[i], shown(i) ? ring + 3 * size_t(batches_[i].offset) : scratch_.data());
-        batches_[i].traced = true;
+        batches_[i].traced = true; // or shown by nothing, led to by nothing still to come
     }
-    if (ring)
-        vbo_.unmap();
-    ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
     calculator_.noise_scale = live_scale;
 }
 
@@ -93,11 +80,4 @@ void cAttractorStream::rewind() {
     batches_.clear();
     write_offset_ = filled_ = noise_index_ = 0;
     pass_ = -1;
-}
-
-void cAttractorStream::draw() {
-    vbo_.set_as_vertex_array();
-    draw_points_in_batches(0, filled_);
-    glDisableClientState(GL_VERTEX_ARRAY);
-    ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
 }

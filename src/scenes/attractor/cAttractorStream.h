@@ -1,12 +1,12 @@
-// One cloud of attractor points: a ring of `capacity` points in a dynamic vertex buffer,
-// refilled `batch` points a frame. Each pass round the ring starts the orbit again at the
+// One cloud of attractor points: a ring of `capacity` points, refilled `batch` points a
+// frame. Each pass round the ring starts the orbit again at the
 // origin, so the cloud is rebuilt every capacity/batch frames. A frame's update only records
 // its batch (parameters, jitter, where it lands); the points are traced when a drawing needs
 // them, so frames that are never drawn (a seek) cost nothing and the drawn ring is the same.
 #pragma once
 
 #include "cAttractorCalculator_pickover.h"
-#include "mesh_files/cVBO.h"
+#include "render/points/PointStyle.h"
 
 #include <cstdint>
 #include <vector>
@@ -19,20 +19,18 @@ public:
     // Records the next batch, traced with `params` and the calculator's jitter scale.
     void update(const cAttractorParams& params);
     // Traces every recorded batch the ring still shows (and the ones their orbit starts
-    // from) into the buffer. The buffer is a function of the records: tracing changes no
+    // from) into the ring. The ring is a function of the records: tracing changes no
     // state a later frame reads.
     void flush();
     // Empty, as made: the next batch starts the first pass.
     void rewind();
-    // Every point written so far as GL_POINTS; a ring not yet full draws only what it holds,
-    // never the buffer's undefined rest.
-    void draw();
+    // Every point written so far; a ring not yet full gives only what it holds.
+    sPointSource points() const { return {ring_.data(), 3, filled_}; }
 
     int32_t capacity() const { return capacity_; }
     int32_t batch() const { return batch_; }
     int32_t write_offset() const { return write_offset_; }
     int32_t filled() const { return filled_; }
-    GLuint vbo_id() const { return vbo_.id; }
     cAttractorCalculator_pickover& calculator() { return calculator_; }
 
 private:
@@ -51,7 +49,7 @@ private:
 
     int32_t capacity_;
     int32_t batch_;
-    cVBO vbo_{3};
+    std::vector<float> ring_; // three floats a point
     cAttractorCalculator_pickover calculator_;
     int32_t write_offset_ = 0;
     int32_t filled_ = 0;

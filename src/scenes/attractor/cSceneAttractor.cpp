@@ -8,6 +8,7 @@
 #include "render/cSavedState.h"
 #include "render/cShaderManager_CG.h"
 #include "render/cTextureManager.h"
+#include "render/points/cPointCloud.h"
 #include "render/post/PostEffects.h"
 #include "toolkit/TweakVars.h"
 
@@ -49,9 +50,7 @@ void cSceneAttractor::init() {
     glDepthMask(GL_FALSE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glEnable(GL_POINT_SMOOTH);
     glEnable(GL_LINE_SMOOTH);
-    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
     // No shader is bound here: draw unbinds first thing, once the shader manager runs.
     // The logos, flat and off to the left, seen straight on.
@@ -177,12 +176,15 @@ void cSceneAttractor::draw_clouds(iRenderTarget& target, int32_t t) {
     if (streams_[0] && streams_[1]) {
         streams_[0]->flush();
         streams_[1]->flush();
-        glColor4f(color0_.x, color0_.y, color0_.z, p * run_.look.color0A * run_.beat.cloud0_alpha);
-        glPointSize(run_.look.pts_size0);
-        streams_[0]->draw();
-        glColor4f(color1_.x, color1_.y, color1_.z, run_.look.color1A * p);
-        glPointSize(run_.look.pts_size1);
-        streams_[1]->draw();
+        const float alpha0 = p * run_.look.color0A * run_.beat.cloud0_alpha;
+        const float alpha1 = run_.look.color1A * p;
+        cPointCloud& cloud = point_cloud();
+        cloud.begin(false);
+        cloud.add(streams_[0]->points(),
+                  {color0_.x, color0_.y, color0_.z, alpha0, run_.look.pts_size0});
+        cloud.add(streams_[1]->points(),
+                  {color1_.x, color1_.y, color1_.z, alpha1, run_.look.pts_size1});
+        cloud.end();
     }
     glPopMatrix();
     target.end();

@@ -10,6 +10,7 @@
 #include "render/cScopedTexture.h"
 #include "render/cShaderParameter.h"
 #include "render/cTextureManager.h"
+#include "render/points/cPointCloud.h"
 #include "shaders/cShdFlare.h"
 #include "toolkit/TweakVars.h"
 #include "toolkit/cRandomTable.h"
@@ -33,7 +34,7 @@ cSunFlares::~cSunFlares() = default;
 void cSunFlares::load(const sSunLook& look) {
     resource_path().push_searchpath(kFolder);
     sun_mesh_ = load_mesh(kSunMesh, false); // the particles are born on its client arrays
-    particles_ = std::make_unique<cSunParticles>(sun_mesh_.get());
+    particles_ = std::make_unique<cSunParticleField>(sun_mesh_.get());
     particles_->rate = look.particle_rate;
     particles_->lifetime = look.particle_lifetime;
     particle_colour_ = look.particle_colour;
@@ -116,7 +117,7 @@ void cSunFlares::advance(const cDemoTime& time) {
             static_cast<int32_t>(static_cast<float>(now) - next_random() * decay_);
     }
     if (particles_)
-        particles_->update(static_cast<float>(time.now_ms - time.prev_ms) / 1000.0f);
+        particles_->step(static_cast<float>(time.now_ms - time.prev_ms) / 1000.0f);
     const float r1 = next_random(), r2 = next_random(), r3 = next_random();
     shake_ = {1.1f * (0.5f - 0.5f * r3), 1.1f * (0.5f - 0.5f * r2), 1.1f * (0.5f - 0.5f * r1)};
 }
@@ -155,18 +156,14 @@ void cSunFlares::draw_body() {
     sun_mesh_->draw();
 }
 
+// Added, tested against the body's depth and never hiding what comes after.
 void cSunFlares::draw_particles() {
     shader_manager().unbind();
-    const cSavedState saved(GL_COLOR_BUFFER_BIT);
-    glPointSize(point_size_);
-    glDepthMask(GL_FALSE);
-    glEnable(GL_DEPTH_TEST);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glEnable(GL_BLEND);
-    glDisable(GL_LIGHTING);
-    glColor4f(particle_colour_.x, particle_colour_.y, particle_colour_.z,
-              particle_alpha_ * crown_weight_);
-    particles_->render();
+    cPointCloud& cloud = point_cloud();
+    cloud.begin(true);
+    cloud.add(particles_->points(), {particle_colour_.x, particle_colour_.y, particle_colour_.z,
+                                     particle_alpha_ * crown_weight_, point_size_});
+    cloud.end();
 }
 
 void cSunFlares::draw_flares(int32_t t) {

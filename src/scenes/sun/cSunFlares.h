@@ -3,7 +3,7 @@
 // renewed as it expires. Each scene that shows a sun gives it its own look when it loads it.
 #pragma once
 
-#include "cSunParticles.h"
+#include "cSunParticleField.h"
 #include "geometry/Vec3.h"
 #include "mesh_files/cBandedMesh.h"
 #include "mesh_files/cMeshObj.h"
@@ -69,7 +69,7 @@ public:
     static sFlare new_flare();
 
     const std::vector<sFlare>& flares() const { return flares_; }
-    cSunParticles* particles() { return particles_.get(); }
+    cSunParticleField* particles() { return particles_.get(); }
     float decay() const { return decay_; }
     void set_flare_count(float count) { flare_count_ = count; }
     void set_particle_colour(const Vec3f& colour) { particle_colour_ = colour; }
@@ -87,7 +87,7 @@ private:
     float decay_ = 3500;
     std::unique_ptr<cMeshObj> sun_mesh_;
     std::unique_ptr<cBandedMesh> flare_mesh_;
-    std::unique_ptr<cSunParticles> particles_;
+    std::unique_ptr<cSunParticleField> particles_;
     cTextureDesc sun_texture_, flare_texture_, gradient_texture_;
     bool textured_ = false;
     std::vector<sFlare> flares_;

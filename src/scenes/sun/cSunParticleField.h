@@ -5,6 +5,7 @@
 
 #include "geometry/Vec3.h"
 #include "mesh_files/cMeshObj_data.h"
+#include "render/points/PointStyle.h"
 
 #include <vector>
 
@@ -13,10 +14,11 @@ struct sSunParticle {
     Vec3f velocity; // units per second
     float age = 0;  // seconds
 };
+static_assert(sizeof(sSunParticle) == 7 * sizeof(float), "positions are read 7 floats apart");
 
 class cSunParticleField {
 public:
-    // Never more live particles than this; the point buffer has room for one more.
+    // Never more live particles than this.
     static constexpr int kMaxParticles = 99999;
 
     // `mesh` keeps its client positions and indices for as long as the field lives.
@@ -34,6 +36,11 @@ public:
     float rate = 10000;
 
     const std::vector<sSunParticle>& particles() const { return particles_; }
+    // The live particles' positions, for drawing.
+    sPointSource points() const {
+        return {particles_.empty() ? nullptr : &particles_[0].position.x,
+                sizeof(sSunParticle) / sizeof(float), count()};
+    }
     int count() const { return static_cast<int>(particles_.size()); }
 
 private:

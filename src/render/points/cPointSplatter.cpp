@@ -1,0 +1,223 @@
+#include "cPointSplatter.h"
+
+#include "base/ParallelFor.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+// Tiles of 32 x 32 pixels keep a tile's points on pixels in the cache; a footprint (at most
+// 25 pixels wide) reaches no further than the next tile row.
+constexpr int kTile = 32;
+
+// Splits [0, count) into `parts` runs: part i's first element.
+size_t part_start(size_t count, int parts, int i) {
+    return count * static_cast<size_t>(i) / static_cast<size_t>(parts);
+}
+
+cPointSplatter::sRect unite(const cPointSplatter::sRect& a, const cPointSplatter::sRect& b) {
+    if (a.empty())
+        return b;
+    if (b.empty())
+        return a;
+    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+} // namespace
+
+void cPointSplatter::begin(int width, int height, const float* depth) {
+    if (width != width_ || height != height_) {
+        width_ = std::max(width, 0);
+        height_ = std::max(height, 0);
+        rgba_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), v4{0, 0, 0, 0});
+        tiles_x_ = (width_ + kTile - 1) / kTile;
+        tiles_y_ = (height_ + kTile - 1) / kTile;
+    }
+    depth_ = depth;
+    styles_.clear();
+    kept_ = 0;
+    touched_ = {};
+}
+
+void cPointSplatter::add(const sPointSource& source, const float* m, const sPointStyle& style) {
+    const cPointCoverage& coverage = cPointCoverage::for_size(style.size);
+    const auto index = static_cast<uint16_t>(styles_.size());
+    // Each point adds its colour times its alpha, and to alpha its alpha squared, as GL's
+    // blending by source alpha does.
+    sStyle added;
+    added.colour = v4{style.r * style.a, style.g * style.a, style.b * style.a, style.a * style.a};
+    added.coverage = &coverage;
+    styles_.push_back(added);
+    const size_t first = kept_;
+    kept_ += size_t(std::max(source.count, 0));
+    if (points_.size() < kept_)
+        points_.resize(kept_); // grown only: each point is written below
+    const int parts = parallel_parts();
+    std::vector<sRect> rects(static_cast<size_t>(parts),
+                             {INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN});
+    parallel_for(parts, [&](int part) {
+        sRect rect = rects[size_t(part)]; // a local: the parts' rectangles share a cache line
+        const size_t end = part_start(size_t(source.count), parts, part + 1);
+        for (size_t i = part_start(size_t(source.count), parts, part); i < end; ++i)
+            points_[first + i] = project(source.xyz + i * source.stride, m, index, coverage, rect);
+        rects[size_t(part)] = rect;
+    });
+    for (const sRect& rect : rects)
+        touched_ = unite(touched_, {std::max(rect.x0, 0), std::max(rect.y0, 0),
+                                    std::min(rect.x1, width_), std::min(rect.y1, height_)});
+}
+
+// Where a vertex lands and the pixels its disc can touch, or a dropped point when the
+// vertex lies outside the clip volume, which GL does not draw at all.
+cPointSplatter::sPoint cPointSplatter::project(const float* v, const float* m, uint16_t style,
+                                               const cPointCoverage& coverage, sRect& rect) const {
+    const float x = m[0] * v[0] + m[4] * v[1] + m[8] * v[2] + m[12];
+    const float y = m[1] * v[0] + m[5] * v[1] + m[9] * v[2] + m[13];
+    const float z = m[2] * v[0] + m[6] * v[1] + m[10] * v[2] + m[14];
+    const float w = m[3] * v[0] + m[7] * v[1] + m[11] * v[2] + m[15];
+    if (!(w > 0) || std::fabs(x) > w || std::fabs(y) > w || std::fabs(z) > w)
+        return {0, 0, 0, 0, kDropped, 0};
+    const float inverse_w = 1 / w;
+    int first_x, first_y, fine_x, fine_y;
+    coverage.place((x * inverse_w + 1) * 0.5f * float(width_), first_x, fine_x);
+    coverage.place((y * inverse_w + 1) * 0.5f * float(height_), first_y, fine_y);
+    const int f = coverage.footprint();
+    rect.x0 = std::min(rect.x0, first_x), rect.x1 = std::max(rect.x1, first_x + f);
+    rect.y0 = std::min(rect.y0, first_y), rect.y1 = std::max(rect.y1, first_y + f);
+    return {first_x, first_y, uint8_t(fine_x), uint8_t(fine_y), style, 0.5f * z * inverse_w + 0.5f};
+}
+
+cPointSplatter::sRect cPointSplatter::finish(std::vector<uint16_t>& out) {
+    out.clear();
+    if (touched_.empty() || kept_ == 0)
+        return {};
+    bin();
+    // Tile rows of one parity never reach each other's pixels: even rows, then odd ones.
+    const int parts = parallel_parts();
+    for (int parity = 0; parity < 2; ++parity)
+        parallel_for(parts, [&](int part) {
+            for (int row = parity + 2 * part; row < tiles_y_; row += 2 * parts)
+                splat_tile_row(row);
+        });
+    resolve(touched_, out);
+    return touched_;
+}
+
+// A stable counting sort of the points by the tile of their footprint's first pixel.
+void cPointSplatter::bin() {
+    const size_t tiles = size_t(tiles_x_) * size_t(tiles_y_);
+    const int parts = parallel_parts();
+    counts_.resize(size_t(parts));
+    parallel_for(parts, [&](int part) {
+        std::vector<uint32_t>& count = counts_[size_t(part)];
+        count.assign(tiles, 0);
+        const size_t end = part_start(kept_, parts, part + 1);
+        for (size_t i = part_start(kept_, parts, part); i < end; ++i)
+            if (points_[i].style != kDropped)
+                ++count[tile_of(points_[i])];
+    });
+    tile_start_.assign(tiles + 1, 0);
+    uint32_t run = 0;
+    for (size_t t = 0; t < tiles; ++t) {
+        tile_start_[t] = run;
+        for (auto& count : counts_) { // each part's points of the tile follow the part before's
+            const uint32_t n = count[t];
+            count[t] = run;
+            run += n;
+        }
+    }
+    tile_start_[tiles] = run;
+    binned_.resize(run);
+    parallel_for(parts, [&](int part) {
+        std::vector<uint32_t>& next = counts_[size_t(part)];
+        const size_t end = part_start(kept_, parts, part + 1);
+        for (size_t i = part_start(kept_, parts, part); i < end; ++i)
+            if (points_[i].style != kDropped)
+                binned_[next[tile_of(points_[i])]++] = points_[i];
+    });
+}
+
+size_t cPointSplatter::tile_of(const sPoint& p) const {
+    const int tx = std::clamp(p.x, 0, width_ - 1) / kTile;
+    const int ty = std::clamp(p.y, 0, height_ - 1) / kTile;
+    return size_t(ty) * size_t(tiles_x_) + size_t(tx);
+}
+
+void cPointSplatter::splat_tile_row(int row) {
+    for (int tx = 0; tx < tiles_x_; ++tx) {
+        const size_t tile = size_t(row) * size_t(tiles_x_) + size_t(tx);
+        for (uint32_t i = tile_start_[tile]; i < tile_start_[tile + 1]; ++i)
+            splat(binned_[i]);
+    }
+}
+
+// The point's coverage, weighed between the four table positions about its own, four
+// pixels at a time.
+void cPointSplatter::weigh(const sPoint& p, const cPointCoverage& coverage, v4* out) const {
+    constexpr int n = cPointCoverage::kFinePerStep;
+    const int step_x = p.fine_x / n, step_y = p.fine_y / n;
+    const float fx = float(p.fine_x % n) / n, fy = float(p.fine_y % n) / n;
+    const v4 one = {1, 1, 1, 1};
+    const v4 w00 = one * ((1 - fx) * (1 - fy)), w10 = one * (fx * (1 - fy));
+    const v4 w01 = one * ((1 - fx) * fy), w11 = one * (fx * fy);
+    const auto* a = reinterpret_cast<const v4*>(coverage.weights(step_x, step_y));
+    const auto* b = reinterpret_cast<const v4*>(coverage.weights(step_x + 1, step_y));
+    const auto* c = reinterpret_cast<const v4*>(coverage.weights(step_x, step_y + 1));
+    const auto* d = reinterpret_cast<const v4*>(coverage.weights(step_x + 1, step_y + 1));
+    for (int i = 0; i < coverage.cells() / 4; ++i)
+        out[i] = a[i] * w00 + b[i] * w10 + c[i] * w01 + d[i] * w11;
+}
+
+// Each covered pixel adds the colour times c, and to alpha the alpha times c squared.
+void cPointSplatter::splat(const sPoint& p) {
+    const sStyle& s = styles_[p.style];
+    const int f = s.coverage->footprint();
+    v4 weights[kMostCells / 4];
+    weigh(p, *s.coverage, weights);
+    const float* weight = reinterpret_cast<const float*>(weights);
+    const v4 colour = s.colour;
+    const bool inside = p.x >= 0 && p.y >= 0 && p.x + f <= width_ && p.y + f <= height_;
+    if (inside && !depth_) { // most points: every pixel of the footprint, no test
+        for (int dy = 0; dy < f; ++dy, weight += f) {
+            v4* pixel = pixel_at(p.x, p.y + dy);
+            for (int dx = 0; dx < f; ++dx) {
+                const float c = weight[dx];
+                pixel[dx] += colour * v4{c, c, c, c * c};
+            }
+        }
+        return;
+    }
+    for (int dy = 0; dy < f; ++dy, weight += f) {
+        const int y = p.y + dy;
+        if (y < 0 || y >= height_)
+            continue;
+        for (int dx = 0; dx < f; ++dx) {
+            const int x = p.x + dx;
+            const float c = weight[dx];
+            if (x < 0 || x >= width_ ||
+                (depth_ && !(p.z < depth_[size_t(y) * size_t(width_) + size_t(x)])))
+                continue;
+            *pixel_at(x, y) += colour * v4{c, c, c, c * c};
+        }
+    }
+}
+
+// Clamped once, to 16 bits; the picture is zero again where it was written.
+void cPointSplatter::resolve(const sRect& rect, std::vector<uint16_t>& out) {
+    const size_t w = size_t(rect.x1 - rect.x0);
+    out.resize(w * size_t(rect.y1 - rect.y0) * 4);
+    const int parts = parallel_parts();
+    parallel_for(parts, [&](int part) {
+        for (int y = rect.y0 + part; y < rect.y1; y += parts) {
+            float* in = &pixel_at(rect.x0, y)[0][0];
+            uint16_t* to = &out[size_t(y - rect.y0) * w * 4];
+            for (size_t i = 0; i < w * 4; ++i) {
+                to[i] = uint16_t(std::clamp(in[i], 0.0f, 1.0f) * 65535.0f + 0.5f);
+                in[i] = 0;
+            }
+        }
+    });
+}
