@@ -50,11 +50,11 @@ void run(const char* what, const std::vector<sPointSource>& sources,
         points += s.count;
     for (int f = 0; f < kFrames; ++f) {
         const double start = now_ms();
-        splatter.begin(kWidth, kHeight, depth);
+        splatter.begin(kWidth, kHeight);
         for (size_t i = 0; i < sources.size(); ++i)
             splatter.add(sources[i], m.data(), styles[i]);
         const double added = now_ms();
-        splatter.finish(picture);
+        splatter.finish(picture, depth);
         finish_ms.push_back(now_ms() - added);
         add_ms.push_back(added - start);
     }

@@ -50,9 +50,7 @@ void cPointCloud::begin(bool depth_test) {
     depth_test_ = depth_test;
     glGetIntegerv(GL_VIEWPORT, viewport_);
     if (path_ == ePath::cpu) {
-        if (depth_test)
-            read_depth(viewport_[2], viewport_[3]);
-        splatter_.begin(viewport_[2], viewport_[3], depth_test ? depth_.data() : nullptr);
+        splatter_.begin(viewport_[2], viewport_[3]);
         return;
     }
     gl_state_.emplace(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_ENABLE_BIT);
@@ -80,16 +78,21 @@ void cPointCloud::end() {
         gl_state_.reset();
         return;
     }
-    const cPointSplatter::sRect rect = splatter_.finish(picture_);
+    if (depth_test_)
+        read_depth(splatter_.touched());
+    const cPointSplatter::sRect rect =
+        splatter_.finish(picture_, depth_test_ ? depth_.data() : nullptr);
     if (!rect.empty())
         draw_picture(rect);
 }
 
-// The target's depth once a frame, as the window depths GL compares with.
-void cPointCloud::read_depth(int width, int height) {
-    depth_.resize(size_t(width) * size_t(height));
-    glReadPixels(viewport_[0], viewport_[1], width, height, GL_DEPTH_COMPONENT, GL_FLOAT,
-                 depth_.data());
+// The target's depth where the points fall, as the window depths GL compares with: the
+// points write none, so it is the depth the frame's first point would have met.
+void cPointCloud::read_depth(const cPointSplatter::sRect& rect) {
+    depth_.resize(size_t(rect.x1 - rect.x0) * size_t(rect.y1 - rect.y0));
+    if (!rect.empty())
+        glReadPixels(viewport_[0] + rect.x0, viewport_[1] + rect.y0, rect.x1 - rect.x0,
+                     rect.y1 - rect.y0, GL_DEPTH_COMPONENT, GL_FLOAT, depth_.data());
 }
 
 // The splatted rectangle as a 16-bit texture, added 1:1 onto its pixels.

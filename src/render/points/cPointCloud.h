@@ -39,7 +39,7 @@ public:
     ePath path() const { return path_; }
 
 private:
-    void read_depth(int width, int height);
+    void read_depth(const cPointSplatter::sRect& rect);
     void draw_picture(const cPointSplatter::sRect& rect);
 
     ePath path_ = ePath::gl;

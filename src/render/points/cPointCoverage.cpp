@@ -2,16 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <memory>
 
 namespace {
 
 // Columns each pixel's area is summed over: the chord is exact in y, the sum in x is within
 // 1/1000 of a pixel of the integral.
 constexpr int kColumns = 48;
-// Sizes kept between frames: more than any frame draws.
-constexpr size_t kKeptSizes = 8;
 
 // The length of [low, high] inside [-h, h].
 double overlap(double low, double high, double h) {
@@ -47,15 +43,4 @@ cPointCoverage::cPointCoverage(float size) : size_(std::clamp(size, 0.1f, 24.0f)
                 for (int x = 0; x < footprint_; ++x)
                     *out++ = float(pixel_area(x + 0.5 - cx, y + 0.5 - cy, r));
         }
-}
-
-const cPointCoverage& cPointCoverage::for_size(float size) {
-    static std::map<float, std::unique_ptr<cPointCoverage>> kept;
-    auto found = kept.find(size);
-    if (found == kept.end()) {
-        if (kept.size() >= kKeptSizes)
-            kept.clear(); // a size dragged in the tweak GUI: start over
-        found = kept.emplace(size, std::make_unique<cPointCoverage>(size)).first;
-    }
-    return *found->second;
 }

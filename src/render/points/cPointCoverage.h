@@ -16,8 +16,6 @@ public:
 
     // The table of a point `size` pixels wide (clamped to 0.1..24).
     explicit cPointCoverage(float size);
-    // The table for this size, made on first use and kept for the next frames.
-    static const cPointCoverage& for_size(float size);
 
     // The area of a disc of radius r about the origin inside the unit square about (dx, dy).
     static double pixel_area(double dx, double dy, double r);

@@ -28,7 +28,7 @@ cPointSplatter::sRect unite(const cPointSplatter::sRect& a, const cPointSplatter
 
 } // namespace
 
-void cPointSplatter::begin(int width, int height, const float* depth) {
+void cPointSplatter::begin(int width, int height) {
     if (width != width_ || height != height_) {
         width_ = std::max(width, 0);
         height_ = std::max(height, 0);
@@ -36,14 +36,13 @@ void cPointSplatter::begin(int width, int height, const float* depth) {
         tiles_x_ = (width_ + kTile - 1) / kTile;
         tiles_y_ = (height_ + kTile - 1) / kTile;
     }
-    depth_ = depth;
     styles_.clear();
     kept_ = 0;
     touched_ = {};
 }
 
 void cPointSplatter::add(const sPointSource& source, const float* m, const sPointStyle& style) {
-    const cPointCoverage& coverage = cPointCoverage::for_size(style.size);
+    const cPointCoverage& coverage = coverage_for(style.size);
     const auto index = static_cast<uint16_t>(styles_.size());
     // Each point adds its colour times its alpha, and to alpha its alpha squared, as GL's
     // blending by source alpha does.
@@ -90,8 +89,9 @@ cPointSplatter::sPoint cPointSplatter::project(const float* v, const float* m, u
     return {first_x, first_y, uint8_t(fine_x), uint8_t(fine_y), style, 0.5f * z * inverse_w + 0.5f};
 }
 
-cPointSplatter::sRect cPointSplatter::finish(std::vector<uint16_t>& out) {
+cPointSplatter::sRect cPointSplatter::finish(std::vector<uint16_t>& out, const float* depth) {
     out.clear();
+    depth_ = depth;
     if (touched_.empty() || kept_ == 0)
         return {};
     bin();
@@ -104,6 +104,19 @@ cPointSplatter::sRect cPointSplatter::finish(std::vector<uint16_t>& out) {
         });
     resolve(touched_, out);
     return touched_;
+}
+
+// Sizes kept between frames: more than any frame draws.
+constexpr size_t kKeptSizes = 8;
+
+const cPointCoverage& cPointSplatter::coverage_for(float size) {
+    auto found = coverages_.find(size);
+    if (found == coverages_.end()) {
+        if (coverages_.size() >= kKeptSizes)
+            coverages_.clear(); // a size dragged in the tweak GUI: start over
+        found = coverages_.emplace(size, std::make_unique<cPointCoverage>(size)).first;
+    }
+    return *found->second;
 }
 
 // A stable counting sort of the points by the tile of their footprint's first pixel.
@@ -197,8 +210,7 @@ void cPointSplatter::splat(const sPoint& p) {
         for (int dx = 0; dx < f; ++dx) {
             const int x = p.x + dx;
             const float c = weight[dx];
-            if (x < 0 || x >= width_ ||
-                (depth_ && !(p.z < depth_[size_t(y) * size_t(width_) + size_t(x)])))
+            if (x < 0 || x >= width_ || (depth_ && !(p.z < depth_at(x, y))))
                 continue;
             *pixel_at(x, y) += colour * v4{c, c, c, c * c};
         }

@@ -7,6 +7,8 @@
 #include "cPointCoverage.h"
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <vector>
 
 class cPointSplatter {
@@ -16,15 +18,18 @@ public:
         bool empty() const { return x1 <= x0 || y1 <= y0; }
     };
 
-    // A new picture of width x height pixels, nothing added. With `depth` (the target's
-    // window depths, row by row from the bottom), a point adds only where it lies nearer.
-    void begin(int width, int height, const float* depth);
+    // A new picture of width x height pixels, nothing added.
+    void begin(int width, int height);
     // Projects the source's points with `mvp` (column-major clip-from-model matrix) and keeps
     // them, after those added before. Points outside the clip volume are dropped, as GL does.
     void add(const sPointSource& source, const float* mvp, const sPointStyle& style);
+    // The pixels the points kept so far can touch.
+    const sRect& touched() const { return touched_; }
     // Adds every point kept into the picture and writes the touched rectangle, clamped to
-    // 0..1, as 16-bit RGBA rows into `out`; returns the rectangle.
-    sRect finish(std::vector<uint16_t>& out);
+    // 0..1, as 16-bit RGBA rows into `out`; returns the rectangle. With `depth` (the target's
+    // window depths over the touched rectangle, row by row from the bottom), a point adds
+    // only where it lies nearer.
+    sRect finish(std::vector<uint16_t>& out, const float* depth = nullptr);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -48,18 +53,24 @@ private:
 
     sPoint project(const float* v, const float* m, uint16_t style, const cPointCoverage& coverage,
                    sRect& rect) const;
+    const cPointCoverage& coverage_for(float size);
     void bin();
     size_t tile_of(const sPoint& p) const;
     void splat_tile_row(int row);
     void weigh(const sPoint& p, const cPointCoverage& coverage, v4* out) const;
     void splat(const sPoint& p);
     void resolve(const sRect& rect, std::vector<uint16_t>& out);
+    float depth_at(int x, int y) const {
+        return depth_[size_t(y - touched_.y0) * size_t(touched_.x1 - touched_.x0) +
+                      size_t(x - touched_.x0)];
+    }
     v4* pixel_at(int x, int y) { return &rgba_[size_t(y) * size_t(width_) + size_t(x)]; }
 
     int width_ = 0, height_ = 0;
     const float* depth_ = nullptr;
     std::vector<v4> rgba_; // the picture: zero outside the last touched rectangle
     std::vector<sStyle> styles_;
+    std::map<float, std::unique_ptr<cPointCoverage>> coverages_; // by point size
     std::vector<sPoint> points_, binned_; // points_ holds kept_ points, binned_ by tile
     size_t kept_ = 0;
     std::vector<uint32_t> tile_start_;          // where each tile's points begin in binned_
