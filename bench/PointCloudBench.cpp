@@ -43,7 +43,7 @@ std::vector<float> view(float distance) {
 void run(const char* what, const std::vector<sPointSource>& sources,
          const std::vector<sPointStyle>& styles, const std::vector<float>& m, const float* depth) {
     cPointSplatter splatter;
-    std::vector<uint16_t> picture;
+    std::vector<uint8_t> picture;
     std::vector<double> add_ms, finish_ms;
     int points = 0;
     for (const sPointSource& s : sources)

@@ -95,7 +95,7 @@ void cPointCloud::read_depth(const cPointSplatter::sRect& rect) {
                      rect.y1 - rect.y0, GL_DEPTH_COMPONENT, GL_FLOAT, depth_.data());
 }
 
-// The splatted rectangle as a 16-bit texture, added 1:1 onto its pixels.
+// The splatted rectangle as a texture, added 1:1 onto its pixels.
 void cPointCloud::draw_picture(const cPointSplatter::sRect& rect) {
     const int w = rect.x1 - rect.x0, h = rect.y1 - rect.y0;
     const cSavedState saved(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT | GL_TRANSFORM_BIT);
@@ -108,10 +108,10 @@ void cPointCloud::draw_picture(const cPointSplatter::sRect& rect) {
         texture_h_ = std::max(h, texture_h_);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA16, texture_w_, texture_h_, 0, GL_RGBA,
-                     GL_UNSIGNED_SHORT, nullptr);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, texture_w_, texture_h_, 0, GL_BGRA,
+                     GL_UNSIGNED_BYTE, nullptr);
     }
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, w, h, GL_RGBA, GL_UNSIGNED_SHORT, picture_.data());
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, w, h, GL_BGRA, GL_UNSIGNED_BYTE, picture_.data());
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     for (GLenum cap : {GL_DEPTH_TEST, GL_LIGHTING, GL_ALPHA_TEST, GL_FOG, GL_CULL_FACE,

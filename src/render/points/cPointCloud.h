@@ -33,7 +33,7 @@ public:
     // The source's points, in the model-view and projection set now.
     void add(const sPointSource& source, const sPointStyle& style);
     // Puts the points on the target: on the CPU path, one textured rectangle added over the
-    // pixels they touched.
+    // pixels they touched, their sum rounded once to the target's 8 bits.
     void end();
 
     ePath path() const { return path_; }
@@ -49,7 +49,7 @@ private:
     cPointSplatter splatter_;
     cPointSprites sprites_;
     std::vector<float> depth_;
-    std::vector<uint16_t> picture_;
+    std::vector<uint8_t> picture_;
     GLuint texture_ = 0;
     int texture_w_ = 0, texture_h_ = 0;
 };

@@ -89,11 +89,12 @@ cPointSplatter::sPoint cPointSplatter::project(const float* v, const float* m, u
     return {first_x, first_y, uint8_t(fine_x), uint8_t(fine_y), style, 0.5f * z * inverse_w + 0.5f};
 }
 
-cPointSplatter::sRect cPointSplatter::finish(std::vector<uint16_t>& out, const float* depth) {
-    out.clear();
+cPointSplatter::sRect cPointSplatter::finish(std::vector<uint8_t>& out, const float* depth) {
     depth_ = depth;
-    if (touched_.empty() || kept_ == 0)
+    if (touched_.empty() || kept_ == 0) {
+        out.clear();
         return {};
+    }
     bin();
     // Tile rows of one parity never reach each other's pixels: even rows, then odd ones.
     const int parts = parallel_parts();
@@ -184,15 +185,33 @@ void cPointSplatter::weigh(const sPoint& p, const cPointCoverage& coverage, v4* 
         out[i] = a[i] * w00 + b[i] * w10 + c[i] * w01 + d[i] * w11;
 }
 
+// A footprint of F x F pixels all inside the picture, with no depth test.
+template <int F> void cPointSplatter::splat_inside(const sPoint& p, const sStyle& s) {
+    v4 weights[(F * F + 3) / 4];
+    weigh(p, *s.coverage, weights);
+    const float* weight = reinterpret_cast<const float*>(weights);
+    for (int dy = 0; dy < F; ++dy, weight += F) {
+        v4* pixel = pixel_at(p.x, p.y + dy);
+        for (int dx = 0; dx < F; ++dx) {
+            const float c = weight[dx];
+            pixel[dx] += s.colour * v4{c, c, c, c * c};
+        }
+    }
+}
+
 // Each covered pixel adds the colour times c, and to alpha the alpha times c squared.
 void cPointSplatter::splat(const sPoint& p) {
     const sStyle& s = styles_[p.style];
     const int f = s.coverage->footprint();
+    const bool inside = p.x >= 0 && p.y >= 0 && p.x + f <= width_ && p.y + f <= height_;
+    if (inside && !depth_ && f == 3) { // the attractor's points: the loops unrolled
+        splat_inside<3>(p, s);
+        return;
+    }
     v4 weights[kMostCells / 4];
     weigh(p, *s.coverage, weights);
     const float* weight = reinterpret_cast<const float*>(weights);
     const v4 colour = s.colour;
-    const bool inside = p.x >= 0 && p.y >= 0 && p.x + f <= width_ && p.y + f <= height_;
     if (inside && !depth_) { // most points: every pixel of the footprint, no test
         for (int dy = 0; dy < f; ++dy, weight += f) {
             v4* pixel = pixel_at(p.x, p.y + dy);
@@ -217,18 +236,21 @@ void cPointSplatter::splat(const sPoint& p) {
     }
 }
 
-// Clamped once, to 16 bits; the picture is zero again where it was written.
-void cPointSplatter::resolve(const sRect& rect, std::vector<uint16_t>& out) {
+// Clamped once and rounded to 8 bits, in GL's BGRA order, which the software renderer
+// takes without converting; the picture is zero again where it was read.
+void cPointSplatter::resolve(const sRect& rect, std::vector<uint8_t>& out) {
     const size_t w = size_t(rect.x1 - rect.x0);
     out.resize(w * size_t(rect.y1 - rect.y0) * 4);
     const int parts = parallel_parts();
     parallel_for(parts, [&](int part) {
         for (int y = rect.y0 + part; y < rect.y1; y += parts) {
-            float* in = &pixel_at(rect.x0, y)[0][0];
-            uint16_t* to = &out[size_t(y - rect.y0) * w * 4];
-            for (size_t i = 0; i < w * 4; ++i) {
-                to[i] = uint16_t(std::clamp(in[i], 0.0f, 1.0f) * 65535.0f + 0.5f);
-                in[i] = 0;
+            v4* in = pixel_at(rect.x0, y);
+            uint8_t* to = &out[size_t(y - rect.y0) * w * 4];
+            for (size_t x = 0; x < w; ++x, to += 4) {
+                const v4 level = in[x] * 255.0f + 0.5f;
+                for (int c = 0; c < 4; ++c) // B, G, R, A from R, G, B, A
+                    to[c] = uint8_t(std::clamp(level[c == 3 ? 3 : 2 - c], 0.0f, 255.0f));
+                in[x] = v4{0, 0, 0, 0};
             }
         }
     });

@@ -26,10 +26,10 @@ public:
     // The pixels the points kept so far can touch.
     const sRect& touched() const { return touched_; }
     // Adds every point kept into the picture and writes the touched rectangle, clamped to
-    // 0..1, as 16-bit RGBA rows into `out`; returns the rectangle. With `depth` (the target's
+    // 0..1, as 8-bit BGRA rows into `out`; returns the rectangle. With `depth` (the target's
     // window depths over the touched rectangle, row by row from the bottom), a point adds
     // only where it lies nearer.
-    sRect finish(std::vector<uint16_t>& out, const float* depth = nullptr);
+    sRect finish(std::vector<uint8_t>& out, const float* depth = nullptr);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -59,7 +59,8 @@ private:
     void splat_tile_row(int row);
     void weigh(const sPoint& p, const cPointCoverage& coverage, v4* out) const;
     void splat(const sPoint& p);
-    void resolve(const sRect& rect, std::vector<uint16_t>& out);
+    template <int F> void splat_inside(const sPoint& p, const sStyle& s);
+    void resolve(const sRect& rect, std::vector<uint8_t>& out);
     float depth_at(int x, int y) const {
         return depth_[size_t(y - touched_.y0) * size_t(touched_.x1 - touched_.x0) +
                       size_t(x - touched_.x0)];
