@@ -29,7 +29,10 @@ public:
     // Where the footprint of a point centred at window coordinate `at` begins (`first`
     // pixel) and how far past that pixel's start the disc's edge lies, in 1/256 pixel.
     void place(float at, int& first, int& fine) const {
-        const float start = at - 0.5f * size_;
+        place_start(at - 0.5f * size_, first, fine);
+    }
+    // The same from where the disc's edge lies, `start` = `at` minus the radius.
+    static void place_start(float start, int& first, int& fine) {
         // Floored by an offset conversion, which is exact and far cheaper than std::floor: a
         // point that is drawn lies no further than its radius left of the picture.
         first = static_cast<int>(start + 4096.0f) - 4096;

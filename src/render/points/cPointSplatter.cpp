@@ -60,13 +60,49 @@ void cPointSplatter::add(const sPointSource& source, const float* m, const sPoin
     parallel_for(parts, [&](int part) {
         sRect rect = rects[size_t(part)]; // a local: the parts' rectangles share a cache line
         const size_t end = part_start(size_t(source.count), parts, part + 1);
-        for (size_t i = part_start(size_t(source.count), parts, part); i < end; ++i)
+        size_t i = part_start(size_t(source.count), parts, part);
+        for (; i + 4 <= end; i += 4)
+            project4(source.xyz + i * source.stride, source.stride, m, index, coverage,
+                     &points_[first + i], rect);
+        for (; i < end; ++i)
             points_[first + i] = project(source.xyz + i * source.stride, m, index, coverage, rect);
         rects[size_t(part)] = rect;
     });
     for (const sRect& rect : rects)
         touched_ = unite(touched_, {std::max(rect.x0, 0), std::max(rect.y0, 0),
                                     std::min(rect.x1, width_), std::min(rect.y1, height_)});
+}
+
+// Four points at once, as `project` takes each: the same operations in the same order.
+void cPointSplatter::project4(const float* v, size_t stride, const float* m, uint16_t style,
+                              const cPointCoverage& coverage, sPoint* out, sRect& rect) const {
+    const size_t s = stride;
+    const v4 x = {v[0], v[s], v[2 * s], v[3 * s]};
+    const v4 y = {v[1], v[s + 1], v[2 * s + 1], v[3 * s + 1]};
+    const v4 z = {v[2], v[s + 2], v[2 * s + 2], v[3 * s + 2]};
+    const v4 cx = m[0] * x + m[4] * y + m[8] * z + m[12];
+    const v4 cy = m[1] * x + m[5] * y + m[9] * z + m[13];
+    const v4 cz = m[2] * x + m[6] * y + m[10] * z + m[14];
+    const v4 cw = m[3] * x + m[7] * y + m[11] * z + m[15];
+    const v4 inverse_w = 1 / cw;
+    const float radius = coverage.radius();
+    const v4 start_x = (cx * inverse_w + 1) * 0.5f * float(width_) - radius;
+    const v4 start_y = (cy * inverse_w + 1) * 0.5f * float(height_) - radius;
+    const v4 depth = 0.5f * cz * inverse_w + 0.5f;
+    const int f = coverage.footprint();
+    for (int k = 0; k < 4; ++k) {
+        const float w = cw[k];
+        if (!(w > 0) || std::fabs(cx[k]) > w || std::fabs(cy[k]) > w || std::fabs(cz[k]) > w) {
+            out[k] = {0, 0, 0, 0, kDropped, 0};
+            continue;
+        }
+        int first_x, first_y, fine_x, fine_y;
+        coverage.place_start(start_x[k], first_x, fine_x);
+        coverage.place_start(start_y[k], first_y, fine_y);
+        rect.x0 = std::min(rect.x0, first_x), rect.x1 = std::max(rect.x1, first_x + f);
+        rect.y0 = std::min(rect.y0, first_y), rect.y1 = std::max(rect.y1, first_y + f);
+        out[k] = {first_x, first_y, uint8_t(fine_x), uint8_t(fine_y), style, depth[k]};
+    }
 }
 
 // Where a vertex lands and the pixels its disc can touch, or a dropped point when the

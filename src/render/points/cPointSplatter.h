@@ -54,6 +54,8 @@ private:
     sPoint project(const float* v, const float* m, uint16_t style, const cPointCoverage& coverage,
                    sRect& rect) const;
     const cPointCoverage& coverage_for(float size);
+    void project4(const float* v, size_t stride, const float* m, uint16_t style,
+                  const cPointCoverage& coverage, sPoint* out, sRect& rect) const;
     void bin();
     size_t tile_of(const sPoint& p) const;
     void splat_tile_row(int row);
