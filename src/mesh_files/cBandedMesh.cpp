@@ -45,6 +45,7 @@ cBandedMesh::cBandedMesh(std::unique_ptr<cMeshObj> mesh) : mesh_(std::move(mesh)
         high_after_[i - 1] = std::min(high_after_[i - 1], high_after_[i]);
     if (!(mesh_->flags & cMeshObj_data::kPerGroup))
         mesh_->indices = std::move(indices);
+    positions_ = mesh_->positions;
     mesh_->upload(true);
 }
 
@@ -65,4 +66,16 @@ void cBandedMesh::draw(float low, float high) {
         mesh_->draw();
     else if (count > 0)
         mesh_->draw_range(3 * first, 3 * count);
+}
+
+void cBandedMesh::draw(float low, float high, const std::vector<uint8_t>& hidden) {
+    if ((mesh_->flags & cMeshObj_data::kPerGroup) || hidden.size() * 3 < positions_.size())
+        return draw(low, high);
+    const auto [first, count] = triangles(low, high);
+    kept_.clear();
+    const uint32_t* corner = mesh_->indices.data() + 3 * first;
+    for (int32_t t = 0; t < count; ++t, corner += 3)
+        if (!(hidden[corner[0]] && hidden[corner[1]] && hidden[corner[2]]))
+            kept_.insert(kept_.end(), corner, corner + 3);
+    mesh_->draw_triangles(kept_);
 }

@@ -1,7 +1,8 @@
 // The flare program on known pictures: the gas slides along the sheet's v by uvshift and is
 // cut where it has slid off, the gradient on unit 1 colours it by the flare's age, and the
 // per-flare colour's alpha fades it; what a viewer sees as a flare rising and cooling. A sheet
-// drawn only where its gas can show draws the same picture.
+// drawn only where its gas can show, or without the triangles the sun's body hides, draws the
+// same picture.
 #include "ShaderFixture.h"
 
 #include "mesh_files/cBandedMesh.h"
@@ -9,7 +10,11 @@
 #include "render/ScreenHelpers.h"
 #include "render/ShaderRegistry.h"
 #include "render/cShaderParameter.h"
+#include "scenes/sun/cSunShadow.h"
 #include "shaders/cShdFlare.h"
+
+#include <GL/glu.h>
+#include <cmath>
 
 namespace {
 
@@ -111,4 +116,114 @@ TEST_F(FlareProgramTest, BandedSheetDrawsWhatTheWholeSheetDraws) {
         EXPECT_LE(drawn, 2 * static_cast<int>((1 - std::abs(shift)) * kRows + 2)) << shift;
     }
     EXPECT_EQ(banded.triangles(1.5f, 2.5f).second, 0) << "a band past the sheet draws nothing";
+}
+
+// A closed ball of radius 1 about the origin, `rings` by `segments` quads wound outward.
+std::unique_ptr<cMeshObj> ball(int rings, int segments) {
+    auto mesh = std::make_unique<cMeshObj>();
+    for (int r = 0; r <= rings; ++r)
+        for (int s = 0; s <= segments; ++s) {
+            const float lat = 3.14159265f * (float(r) / rings - 0.5f);
+            const float lon = 2 * 3.14159265f * float(s) / segments;
+            const float x = std::cos(lat) * std::cos(lon), y = std::sin(lat),
+                        z = -std::cos(lat) * std::sin(lon);
+            mesh->positions.insert(mesh->positions.end(), {x, y, z});
+            mesh->normals.insert(mesh->normals.end(), {x, y, z});
+        }
+    for (int r = 0; r < rings; ++r)
+        for (int s = 0; s < segments; ++s) {
+            const auto i = static_cast<uint32_t>(r * (segments + 1) + s), j = i + segments + 1;
+            mesh->indices.insert(mesh->indices.end(), {i, i + 1, j + 1, i, j + 1, j});
+        }
+    return mesh;
+}
+
+// A 2.6-unit square of 24 x 24 quads at z = -0.4 (v up its height), turned about x, half
+// behind the ball as seen from +z, its feet inside it.
+std::unique_ptr<cMeshObj> sheet_around_ball() {
+    auto mesh = std::make_unique<cMeshObj>();
+    mesh->flags = cMeshObj_data::kTexCoords;
+    constexpr int kQuads = 24;
+    for (int r = 0; r <= kQuads; ++r)
+        for (int c = 0; c <= kQuads; ++c) {
+            const float u = float(c) / kQuads, v = float(r) / kQuads;
+            const float y = 2.6f * v - 1.3f;
+            mesh->positions.insert(mesh->positions.end(), {2.6f * u - 1.3f, y, -0.4f + 0.3f * y});
+            mesh->normals.insert(mesh->normals.end(), {0, 0, 1});
+            mesh->texcoords.insert(mesh->texcoords.end(), {u, v});
+        }
+    for (int r = 0; r < kQuads; ++r)
+        for (int c = 0; c < kQuads; ++c) {
+            const auto i = static_cast<uint32_t>(r * (kQuads + 1) + c), j = i + kQuads + 1;
+            mesh->indices.insert(mesh->indices.end(), {i, i + 1, j + 1, i, j + 1, j});
+        }
+    return mesh;
+}
+
+// The ball drawn opaque with depth, the sheet added over it: the triangles the ball hides from
+// the eye are left out without a pixel changing, turned or not; with the depth test off
+// nothing counts as hidden.
+TEST_F(FlareProgramTest, TrianglesTheBodyHidesAreLeftOutWithoutChangingAPixel) {
+    auto body = ball(24, 48);
+    const cSunShadow shadow_of(*body);
+    EXPECT_NEAR(shadow_of.body_radius(), 0.99f, 0.01f);
+    body->upload(false);
+    cBandedMesh sheet(sheet_around_ball());
+    const std::array<float, 16> turns[2] = {
+        {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
+        {0.8f, 0, -0.6f, 0, 0, 1, 0, 0, 0.6f, 0, 0.8f, 0, 0, 0, 0, 1}};
+    for (const auto& turn : turns) {
+        cSunShadow shadow(*body);
+        std::vector<uint8_t> hidden;
+        auto drawn = [&](bool skip) {
+            glDepthMask(GL_TRUE);
+            glClearColor(0, 0, 0, 1);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glMatrixMode(GL_PROJECTION);
+            glLoadIdentity();
+            gluPerspective(50, 1.6, 0.1, 100);
+            glMatrixMode(GL_MODELVIEW);
+            glLoadIdentity();
+            gluLookAt(0.3, 0.2, 5, 0, 0, 0, 0, 1, 0);
+            glEnable(GL_DEPTH_TEST);
+            ext::glActiveTexture(GL_TEXTURE0);
+            glBindTexture(GL_TEXTURE_2D, 0); // the body plain grey
+            glColor4f(0.2f, 0.2f, 0.2f, 1);
+            body->draw();
+            glDepthMask(GL_FALSE);
+            const bool shadowed = skip && shadow.look();
+            glMultMatrixf(turn.data());
+            if (shadowed)
+                shadow.mark(sheet.positions(), turn, hidden);
+            cShaderParameter<float> shift(0.0f);
+            shader_manager().set_parameter("flare_shader", 1, &shift);
+            shader_manager().bind("flare_shader");
+            ext::glActiveTexture(GL_TEXTURE1);
+            glBindTexture(GL_TEXTURE_2D, gradient_);
+            ext::glActiveTexture(GL_TEXTURE0);
+            glBindTexture(GL_TEXTURE_2D, gas_);
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+            glColor4f(1, 1, 1, 1);
+            if (shadowed)
+                sheet.draw(-1, 2, hidden);
+            else
+                sheet.draw(-1, 2);
+            glDisable(GL_BLEND);
+            shader_manager().unbind();
+            const tPixels p = read_view();
+            glDepthMask(GL_TRUE);
+            return std::make_pair(p, shadowed);
+        };
+        const auto [whole, none] = drawn(false);
+        const auto [skipped, shadowed] = drawn(true);
+        ASSERT_TRUE(shadowed);
+        EXPECT_TRUE(skipped == whole);
+        const auto all = static_cast<int>(std::count(hidden.begin(), hidden.end(), 1));
+        EXPECT_GT(all, 625 / 5) << "a fifth of the sheet's corners lie behind the ball";
+        EXPECT_LT(all, 625 * 4 / 5);
+    }
+    glDisable(GL_DEPTH_TEST);
+    cSunShadow flat(*body);
+    EXPECT_FALSE(flat.look());
 }

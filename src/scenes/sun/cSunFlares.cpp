@@ -57,6 +57,7 @@ void cSunFlares::load_flares() {
     flare_texture_ = textures.get_texture(kFlareTexture, true, GL_CLAMP_TO_EDGE, 0);
     gradient_texture_ = textures.get_texture(kGradientTexture, true, GL_CLAMP, 0);
     ensure_shader<cShdFlare>(kFlareShader);
+    shadow_ = std::make_unique<cSunShadow>(*sun_mesh_);
 }
 
 sFlare cSunFlares::new_flare() {
@@ -130,14 +131,17 @@ void cSunFlares::rewind() {
 
 void cSunFlares::draw(int32_t t) {
     glTranslatef(shake_.x, shake_.y, shake_.z);
-    draw_body();
+    const bool body_in_depth = draw_body();
     draw_particles();
-    draw_flares(t);
+    draw_flares(t, body_in_depth);
 }
 
 // The body is opaque (black, or the picture, which has no alpha): blending would read back
 // every pixel it covers for nothing.
-void cSunFlares::draw_body() {
+bool cSunFlares::draw_body() {
+    GLboolean depth_writes = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depth_writes);
+    const bool in_depth = depth_writes && glIsEnabled(GL_DEPTH_TEST);
     const cSavedState saved(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
     shader_manager().unbind();
@@ -149,11 +153,12 @@ void cSunFlares::draw_body() {
     if (!textured_) {
         glColor4f(0, 0, 0, 1);
         sun_mesh_->draw();
-        return;
+        return in_depth;
     }
     glColor4f(1, 1, 1, 1);
     const cScopedTexture bound(sun_texture_);
     sun_mesh_->draw();
+    return in_depth;
 }
 
 // Added, tested against the body's depth and never hiding what comes after.
@@ -166,7 +171,7 @@ void cSunFlares::draw_particles() {
     cloud.end();
 }
 
-void cSunFlares::draw_flares(int32_t t) {
+void cSunFlares::draw_flares(int32_t t, bool body_in_depth) {
     if (flares_.empty() || !flare_mesh_)
         return;
     shader_manager().bind(kFlareShader);
@@ -178,6 +183,7 @@ void cSunFlares::draw_flares(int32_t t) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);
         const cScopedTexture flare_map(flare_texture_, GL_TEXTURE0);
         const cScopedTexture gradient(gradient_texture_, GL_TEXTURE1);
+        const bool shadowed = body_in_depth && shadow_ && shadow_->look();
         for (const sFlare& flare : flares_) {
             const float f = static_cast<float>(t - flare.start) / decay_;
             const float alpha = flare_alpha(f) * crown_weight_;
@@ -189,8 +195,14 @@ void cSunFlares::draw_flares(int32_t t) {
             glColor4f(1, 1, 1, alpha);
             glPushMatrix();
             glMultMatrixf(flare.orientation.data());
-            // The gas shows where v - uvshift lies in [0, 1]; the rest of the sheet adds nothing.
-            flare_mesh_->draw(shift, shift + 1);
+            // The gas shows where v - uvshift lies in [0, 1]; the rest of the sheet adds nothing,
+            // and neither do the triangles behind the body, which the depth test would drop.
+            if (shadowed) {
+                shadow_->mark(flare_mesh_->positions(), flare.orientation, hidden_);
+                flare_mesh_->draw(shift, shift + 1, hidden_);
+            } else {
+                flare_mesh_->draw(shift, shift + 1);
+            }
             glPopMatrix();
         }
     }

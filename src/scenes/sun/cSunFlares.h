@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cSunParticleField.h"
+#include "cSunShadow.h"
 #include "geometry/Vec3.h"
 #include "mesh_files/cBandedMesh.h"
 #include "mesh_files/cMeshObj.h"
@@ -80,13 +81,16 @@ public:
 
 private:
     void load_flares();
-    void draw_body();
+    // True when the body went into the depth buffer.
+    bool draw_body();
     void draw_particles();
-    void draw_flares(int32_t t);
+    void draw_flares(int32_t t, bool body_in_depth);
 
     float decay_ = 3500;
     std::unique_ptr<cMeshObj> sun_mesh_;
     std::unique_ptr<cBandedMesh> flare_mesh_;
+    std::unique_ptr<cSunShadow> shadow_; // what the body hides of the flares
+    std::vector<uint8_t> hidden_;        // per flare vertex, for the flare being drawn
     std::unique_ptr<cSunParticleField> particles_;
     cTextureDesc sun_texture_, flare_texture_, gradient_texture_;
     bool textured_ = false;
