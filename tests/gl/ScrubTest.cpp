@@ -107,6 +107,9 @@ TEST_F(ScrubTest, SlabPlacesItsNodesAtTheMinimumDistance) {
     EXPECT_TRUE(exact.accepts({10.5f, 10.0f, 1.0f}));
     EXPECT_FALSE(exact.accepts({10.25f, 10.0f, 1.0f}));
     EXPECT_TRUE(exact.accepts({10.0f, 10.0f, 4.0f}));
+    exact.add_node({11.95f, 10.0f, 2.39f}); // near the corner of its cell
+    EXPECT_FALSE(exact.accepts({12.05f, 10.1f, 2.41f})) << "the nearest node is in the next cells";
+    EXPECT_TRUE(exact.accepts({12.3f, 10.3f, 2.7f}));
 }
 
 // Seven links from one node: only the six in its first slots become tubes.

@@ -67,4 +67,7 @@ private:
     void remove_before(float z);
 
     std::list<cScrubNode> nodes_;
+    // The unit directions to the neighbours of the node being finalised, in its link order:
+    // the slot searches score every try from them.
+    std::vector<Vec3f> directions_;
 };
