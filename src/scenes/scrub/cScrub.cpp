@@ -74,7 +74,8 @@ std::vector<cScrubNode*> cScrub::scatter(float a, float b) {
 }
 
 bool cScrub::accepts(const Vec3f& p) const {
-    return !grid.any_within(p, min_node_dist);
+    const cScrubNode* near = grid.nearest(p);
+    return near == nullptr || std::sqrt(distance2(near->position, p)) >= min_node_dist;
 }
 
 cScrubNode& cScrub::add_node(const Vec3f& p) {
@@ -113,9 +114,6 @@ void cScrub::finalise(cScrubNode& node) {
     node.axis[0] = {1, 0, 0};
     node.axis[1] = {0, 1, 0};
     node.axis[2] = {0, 0, 1};
-    directions_.clear();
-    for (const cScrubNode* other : node.neighbours)
-        directions_.push_back((other->position - node.position).normalized());
     slot_search(node);
     axis_search(node);
     emit_links(node);
@@ -123,8 +121,9 @@ void cScrub::finalise(cScrubNode& node) {
 
 float cScrub::score(const cScrubNode& node) const {
     float sum = 0.0f;
-    for (size_t k = 0; k < directions_.size() && k < cScrubNode::kSlots; ++k)
-        sum += directions_[k].dot(node.slot_direction(k));
+    for (size_t k = 0; k < node.neighbours.size() && k < cScrubNode::kSlots; ++k)
+        sum +=
+            (node.neighbours[k]->position - node.position).normalized().dot(node.slot_direction(k));
     return sum;
 }
 
@@ -136,14 +135,11 @@ void cScrub::slot_search(cScrubNode& node) {
         const float last = static_cast<float>(n.size() - 1);
         const auto i = static_cast<size_t>(u * last), j = static_cast<size_t>(v * last);
         std::swap(n[i], n[j]);
-        std::swap(directions_[i], directions_[j]);
         const float s = score(node);
-        if (s > best) {
+        if (s > best)
             best = s;
-        } else {
+        else
             std::swap(n[i], n[j]);
-            std::swap(directions_[i], directions_[j]);
-        }
     }
 }
 

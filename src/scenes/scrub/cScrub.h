@@ -27,7 +27,6 @@ public:
     // Creates and links the nodes with a <= z <= b, in slabs of at most kMaxSlab.
     void grow(float a, float b);
     void draw_blocks() const { geometry.draw_blocks(); }
-    void draw_blocks(const cViewFrustum& view) const { geometry.draw_blocks(view); }
 
     // The nodes a slab from a to b asks for at the present shell and density.
     int32_t nodes_wanted(float a, float b) const;
@@ -67,7 +66,4 @@ private:
     void remove_before(float z);
 
     std::list<cScrubNode> nodes_;
-    // The unit directions to the neighbours of the node being finalised, in its link order:
-    // the slot searches score every try from them.
-    std::vector<Vec3f> directions_;
 };

@@ -1,8 +1,5 @@
 #include "cScrubGrid.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
 
 int32_t wrap(int32_t key) {
@@ -13,14 +10,6 @@ int32_t wrap(int32_t key) {
 float distance2(const Vec3f& a, const Vec3f& b) {
     const Vec3f d = a - b;
     return d.dot(d);
-}
-
-// The cells that coordinates from at - r to at + r fall in, as offsets from at's own cell (the
-// same truncation as the key), kept within the 27 around it.
-void reach(float at, float r, int& low, int& high) {
-    const auto cell = [](float v) { return static_cast<int32_t>(v / cScrubGrid::kCell); };
-    low = std::max(-1, cell(at - r) - cell(at));
-    high = std::min(1, cell(at + r) - cell(at));
 }
 
 } // namespace
@@ -46,7 +35,7 @@ void cScrubGrid::insert(cScrubNode* node) {
     if (entries_.size() == entries_.capacity())
         entries_.reserve(entries_.capacity() * 2 + 1000);
     const int32_t k = key(node->position);
-    entries_.push_back({node->position, node, heads_[k]});
+    entries_.push_back({node, heads_[k]});
     heads_[k] = static_cast<int32_t>(entries_.size() - 1);
 }
 
@@ -57,30 +46,27 @@ template <class tVisit> void cScrubGrid::visit_around(const Vec3f& p, tVisit vis
             for (int dx = -1; dx <= 1; ++dx)
                 for (int32_t e = heads_[wrap(centre + dx + 13 * dy + 169 * dz)]; e >= 0;
                      e = entries_[e].next)
-                    visit(entries_[e]);
+                    visit(entries_[e].node);
 }
 
-bool cScrubGrid::any_within(const Vec3f& p, float r) const {
-    int x0, x1, y0, y1, z0, z1;
-    reach(p.x, r, x0, x1);
-    reach(p.y, r, y0, y1);
-    reach(p.z, r, z0, z1);
-    const int32_t centre = key(p);
-    for (int dz = z0; dz <= z1; ++dz)
-        for (int dy = y0; dy <= y1; ++dy)
-            for (int dx = x0; dx <= x1; ++dx)
-                for (int32_t e = heads_[wrap(centre + dx + 13 * dy + 169 * dz)]; e >= 0;
-                     e = entries_[e].next)
-                    if (std::sqrt(distance2(entries_[e].position, p)) < r)
-                        return true;
-    return false;
+cScrubNode* cScrubGrid::nearest(const Vec3f& p) const {
+    cScrubNode* best = nullptr;
+    float best_d2 = 1e15f;
+    visit_around(p, [&](cScrubNode* n) {
+        const float d2 = distance2(n->position, p);
+        if (d2 < best_d2) {
+            best_d2 = d2;
+            best = n;
+        }
+    });
+    return best;
 }
 
 std::vector<cScrubNode*> cScrubGrid::neighbourhood(const cScrubNode* node) const {
     std::vector<cScrubNode*> found;
-    visit_around(node->position, [&](const sEntry& e) {
-        if (e.node != node && distance2(e.position, node->position) < kCell * kCell)
-            found.push_back(e.node);
+    visit_around(node->position, [&](cScrubNode* n) {
+        if (n != node && distance2(n->position, node->position) < kCell * kCell)
+            found.push_back(n);
     });
     return found;
 }

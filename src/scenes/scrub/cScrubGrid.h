@@ -1,6 +1,6 @@
 // The scrub's spatial hash: cells of 1.2 units hashed into 100000 chained buckets. Queries
-// look at the 27 buckets around a point (or fewer), so a node's neighbourhood (closer than
-// one cell) and the nodes near a point are found without touching the rest of the shell.
+// look at the 27 buckets around a point, so a node's neighbourhood (closer than one cell)
+// and its nearest node are found without touching the rest of the shell.
 #pragma once
 
 #include "cScrubNode.h"
@@ -17,9 +17,8 @@ public:
 
     void clear();
     void insert(cScrubNode* node);
-    // Whether a node lies closer than `r` (at most a cell) to `p`: only the buckets of the
-    // cells within `r` of `p` are searched, and the first such node ends the search.
-    bool any_within(const Vec3f& p, float r) const;
+    // The nearest node in the buckets around `p`; nullptr when they are empty.
+    cScrubNode* nearest(const Vec3f& p) const;
     // The other nodes in the buckets around `node` closer than one cell, in bucket order.
     std::vector<cScrubNode*> neighbourhood(const cScrubNode* node) const;
 
@@ -27,10 +26,7 @@ public:
     size_t entry_count() const { return entries_.size(); }
 
 private:
-    // The node's position is copied in: a query reads the store in order instead of
-    // following each node into the list.
     struct sEntry {
-        Vec3f position;
         cScrubNode* node;
         int32_t next;
     };
