@@ -45,6 +45,15 @@ cPointCloud::~cPointCloud() {
         glDeleteTextures(1, &texture_);
 }
 
+void cPointCloud::prepare(size_t points, const std::vector<float>& sizes) {
+    if (chosen_path() != ePath::cpu)
+        return;
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    splatter_.prepare(viewport[2], viewport[3], points, sizes);
+    picture_.resize(size_t(viewport[2]) * size_t(viewport[3]) * 4);
+}
+
 void cPointCloud::begin(bool depth_test) {
     path_ = chosen_path();
     depth_test_ = depth_test;

@@ -26,6 +26,9 @@ public:
     cPointCloud(const cPointCloud&) = delete;
     cPointCloud& operator=(const cPointCloud&) = delete;
 
+    // Readies the CPU path for clouds of up to `points` points of these sizes on a target of
+    // the current viewport's size; a scene calls it while it loads.
+    void prepare(size_t points, const std::vector<float>& sizes);
     // Starts a frame's points on the target being drawn, with the path chosen now. With
     // `depth_test` a point shows only where it lies nearer than the target's depth; points
     // never write depth.

@@ -41,6 +41,17 @@ void cPointSplatter::begin(int width, int height) {
     touched_ = {};
 }
 
+void cPointSplatter::prepare(int width, int height, size_t points,
+                             const std::vector<float>& sizes) {
+    begin(width, height);
+    if (points_.size() < points)
+        points_.resize(points);
+    if (binned_.size() < points)
+        binned_.resize(points);
+    for (float size : sizes)
+        coverage_for(size);
+}
+
 void cPointSplatter::add(const sPointSource& source, const float* m, const sPointStyle& style) {
     const cPointCoverage& coverage = coverage_for(style.size);
     const auto index = static_cast<uint16_t>(styles_.size());

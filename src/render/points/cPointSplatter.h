@@ -20,6 +20,9 @@ public:
 
     // A new picture of width x height pixels, nothing added.
     void begin(int width, int height);
+    // Makes and touches every buffer a frame of `points` points of these sizes needs, so the
+    // first frame that draws them does not stop for fresh memory (while the music starts).
+    void prepare(int width, int height, size_t points, const std::vector<float>& sizes);
     // Projects the source's points with `mvp` (column-major clip-from-model matrix) and keeps
     // them, after those added before. Points outside the clip volume are dropped, as GL does.
     void add(const sPointSource& source, const float* mvp, const sPointStyle& style);

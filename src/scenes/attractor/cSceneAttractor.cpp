@@ -38,6 +38,13 @@ void cSceneAttractor::load() {
     for (int i = 0; i < 2; ++i)
         streams_[i] = std::make_unique<cAttractorStream>(kCapacity[i], kBatch[i]);
     update_clouds(0);
+    std::vector<float> sizes;
+    for (int preset = 0; preset < cAttractorPresets::kCount; ++preset) {
+        cAttractorLook look;
+        cAttractorPresets::apply(preset, look);
+        sizes.insert(sizes.end(), {look.pts_size0, look.pts_size1});
+    }
+    point_cloud().prepare(size_t(kCapacity[0] + kCapacity[1]), sizes);
     arrow_ = load_logo(kArrowLogo);
     cubes_ = load_logo(kCubesLogo);
 }

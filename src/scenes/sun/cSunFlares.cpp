@@ -47,6 +47,7 @@ void cSunFlares::load(const sSunLook& look) {
         sun_texture_ = textures.get_texture(kSunTexture, true, GL_CLAMP, 0);
     if (flare_count_ > 0)
         load_flares();
+    point_cloud().prepare(cSunParticleField::kMaxParticles, {point_size_});
 }
 
 void cSunFlares::load_flares() {
