@@ -52,6 +52,7 @@ void cPointCloud::prepare(size_t points, const std::vector<float>& sizes) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     splatter_.prepare(viewport[2], viewport[3], points, sizes);
     picture_.resize(size_t(viewport[2]) * size_t(viewport[3]) * 4);
+    depth_.resize(size_t(viewport[2]) * size_t(viewport[3]));
 }
 
 void cPointCloud::begin(bool depth_test) {
