@@ -36,9 +36,8 @@ protected:
         return draw(uvshift, alpha, [] { quad_unit(); });
     }
 
-    template <class tDraw> tPixels draw(float uvshift, float alpha, tDraw&& sheet) {
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
+    // The flare program with this shift, its gas and gradient pictures, added by alpha.
+    void bind_flare(float uvshift) {
         cShaderParameter<float> shift(uvshift);
         shader_manager().set_parameter("flare_shader", 1, &shift);
         shader_manager().bind("flare_shader");
@@ -48,6 +47,12 @@ protected:
         glBindTexture(GL_TEXTURE_2D, gas_);
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    }
+
+    template <class tDraw> tPixels draw(float uvshift, float alpha, tDraw&& sheet) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        bind_flare(uvshift);
         begin_ortho();
         glColor4f(1, 1, 1, alpha);
         sheet();
@@ -195,15 +200,7 @@ TEST_F(FlareProgramTest, TrianglesTheBodyHidesAreLeftOutWithoutChangingAPixel) {
             glMultMatrixf(turn.data());
             if (shadowed)
                 shadow.mark(sheet.positions(), turn, hidden);
-            cShaderParameter<float> shift(0.0f);
-            shader_manager().set_parameter("flare_shader", 1, &shift);
-            shader_manager().bind("flare_shader");
-            ext::glActiveTexture(GL_TEXTURE1);
-            glBindTexture(GL_TEXTURE_2D, gradient_);
-            ext::glActiveTexture(GL_TEXTURE0);
-            glBindTexture(GL_TEXTURE_2D, gas_);
-            glEnable(GL_BLEND);
-            glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+            bind_flare(0);
             glColor4f(1, 1, 1, 1);
             if (shadowed)
                 sheet.draw(-1, 2, hidden);
