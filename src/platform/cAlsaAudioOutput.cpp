@@ -1,5 +1,7 @@
 #include "platform/cAlsaAudioOutput.h"
 
+#include "platform/PerfCounter.h"
+
 #include <alsa/asoundlib.h>
 
 namespace {
@@ -53,11 +55,12 @@ bool cAlsaAudioOutput::write(const int16_t* samples, int frames) {
     return true;
 }
 
-bool cAlsaAudioOutput::delay_frames(int64_t* frames) {
+bool cAlsaAudioOutput::delay_frames(int64_t* frames, uint64_t* counter) {
     snd_pcm_sframes_t delay = 0;
     if (snd_pcm_state(pcm_) != SND_PCM_STATE_RUNNING || snd_pcm_delay(pcm_, &delay) < 0)
         return false;
     *frames = delay;
+    *counter = perf_counter();
     return true;
 }
 

@@ -17,7 +17,7 @@ public:
 
 protected:
     bool write(const int16_t* samples, int frames) override;
-    bool delay_frames(int64_t* frames) override;
+    bool delay_frames(int64_t* frames, uint64_t* counter) override;
     void flush() override;
 
 private:

@@ -75,6 +75,7 @@ void cBlockingAudioOutput::hand_over(const int16_t* samples, int64_t music_frame
     }
     since_restart_ += kChunkFrames;
     int64_t delay = 0;
-    if (since_restart_ >= buffer_frames_ && delay_frames(&delay))
-        heard_.delayed(delay, perf_counter());
+    uint64_t counter = 0;
+    if (since_restart_ >= buffer_frames_ && delay_frames(&delay, &counter))
+        heard_.delayed(delay, counter);
 }

@@ -28,8 +28,9 @@ protected:
 
     // Hands over all of `frames`, blocking while the device is full; false on a lasting error.
     virtual bool write(const int16_t* samples, int frames) = 0;
-    // The frames handed over that are still to be heard; false while the device is not playing.
-    virtual bool delay_frames(int64_t* frames) = 0;
+    // The frames handed over that were still to be heard at perf counter `counter`; false while
+    // the device is not playing.
+    virtual bool delay_frames(int64_t* frames, uint64_t* counter) = 0;
     // Drops what the device still holds.
     virtual void flush() = 0;
     // The device started over empty (after an underrun): it plays again once refilled.

@@ -1,53 +1,162 @@
 #include "platform/cPulseAudioOutput.h"
 
+#include "platform/PerfCounter.h"
 #include "platform/cAudioFeed.h"
 
-#include <pulse/simple.h>
+#include <pulse/pulseaudio.h>
+
+#include <sys/time.h>
+
+namespace {
+
+// Every callback only wakes the thread waiting on the loop; it then looks for itself.
+void wake(pa_threaded_mainloop* loop) {
+    pa_threaded_mainloop_signal(loop, 0);
+}
+void on_context(pa_context*, void* loop) {
+    wake(static_cast<pa_threaded_mainloop*>(loop));
+}
+void on_stream(pa_stream*, void* loop) {
+    wake(static_cast<pa_threaded_mainloop*>(loop));
+}
+void on_room(pa_stream*, size_t, void* loop) {
+    wake(static_cast<pa_threaded_mainloop*>(loop));
+}
+void on_done(pa_stream*, int, void* loop) {
+    wake(static_cast<pa_threaded_mainloop*>(loop));
+}
+
+// How long ago, in microseconds, the system clock read `then` (the server's stamps are taken
+// with the system clock; the demo's counter is monotonic, so only ages carry over).
+int64_t usec_since(const timeval& then) {
+    timeval now;
+    gettimeofday(&now, nullptr);
+    return (int64_t(now.tv_sec) - then.tv_sec) * 1000000 + (int64_t(now.tv_usec) - then.tv_usec);
+}
+
+} // namespace
 
 cPulseAudioOutput* cPulseAudioOutput::open(cAudioFeed& feed, cHeardPosition& heard, int rate,
                                            int buffer_ms) {
-    const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(rate), 2};
-    const uint32_t frames = static_cast<uint32_t>(int64_t(rate) * buffer_ms / 1000);
-    pa_buffer_attr attr;
-    attr.maxlength = static_cast<uint32_t>(-1);
-    attr.tlength =
-        frames * kAudioFrameBytes; // the server keeps this much queued, its sink's latency included
-    attr.prebuf = static_cast<uint32_t>(-1);
-    attr.minreq = static_cast<uint32_t>(-1);
-    attr.fragsize = static_cast<uint32_t>(-1);
-    int error = 0;
-    pa_simple* stream = pa_simple_new(nullptr, "mirrel", PA_STREAM_PLAYBACK, nullptr, "music",
-                                      &format, nullptr, &attr, &error);
-    if (!stream)
-        return nullptr;
-    return new cPulseAudioOutput(feed, heard, stream, rate, frames);
+    const int64_t frames = int64_t(rate) * buffer_ms / 1000;
+    auto* output = new cPulseAudioOutput(feed, heard, rate, frames);
+    if (output->connect(frames))
+        return output;
+    delete output;
+    return nullptr;
 }
 
-cPulseAudioOutput::cPulseAudioOutput(cAudioFeed& feed, cHeardPosition& heard, pa_simple* stream,
-                                     int rate, int64_t buffer_frames)
-    : cBlockingAudioOutput(feed, heard, buffer_frames), stream_(stream), rate_(rate) {}
+cPulseAudioOutput::cPulseAudioOutput(cAudioFeed& feed, cHeardPosition& heard, int rate,
+                                     int64_t buffer_frames)
+    : cBlockingAudioOutput(feed, heard, buffer_frames), rate_(rate) {}
+
+// The server keeps `buffer_frames` queued, its sink's latency included.
+bool cPulseAudioOutput::connect(int64_t buffer_frames) {
+    loop_ = pa_threaded_mainloop_new();
+    if (!loop_ || pa_threaded_mainloop_start(loop_) < 0)
+        return false;
+    pa_threaded_mainloop_lock(loop_);
+    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "mirrel");
+    pa_context_set_state_callback(context_, on_context, loop_);
+    bool ready = pa_context_connect(context_, nullptr, PA_CONTEXT_NOFLAGS, nullptr) == 0;
+    pa_context_state_t state = PA_CONTEXT_UNCONNECTED;
+    while (ready && (state = pa_context_get_state(context_)) != PA_CONTEXT_READY &&
+           PA_CONTEXT_IS_GOOD(state))
+        pa_threaded_mainloop_wait(loop_);
+    ready = ready && state == PA_CONTEXT_READY;
+    if (ready) {
+        const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(rate_), 2};
+        stream_ = pa_stream_new(context_, "music", &format, nullptr);
+        pa_stream_set_state_callback(stream_, on_stream, loop_);
+        pa_stream_set_write_callback(stream_, on_room, loop_);
+        pa_buffer_attr attr;
+        attr.maxlength = static_cast<uint32_t>(-1);
+        attr.tlength = static_cast<uint32_t>(buffer_frames * kAudioFrameBytes);
+        attr.prebuf = static_cast<uint32_t>(-1);
+        attr.minreq = static_cast<uint32_t>(-1);
+        attr.fragsize = static_cast<uint32_t>(-1);
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY);
+        ready = pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) == 0;
+        while (ready && pa_stream_get_state(stream_) == PA_STREAM_CREATING)
+            pa_threaded_mainloop_wait(loop_);
+        ready = ready && pa_stream_get_state(stream_) == PA_STREAM_READY;
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    return ready;
+}
 
 cPulseAudioOutput::~cPulseAudioOutput() {
     stop();
-    pa_simple_free(stream_);
+    if (loop_)
+        pa_threaded_mainloop_stop(loop_);
+    if (stream_) {
+        pa_stream_disconnect(stream_);
+        pa_stream_unref(stream_);
+    }
+    if (context_) {
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+    }
+    if (loop_)
+        pa_threaded_mainloop_free(loop_);
+}
+
+bool cPulseAudioOutput::stream_good() const {
+    return PA_STREAM_IS_GOOD(pa_stream_get_state(stream_));
+}
+
+bool cPulseAudioOutput::finish(pa_operation* operation) {
+    if (!operation)
+        return false;
+    while (pa_operation_get_state(operation) == PA_OPERATION_RUNNING && stream_good())
+        pa_threaded_mainloop_wait(loop_);
+    const bool done = pa_operation_get_state(operation) == PA_OPERATION_DONE;
+    pa_operation_unref(operation);
+    return done;
 }
 
 bool cPulseAudioOutput::write(const int16_t* samples, int frames) {
-    int error = 0;
-    return pa_simple_write(stream_, samples, static_cast<size_t>(frames) * kAudioFrameBytes,
-                           &error) == 0;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(samples);
+    size_t left = static_cast<size_t>(frames) * kAudioFrameBytes;
+    pa_threaded_mainloop_lock(loop_);
+    while (left > 0 && stream_good()) {
+        const size_t room = pa_stream_writable_size(stream_);
+        if (room == static_cast<size_t>(-1))
+            break;
+        if (room == 0) {
+            pa_threaded_mainloop_wait(loop_);
+            continue;
+        }
+        const size_t now = room < left ? room : left;
+        if (pa_stream_write(stream_, bytes, now, nullptr, 0, PA_SEEK_RELATIVE) < 0)
+            break;
+        bytes += now;
+        left -= now;
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    return left == 0;
 }
 
-bool cPulseAudioOutput::delay_frames(int64_t* frames) {
-    int error = 0;
-    const pa_usec_t usec = pa_simple_get_latency(stream_, &error);
-    if (usec == static_cast<pa_usec_t>(-1))
-        return false;
-    *frames = static_cast<int64_t>(usec * static_cast<pa_usec_t>(rate_) / 1000000);
-    return true;
+// A fresh timing reply, asked for now: what the server had queued and its sink had yet to play
+// when it answered, against the moment it answered.
+bool cPulseAudioOutput::delay_frames(int64_t* frames, uint64_t* counter) {
+    pa_threaded_mainloop_lock(loop_);
+    bool known = finish(pa_stream_update_timing_info(stream_, on_done, loop_));
+    const pa_timing_info* timing = known ? pa_stream_get_timing_info(stream_) : nullptr;
+    known =
+        timing && !timing->read_index_corrupt && !timing->write_index_corrupt && timing->playing;
+    if (known) {
+        const int64_t queued = (timing->write_index - timing->read_index) / kAudioFrameBytes;
+        *frames = queued + static_cast<int64_t>(timing->sink_usec) * rate_ / 1000000;
+        const int64_t age_ns = usec_since(timing->timestamp) * 1000;
+        *counter = perf_counter() - static_cast<uint64_t>(age_ns > 0 ? age_ns : 0);
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    return known;
 }
 
 void cPulseAudioOutput::flush() {
-    int error = 0;
-    pa_simple_flush(stream_, &error);
+    pa_threaded_mainloop_lock(loop_);
+    finish(pa_stream_flush(stream_, on_done, loop_));
+    pa_threaded_mainloop_unlock(loop_);
 }

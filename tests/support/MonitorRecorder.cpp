@@ -13,7 +13,6 @@ constexpr int kRate = 44100;
 constexpr int kReadFrames = 441;          // 10 ms a read, so the stamps are close together
 constexpr int kWindowFrames = kRate / 10; // the stretch of the recording that is located
 constexpr int kSearchFrames = kRate / 2;  // how far from the guess it may lie, either way
-constexpr double kFitSeconds = 1.5;       // the stamps a moment's frame is fitted through
 constexpr double kLeastMatch = 0.9;       // normalised correlation of a real match
 
 double monotonic_seconds() {
@@ -68,25 +67,18 @@ void cMonitorRecorder::run() {
     }
 }
 
-// A straight line through the stamps near the moment: each alone jitters by the scheduling of
-// the reads, their trend does not.
+// The null sink plays by the system clock, so the recorded frames and the moments they were
+// heard lie on one line of known slope: its place is the median of where the stamps put it.
+// Each stamp alone jitters with the scheduling of the reads and with the client library's
+// passing errors in the latency it reports; the median over the whole recording does not.
 double cMonitorRecorder::frame_at(double seconds) const {
-    double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
-    for (const Stamp& stamp : stamps_) {
-        const double x = stamp.seconds - seconds;
-        if (std::fabs(x) > kFitSeconds)
-            continue;
-        const double y = static_cast<double>(stamp.frame);
-        n += 1;
-        sx += x;
-        sy += y;
-        sxx += x * x;
-        sxy += x * y;
-    }
-    if (n < 10)
+    if (stamps_.size() < 10)
         return -1;
-    const double slope = (n * sxy - sx * sy) / (n * sxx - sx * sx);
-    return (sy - slope * sx) / n; // the line at x = 0
+    std::vector<double> starts; // the moment the recording's first frame was heard, by stamp
+    for (const Stamp& stamp : stamps_)
+        starts.push_back(stamp.seconds - static_cast<double>(stamp.frame) / kRate);
+    std::nth_element(starts.begin(), starts.begin() + starts.size() / 2, starts.end());
+    return (seconds - starts[starts.size() / 2]) * kRate;
 }
 
 double cMonitorRecorder::tune_ms_heard_at(double seconds, const std::vector<int16_t>& tune,
