@@ -232,14 +232,18 @@ void cPointSplatter::weigh(const sPoint& p, const cPointCoverage& coverage, v4* 
         out[i] = a[i] * w00 + b[i] * w10 + c[i] * w01 + d[i] * w11;
 }
 
-// A footprint of F x F pixels all inside the picture, with no depth test.
-template <int F> void cPointSplatter::splat_inside(const sPoint& p, const sStyle& s) {
+// A footprint of F x F pixels all inside the picture (and so inside the depth read), the
+// loops unrolled; with `kTested`, a pixel adds only where the point lies nearer.
+template <int F, bool kTested> void cPointSplatter::splat_inside(const sPoint& p, const sStyle& s) {
     v4 weights[(F * F + 3) / 4];
     weigh(p, *s.coverage, weights);
     const float* weight = reinterpret_cast<const float*>(weights);
     for (int dy = 0; dy < F; ++dy, weight += F) {
         v4* pixel = pixel_at(p.x, p.y + dy);
+        const float* depth = kTested ? depth_row(p.x, p.y + dy) : nullptr;
         for (int dx = 0; dx < F; ++dx) {
+            if (kTested && !(p.z < depth[dx]))
+                continue;
             const float c = weight[dx];
             pixel[dx] += s.colour * v4{c, c, c, c * c};
         }
@@ -251,10 +255,12 @@ void cPointSplatter::splat(const sPoint& p) {
     const sStyle& s = styles_[p.style];
     const int f = s.coverage->footprint();
     const bool inside = p.x >= 0 && p.y >= 0 && p.x + f <= width_ && p.y + f <= height_;
-    if (inside && !depth_ && f == 3) { // the attractor's points: the loops unrolled
-        splat_inside<3>(p, s);
-        return;
-    }
+    if (inside && !depth_ && f == 3) // the attractor's points
+        return splat_inside<3, false>(p, s);
+    if (inside && depth_ && f == 5) // the credits sun's
+        return splat_inside<5, true>(p, s);
+    if (inside && depth_ && f == 6) // the solar flare's
+        return splat_inside<6, true>(p, s);
     v4 weights[kMostCells / 4];
     weigh(p, *s.coverage, weights);
     const float* weight = reinterpret_cast<const float*>(weights);
@@ -276,7 +282,7 @@ void cPointSplatter::splat(const sPoint& p) {
         for (int dx = 0; dx < f; ++dx) {
             const int x = p.x + dx;
             const float c = weight[dx];
-            if (x < 0 || x >= width_ || (depth_ && !(p.z < depth_at(x, y))))
+            if (x < 0 || x >= width_ || (depth_ && !(p.z < *depth_row(x, y))))
                 continue;
             *pixel_at(x, y) += colour * v4{c, c, c, c * c};
         }

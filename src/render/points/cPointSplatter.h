@@ -64,11 +64,12 @@ private:
     void splat_tile_row(int row);
     void weigh(const sPoint& p, const cPointCoverage& coverage, v4* out) const;
     void splat(const sPoint& p);
-    template <int F> void splat_inside(const sPoint& p, const sStyle& s);
+    template <int F, bool kTested> void splat_inside(const sPoint& p, const sStyle& s);
     void resolve(const sRect& rect, std::vector<uint8_t>& out);
-    float depth_at(int x, int y) const {
-        return depth_[size_t(y - touched_.y0) * size_t(touched_.x1 - touched_.x0) +
-                      size_t(x - touched_.x0)];
+    // The target's depth at (x, y) and the pixels after it on its row.
+    const float* depth_row(int x, int y) const {
+        return &depth_[size_t(y - touched_.y0) * size_t(touched_.x1 - touched_.x0) +
+                       size_t(x - touched_.x0)];
     }
     v4* pixel_at(int x, int y) { return &rgba_[size_t(y) * size_t(width_) + size_t(x)]; }
 
