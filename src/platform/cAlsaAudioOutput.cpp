@@ -15,7 +15,10 @@ cAlsaAudioOutput* cAlsaAudioOutput::open(cAudioFeed& feed, cHeardPosition& heard
                                          int buffer_ms) {
     snd_lib_error_set_handler(quiet);
     snd_pcm_t* pcm = nullptr;
-    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0)
+    const int nice = raise_priority(); // ALSA's PulseAudio plugin starts its carrier here
+    const bool opened = snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0) >= 0;
+    restore_priority(nice);
+    if (!opened)
         return nullptr;
     if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 2,
                            static_cast<unsigned>(rate), 1,

@@ -4,6 +4,7 @@
 #include "platform/cAudioFeed.h"
 #include "platform/cHeardPosition.h"
 
+#include <cerrno>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -16,14 +17,26 @@ namespace {
 // The sound server's own priority: above the renderer's threads, which keep every core busy.
 constexpr int kAudioNice = -11;
 
-// Where the system refuses (an ordinary user without the right), the thread keeps its priority:
-// the device's buffer is then all that stands between a busy frame and an underrun.
-void raise_priority() {
-    const auto thread = static_cast<id_t>(syscall(SYS_gettid));
-    (void)setpriority(PRIO_PROCESS, thread, kAudioNice);
+id_t this_thread() {
+    return static_cast<id_t>(syscall(SYS_gettid));
 }
 
 } // namespace
+
+// Where the system refuses (an ordinary user without the right), the thread keeps its priority:
+// the device's buffer is then all that stands between a busy frame and an underrun.
+int cBlockingAudioOutput::raise_priority() {
+    errno = 0;
+    int before = getpriority(PRIO_PROCESS, this_thread()); // -1 is also a priority
+    if (errno != 0)
+        before = 0;
+    (void)setpriority(PRIO_PROCESS, this_thread(), kAudioNice);
+    return before;
+}
+
+void cBlockingAudioOutput::restore_priority(int nice) {
+    (void)setpriority(PRIO_PROCESS, this_thread(), nice);
+}
 
 cBlockingAudioOutput::cBlockingAudioOutput(cAudioFeed& feed, cHeardPosition& heard,
                                            int64_t buffer_frames)

@@ -35,6 +35,11 @@ protected:
     virtual void flush() = 0;
     // The device started over empty (after an underrun): it plays again once refilled.
     void restarted();
+    // Gives the calling thread the sound's priority and returns the one it had. A client
+    // library that carries the music to a server on a thread of its own starts it under this:
+    // new threads inherit it, and a starved carrier underruns however full the output keeps it.
+    static int raise_priority();
+    static void restore_priority(int nice);
 
 private:
     void run();

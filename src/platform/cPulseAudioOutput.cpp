@@ -52,8 +52,12 @@ cPulseAudioOutput::cPulseAudioOutput(cAudioFeed& feed, cHeardPosition& heard, in
 
 // The server keeps `buffer_frames` queued, its sink's latency included.
 bool cPulseAudioOutput::connect(int64_t buffer_frames) {
+    // The loop's thread carries the music to the server: it runs at the sound's priority.
     loop_ = pa_threaded_mainloop_new();
-    if (!loop_ || pa_threaded_mainloop_start(loop_) < 0)
+    const int nice = raise_priority();
+    const bool started = loop_ && pa_threaded_mainloop_start(loop_) == 0;
+    restore_priority(nice);
+    if (!started)
         return false;
     pa_threaded_mainloop_lock(loop_);
     context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "mirrel");
@@ -89,6 +93,8 @@ cPulseAudioOutput::~cPulseAudioOutput() {
     stop();
     if (loop_)
         pa_threaded_mainloop_stop(loop_);
+    if (timing_asked_)
+        pa_operation_unref(timing_asked_);
     if (stream_) {
         pa_stream_disconnect(stream_);
         pa_stream_unref(stream_);
@@ -137,13 +143,19 @@ bool cPulseAudioOutput::write(const int16_t* samples, int frames) {
     return left == 0;
 }
 
-// A fresh timing reply, asked for now: what the server had queued and its sink had yet to play
-// when it answered, against the moment it answered.
+// The latest timing reply: what the server had played and its sink had yet to play when it
+// answered, against the moment it answered, and everything handed over since (the library
+// counts local writes into it). A new reply is asked for but never waited on: the writer must
+// not hang on a busy server.
 bool cPulseAudioOutput::delay_frames(int64_t* frames, uint64_t* counter) {
     pa_threaded_mainloop_lock(loop_);
-    bool known = finish(pa_stream_update_timing_info(stream_, on_done, loop_));
-    const pa_timing_info* timing = known ? pa_stream_get_timing_info(stream_) : nullptr;
-    known =
+    if (!timing_asked_ || pa_operation_get_state(timing_asked_) != PA_OPERATION_RUNNING) {
+        if (timing_asked_)
+            pa_operation_unref(timing_asked_);
+        timing_asked_ = pa_stream_update_timing_info(stream_, nullptr, nullptr);
+    }
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream_);
+    const bool known =
         timing && !timing->read_index_corrupt && !timing->write_index_corrupt && timing->playing;
     if (known) {
         const int64_t queued = (timing->write_index - timing->read_index) / kAudioFrameBytes;

@@ -34,5 +34,6 @@ private:
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
+    pa_operation* timing_asked_ = nullptr; // the timing reply last asked for
     const int rate_;
 };

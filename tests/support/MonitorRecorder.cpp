@@ -13,6 +13,7 @@ constexpr int kRate = 44100;
 constexpr int kReadFrames = 441;          // 10 ms a read, so the stamps are close together
 constexpr int kWindowFrames = kRate / 10; // the stretch of the recording that is located
 constexpr int kSearchFrames = kRate / 2;  // how far from the guess it may lie, either way
+constexpr double kNearSeconds = 8;        // the stamps that place a moment
 constexpr double kLeastMatch = 0.9;       // normalised correlation of a real match
 
 double monotonic_seconds() {
@@ -67,16 +68,19 @@ void cMonitorRecorder::run() {
     }
 }
 
-// The null sink plays by the system clock, so the recorded frames and the moments they were
-// heard lie on one line of known slope: its place is the median of where the stamps put it.
-// Each stamp alone jitters with the scheduling of the reads and with the client library's
-// passing errors in the latency it reports; the median over the whole recording does not.
+// Near a moment, the recorded frames and the moments they were heard lie on a line of the
+// nominal slope (the null sink's clock runs some tens of ppm off the system's: under a
+// millisecond over the stretch taken), placed by the median of where the stamps within
+// kNearSeconds put it. Each stamp alone jitters with the scheduling of the reads and with the
+// client library's passing errors in the latency it reports, errors that last a few seconds;
+// the median stands where most stamps agree.
 double cMonitorRecorder::frame_at(double seconds) const {
-    if (stamps_.size() < 10)
-        return -1;
-    std::vector<double> starts; // the moment the recording's first frame was heard, by stamp
+    std::vector<double> starts; // by each stamp near the moment: when the first frame was heard
     for (const Stamp& stamp : stamps_)
-        starts.push_back(stamp.seconds - static_cast<double>(stamp.frame) / kRate);
+        if (std::fabs(stamp.seconds - seconds) <= kNearSeconds)
+            starts.push_back(stamp.seconds - static_cast<double>(stamp.frame) / kRate);
+    if (starts.size() < 10)
+        return -1;
     std::nth_element(starts.begin(), starts.begin() + starts.size() / 2, starts.end());
     return (seconds - starts[starts.size() / 2]) * kRate;
 }
