@@ -111,14 +111,12 @@ bool cPulseAudioOutput::stream_good() const {
     return PA_STREAM_IS_GOOD(pa_stream_get_state(stream_));
 }
 
-bool cPulseAudioOutput::finish(pa_operation* operation) {
+void cPulseAudioOutput::finish(pa_operation* operation) {
     if (!operation)
-        return false;
+        return;
     while (pa_operation_get_state(operation) == PA_OPERATION_RUNNING && stream_good())
         pa_threaded_mainloop_wait(loop_);
-    const bool done = pa_operation_get_state(operation) == PA_OPERATION_DONE;
     pa_operation_unref(operation);
-    return done;
 }
 
 bool cPulseAudioOutput::write(const int16_t* samples, int frames) {

@@ -27,8 +27,8 @@ protected:
 private:
     cPulseAudioOutput(cAudioFeed& feed, cHeardPosition& heard, int rate, int64_t buffer_frames);
     bool connect(int64_t buffer_frames);
-    // Waits, the loop locked, until the operation ends; false if the server went away.
-    bool finish(pa_operation* operation);
+    // Waits, the loop locked, until the operation ends or the server goes away.
+    void finish(pa_operation* operation);
     bool stream_good() const;
 
     pa_threaded_mainloop* loop_ = nullptr;
