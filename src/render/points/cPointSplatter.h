@@ -71,9 +71,10 @@ private:
         return &depth_[size_t(y - touched_.y0) * size_t(touched_.x1 - touched_.x0) +
                        size_t(x - touched_.x0)];
     }
-    v4* pixel_at(int x, int y) { return &rgba_[size_t(y) * size_t(width_) + size_t(x)]; }
+    v4* pixel_at(int x, int y) { return &rgba_[size_t(y) * size_t(stride_) + size_t(x)]; }
 
     int width_ = 0, height_ = 0;
+    int stride_ = 0; // pixels from one row of the picture to the next
     const float* depth_ = nullptr;
     std::vector<v4> rgba_; // the picture: zero outside the last touched rectangle
     std::vector<sStyle> styles_;
