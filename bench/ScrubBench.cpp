@@ -1,8 +1,10 @@
 // scrub_bench: times the growth engine's per-frame step over a flight through the branch
 // tube at the growing scrub's defaults (speed 5 units/s, density 4, 60 frames a second) and
-// prints the mean and worst milliseconds per frame, the live blocks and the pairs in use.
+// prints the mean and worst milliseconds per frame, the live blocks and the pairs in use, then
+// draws the tube whole and through the scene's view.
 #include "base/Messages.h"
 #include "frame/AppSetup.h"
+#include "geometry/cViewFrustum.h"
 #include "scenes/scrub/cScrub.h"
 #include "toolkit/cRandomTable.h"
 
@@ -17,7 +19,19 @@ namespace {
 constexpr int kFrames = 60 * 49; // the scene's length at 60 frames a second
 constexpr float kStep = 5.0f / 60.0f;
 
-double draw_ms2(const cScrub& scrub);
+double draw_ms2(const cScrub& scrub, const cViewFrustum* view = nullptr);
+
+cViewFrustum current_view() {
+    float p[16], m[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, p);
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    cMatrix4 projection, modelview;
+    for (int i = 0; i < 16; ++i) {
+        projection.at(i % 4, i / 4) = p[i];
+        modelview.at(i % 4, i / 4) = m[i];
+    }
+    return cViewFrustum(projection * modelview);
+}
 
 // The tube as the scene draws it: lit, fogged, blended, seen from inside; mean of 20 frames.
 double draw_ms(const cScrub& scrub, float z) {
@@ -39,12 +53,15 @@ double draw_ms(const cScrub& scrub, float z) {
     return draw_ms2(scrub);
 }
 
-double draw_ms2(const cScrub& scrub) {
+double draw_ms2(const cScrub& scrub, const cViewFrustum* view) {
     glFinish();
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < 20; ++i) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        scrub.draw_blocks();
+        if (view != nullptr)
+            scrub.draw_blocks(*view);
+        else
+            scrub.draw_blocks();
         glFinish();
     }
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
@@ -99,12 +116,23 @@ int main() {
     std::printf(
         "# scrub_bench: draw_blocks of %zu vertices, lit and fogged at 1024 x 640: %.3f ms\n",
         vertices, draw_ms(scrub, z));
+    const cViewFrustum view = current_view();
+    size_t pieces = 0, seen = 0;
+    for (const auto& b : scrub.geometry.blocks())
+        for (const auto& piece : b.pieces) {
+            ++pieces;
+            seen += view.outside(piece.centre, piece.radius) ? 0 : 1;
+        }
+    std::printf("# scrub_bench: %zu of %zu pieces reach the view\n", seen, pieces);
     for (int round = 0; round < 3; ++round) {
         glDisable(GL_CULL_FACE);
         const double both = draw_ms2(scrub);
         glEnable(GL_CULL_FACE);
         const double front = draw_ms2(scrub);
-        std::printf("# scrub_bench: both sides %.3f ms, front faces only %.3f ms\n", both, front);
+        const double culled = draw_ms2(scrub, &view);
+        std::printf("# scrub_bench: both sides %.3f ms, front faces only %.3f ms, front faces "
+                    "in view %.3f ms\n",
+                    both, front, culled);
     }
     SDL_Quit();
     return 0;

@@ -6,7 +6,9 @@
 #include "support/GlWindow.h"
 #include "toolkit/cRandomTable.h"
 
+#include <GL/glu.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -23,6 +25,37 @@ protected:
     }
     std::unique_ptr<cScrub> scrub_;
 };
+
+// The whole picture as the current viewport shows it.
+std::vector<uint8_t> picture() {
+    GLint v[4];
+    glGetIntegerv(GL_VIEWPORT, v);
+    std::vector<uint8_t> rgb(static_cast<size_t>(v[2]) * v[3] * 3);
+    glReadPixels(v[0], v[1], v[2], v[3], GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
+
+// The tube's own view: from inside, 90 degrees, lit and fogged, turned about its axis.
+cViewFrustum look_into_tube(float z, float spin) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(90.0, 4.0 / 3.0, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(10.0, 9.9, z + 1.0, 10.0, 10.0, z + 2.0, 0, 1, 0);
+    glTranslatef(10, 10, 0);
+    glRotatef(spin, 0, 0, 1);
+    glTranslatef(-10, -10, 0);
+    float p[16], m[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, p);
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    cMatrix4 projection, modelview;
+    for (int i = 0; i < 16; ++i) {
+        projection.at(i % 4, i / 4) = p[i];
+        modelview.at(i % 4, i / 4) = m[i];
+    }
+    return cViewFrustum(projection * modelview);
+}
 
 size_t count(const std::string& text, const std::string& what) {
     size_t n = 0;
@@ -150,6 +183,39 @@ TEST_F(ScrubTest, PrismsAndCurvedTubes) {
     ASSERT_EQ(g.blocks().size(), 2u);
     for (uint32_t i : g.blocks()[1].indices)
         ASSERT_LT(i, 4 * points);
+}
+
+// Drawn through the view, the tube leaves out its pieces beyond the frustum's planes, and every
+// pixel comes out as in the full drawing, the tube turned or not.
+TEST_F(ScrubTest, PiecesOutsideTheViewAreLeftOutWithoutChangingAPixel) {
+    scrub_->advance(10.0f, 24.0f);
+    scrub_->advance(10.0f, 24.0f);
+    for (float z = 10.0f; z < 14.0f; z += 1.0f)
+        scrub_->advance(z, z + 14.0f);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_FOG);
+    glFogi(GL_FOG_MODE, GL_EXP);
+    glFogf(GL_FOG_DENSITY, 0.2f);
+    glEnable(GL_CULL_FACE);
+    for (float spin : {0.0f, 137.0f}) {
+        const cViewFrustum view = look_into_tube(13.0f, spin);
+        size_t pieces = 0, outside = 0;
+        for (const auto& block : scrub_->geometry.blocks())
+            for (const auto& piece : block.pieces) {
+                ++pieces;
+                outside += view.outside(piece.centre, piece.radius) ? 1 : 0;
+            }
+        EXPECT_GT(outside, pieces / 5) << "spin " << spin;
+        EXPECT_LT(outside, pieces) << "spin " << spin;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        scrub_->draw_blocks();
+        const std::vector<uint8_t> full = picture();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        scrub_->draw_blocks(view);
+        EXPECT_TRUE(picture() == full) << "spin " << spin;
+    }
 }
 
 // Flying on: every node and block that falls behind the camera is freed, no link points at a

@@ -27,6 +27,7 @@ public:
     // Creates and links the nodes with a <= z <= b, in slabs of at most kMaxSlab.
     void grow(float a, float b);
     void draw_blocks() const { geometry.draw_blocks(); }
+    void draw_blocks(const cViewFrustum& view) const { geometry.draw_blocks(view); }
 
     // The nodes a slab from a to b asks for at the present shell and density.
     int32_t nodes_wanted(float a, float b) const;

@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 #include <algorithm>
+#include <limits>
 
 void cScrubMultiVBO::cBufferPair::resize(int32_t vertices) {
     positions.size_for_refill(vertices);
@@ -26,6 +27,13 @@ uint32_t cScrubMultiVBO::add_vertex(const Vec3f& p, const Vec3f& n) {
 
 void cScrubMultiVBO::add_triangle(uint32_t a, uint32_t b, uint32_t c) {
     indices_.insert(indices_.end(), {a, b, c});
+}
+
+void cScrubMultiVBO::end_piece(const Vec3f& centre, float radius) {
+    const uint32_t first = pieces_.empty() ? 0 : pieces_.back().first + pieces_.back().count;
+    const auto end = static_cast<uint32_t>(indices_.size());
+    if (end > first)
+        pieces_.push_back({centre, radius, first, end - first});
 }
 
 std::unique_ptr<cScrubMultiVBO::cBufferPair> cScrubMultiVBO::take_pair() {
@@ -50,6 +58,8 @@ void cScrubMultiVBO::endRenderBlock() {
     }
     if (vertices == 0)
         return;
+    // Triangles added outside a piece are never left out.
+    end_piece({}, std::numeric_limits<float>::infinity());
     blocks_.emplace_back();
     cRenderBlock& block = blocks_.back();
     block.owner = this;
@@ -62,8 +72,11 @@ void cScrubMultiVBO::endRenderBlock() {
         block.pair->resize(static_cast<int32_t>(block.vertex_count * 1.5));
     }
     block.indices.swap(indices_);
+    block.pieces.swap(pieces_);
     upload(block);
     vertices_.clear();
+    indices_.clear();
+    pieces_.clear();
 }
 
 // A mapping the driver refuses leaves the block empty rather than writing through nothing.
@@ -91,6 +104,7 @@ void cScrubMultiVBO::upload(cRenderBlock& block) {
                   << std::endl;
         block.vertex_count = 0;
         block.indices.clear();
+        block.pieces.clear();
     }
 }
 
@@ -102,13 +116,34 @@ void cScrubMultiVBO::retire_blocks(float z) {
 }
 
 void cScrubMultiVBO::draw_blocks() const {
+    for (const cRenderBlock& block : blocks_)
+        draw(block, block.indices);
+    ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+}
+
+// A piece wholly outside the view gives no fragment, so leaving it out changes no pixel; the
+// rest keep their order, so equal depths resolve as before.
+void cScrubMultiVBO::draw_blocks(const cViewFrustum& view) const {
     for (const cRenderBlock& block : blocks_) {
-        block.pair->positions.set_as_vertex_array();
-        block.pair->normals.set_as_normal_array();
-        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(block.indices.size()), GL_UNSIGNED_INT,
-                       block.indices.data());
+        visible_.clear();
+        for (const sPiece& piece : block.pieces)
+            if (!view.outside(piece.centre, piece.radius))
+                visible_.insert(visible_.end(), block.indices.begin() + piece.first,
+                                block.indices.begin() + piece.first + piece.count);
+        draw(block, visible_);
     }
     ext::glBindBufferARB(GL_ARRAY_BUFFER, 0);
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
+}
+
+void cScrubMultiVBO::draw(const cRenderBlock& block, const std::vector<uint32_t>& indices) const {
+    if (indices.empty())
+        return;
+    block.pair->positions.set_as_vertex_array();
+    block.pair->normals.set_as_normal_array();
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT,
+                   indices.data());
 }

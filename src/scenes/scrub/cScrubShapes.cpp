@@ -59,6 +59,7 @@ void cScrubShapes::prism(cScrubMultiVBO& out, const Vec3f& b, const Vec3f& a, fl
         out.add_triangle(at_b[p], at_a[c], at_a[p]);
         out.add_triangle(at_b[p], at_b[c], at_a[c]);
     }
+    out.end_piece((a + b) * 0.5f, (a - b).length() * 0.5f + radius);
 }
 
 std::vector<Vec3f> cScrubShapes::refine(const Vec3f (&control)[4]) {
@@ -90,4 +91,10 @@ void cScrubShapes::curved_tube(cScrubMultiVBO& out, const Vec3f (&control)[4], f
         }
         std::copy(ring, ring + 4, previous);
     }
+    // The curve stays inside its control polygon's hull, so inside their sphere.
+    const Vec3f centre = (control[0] + control[3]) * 0.5f;
+    float reach = 0;
+    for (const Vec3f& c : control)
+        reach = std::max(reach, (c - centre).length());
+    out.end_piece(centre, reach + radius);
 }

@@ -1,6 +1,6 @@
 // The two tube shapes a link between scrub nodes becomes: a straight three-sided prism of
 // unindexed triangles, or a four-sided tube swept along a cubic curve whose rings are joined
-// by indexed triangles. Both add to the geometry store's current block.
+// by indexed triangles. Both add one piece to the geometry store's current block.
 #pragma once
 
 #include "cScrubMultiVBO.h"
