@@ -1,6 +1,6 @@
-// Runs the parts of a job on all cores: part i of n on a thread of its own, the caller's
-// thread taking part 0, and returns once every part is done. The parts must not write the
-// same memory; which thread runs a part never changes what it computes.
+// Runs the parts of a job on all cores: part i of n on a worker thread kept for the whole run
+// (part 0 on the caller's thread), and returns once every part is done. The parts must not
+// write the same memory; which thread runs a part never changes what it computes.
 #pragma once
 
 #include <functional>
