@@ -140,6 +140,9 @@ void cSceneAttractor::draw() {
         levels(*scene.get(), {40 * k, 255 - 155 * k, 1, 0, 255});
         clouds->end();
     }
+    // Handed on now, the backdrop is filled by the software renderer's own threads while the
+    // clouds' points are projected and splatted.
+    glFlush();
     draw_clouds(*clouds.get(), t);
     finish(*scene.get(), *clouds.get());
     pool.release(clouds);
