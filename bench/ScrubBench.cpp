@@ -21,18 +21,6 @@ constexpr float kStep = 5.0f / 60.0f;
 
 double draw_ms2(const cScrub& scrub, const cViewFrustum* view = nullptr);
 
-cViewFrustum current_view() {
-    float p[16], m[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, p);
-    glGetFloatv(GL_MODELVIEW_MATRIX, m);
-    cMatrix4 projection, modelview;
-    for (int i = 0; i < 16; ++i) {
-        projection.at(i % 4, i / 4) = p[i];
-        modelview.at(i % 4, i / 4) = m[i];
-    }
-    return cViewFrustum(projection * modelview);
-}
-
 // The tube as the scene draws it: lit, fogged, blended, seen from inside; mean of 20 frames.
 double draw_ms(const cScrub& scrub, float z) {
     glViewport(0, 64, 1024, 640);
@@ -116,7 +104,7 @@ int main() {
     std::printf(
         "# scrub_bench: draw_blocks of %zu vertices, lit and fogged at 1024 x 640: %.3f ms\n",
         vertices, draw_ms(scrub, z));
-    const cViewFrustum view = current_view();
+    const cViewFrustum view = cViewFrustum::current();
     size_t pieces = 0, seen = 0;
     for (const auto& b : scrub.geometry.blocks())
         for (const auto& piece : b.pieces) {

@@ -1,5 +1,7 @@
 #include "cViewFrustum.h"
 
+#include <GL/gl.h>
+
 // Each plane is the last row of the matrix plus or minus one of the first three: a point is
 // inside where -w <= x, y, z <= w.
 cViewFrustum::cViewFrustum(const cMatrix4& mvp) {
@@ -25,4 +27,16 @@ bool cViewFrustum::outside(const Vec3f& centre, float radius) const {
         if (plane.normal.dot(centre) + plane.offset < -radius)
             return true;
     return false;
+}
+
+cViewFrustum cViewFrustum::current() {
+    float p[16], m[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, p);
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    cMatrix4 projection, modelview;
+    for (int i = 0; i < 16; ++i) {
+        projection.at(i % 4, i / 4) = p[i];
+        modelview.at(i % 4, i / 4) = m[i];
+    }
+    return cViewFrustum(projection * modelview);
 }

@@ -12,6 +12,9 @@ public:
     // `mvp` is the projection after the model-view: clip = mvp.apply(object point).
     explicit cViewFrustum(const cMatrix4& mvp);
 
+    // What GL's current projection and model-view matrices show, in the space they start from.
+    static cViewFrustum current();
+
     // True when the sphere lies wholly outside one of the planes.
     bool outside(const Vec3f& centre, float radius) const;
     // The clip-space w of a point: its distance in front of the eye under a perspective.

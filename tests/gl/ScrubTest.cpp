@@ -46,15 +46,7 @@ cViewFrustum look_into_tube(float z, float spin) {
     glTranslatef(10, 10, 0);
     glRotatef(spin, 0, 0, 1);
     glTranslatef(-10, -10, 0);
-    float p[16], m[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, p);
-    glGetFloatv(GL_MODELVIEW_MATRIX, m);
-    cMatrix4 projection, modelview;
-    for (int i = 0; i < 16; ++i) {
-        projection.at(i % 4, i / 4) = p[i];
-        modelview.at(i % 4, i / 4) = m[i];
-    }
-    return cViewFrustum(projection * modelview);
+    return cViewFrustum::current();
 }
 
 size_t count(const std::string& text, const std::string& what) {

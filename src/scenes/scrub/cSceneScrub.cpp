@@ -25,19 +25,6 @@ std::unique_ptr<cMeshObj> load_mesh(const char* file) {
     return BzObjLoader::load_uploaded(file, false);
 }
 
-// What the current projection and model-view matrices show, in the space they start from.
-cViewFrustum current_view() {
-    float p[16], m[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, p);
-    glGetFloatv(GL_MODELVIEW_MATRIX, m);
-    cMatrix4 projection, modelview;
-    for (int i = 0; i < 16; ++i) {
-        projection.at(i % 4, i / 4) = p[i];
-        modelview.at(i % 4, i / 4) = m[i];
-    }
-    return cViewFrustum(projection * modelview);
-}
-
 } // namespace
 
 cSceneScrub::cSceneScrub(cDemoTime* time) : cScene(time) {}
@@ -262,7 +249,7 @@ void cSceneScrub::draw_tube(int32_t now) {
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glDisable(GL_BLEND);
-    scrub_->draw_blocks(current_view());
+    scrub_->draw_blocks(cViewFrustum::current());
     glEnable(GL_BLEND);
     glDisable(GL_CULL_FACE);
     glPopMatrix();
