@@ -88,7 +88,8 @@ cWorkers& workers() {
 }
 
 // A thread of its own for each part but the first: for more parts than workers, and for a
-// job started from within a part, which the workers are busy with.
+// job started from within a part, which the workers are busy with. A job of one part (or
+// none) makes no thread at all.
 void run_on_new_threads(int parts, const std::function<void(int)>& part) {
     std::vector<std::thread> threads;
     threads.reserve(static_cast<size_t>(std::max(parts - 1, 0)));
@@ -107,12 +108,7 @@ int parallel_parts() {
 }
 
 void parallel_for(int parts, const std::function<void(int)>& part) {
-    if (parts <= 1) {
-        if (parts == 1)
-            part(0);
-        return;
-    }
-    if (cWorkers::on_worker() || parts - 1 > workers().count())
+    if (parts <= 1 || cWorkers::on_worker() || parts - 1 > workers().count())
         return run_on_new_threads(parts, part);
     workers().run(parts, part);
 }
