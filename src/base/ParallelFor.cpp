@@ -9,13 +9,27 @@
 
 namespace {
 
+// Whether this thread is running a part of a job: a job started there runs on threads of its
+// own, for the kept workers may all be busy with the job it is part of.
+thread_local bool in_part = false;
+
+// Runs one part, marked as such (a job within a part runs its own parts within it).
+void run_part(const std::function<void(int)>& part, int index) {
+    const bool outer = in_part;
+    in_part = true;
+    part(index);
+    in_part = outer;
+}
+
 // Threads kept for the whole run: a job's parts start without a thread being made for each
-// (some 0.1 ms a thread here, several times a frame). Worker i runs part i of each job.
+// (some 0.1 ms a thread here, several times a frame). The caller and the workers take the
+// job's parts in turn, so a thread the system sets aside for a while (the renderer's own
+// threads share the cores) leaves its parts to the others rather than holding the job up.
 class cWorkers {
 public:
     explicit cWorkers(int count) {
-        for (int i = 1; i <= count; ++i)
-            threads_.emplace_back([this, i] { serve(i); });
+        for (int i = 0; i < count; ++i)
+            threads_.emplace_back([this] { serve(); });
     }
 
     ~cWorkers() {
@@ -28,29 +42,23 @@ public:
             thread.join();
     }
 
-    int count() const { return static_cast<int>(threads_.size()); }
-
-    // Parts 1 .. parts - 1 on the workers, part 0 on the caller; one job at a time.
+    // One job at a time; returns when every part has finished.
     void run(int parts, const std::function<void(int)>& part) {
         const std::lock_guard<std::mutex> one_job(job_mutex_);
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            job_ = &part;
-            parts_ = parts;
-            remaining_ = parts - 1;
-            ++generation_;
-        }
-        wake_.notify_all();
-        part(0);
         std::unique_lock<std::mutex> lock(mutex_);
-        done_.wait(lock, [this] { return remaining_ == 0; });
+        job_ = &part;
+        parts_ = parts;
+        next_ = finished_ = 0;
+        ++generation_;
+        lock.unlock();
+        wake_.notify_all();
+        lock.lock();
+        take_parts(lock);
+        done_.wait(lock, [this] { return finished_ == parts_; });
     }
 
-    static bool on_worker() { return worker_thread; }
-
 private:
-    void serve(int index) {
-        worker_thread = true;
+    void serve() {
         uint64_t seen = 0;
         std::unique_lock<std::mutex> lock(mutex_);
         for (;;) {
@@ -58,45 +66,48 @@ private:
             if (stopping_)
                 return;
             seen = generation_;
-            if (index >= parts_)
-                continue;
-            const std::function<void(int)>* job = job_;
-            lock.unlock();
-            (*job)(index);
-            lock.lock();
-            if (--remaining_ == 0)
-                done_.notify_one();
+            take_parts(lock);
         }
     }
 
-    static thread_local bool worker_thread;
+    // Runs parts of the current job until none is left to start. A part is taken and counted
+    // under the lock, so the job outlives every call of it: its caller returns only once all
+    // have finished, and a worker that wakes after that finds nothing left to take.
+    void take_parts(std::unique_lock<std::mutex>& lock) {
+        while (next_ < parts_) {
+            const int index = next_++;
+            const std::function<void(int)>* job = job_;
+            lock.unlock();
+            run_part(*job, index);
+            lock.lock();
+            if (++finished_ == parts_)
+                done_.notify_one();
+        }
+    }
 
     std::vector<std::thread> threads_;
     std::mutex job_mutex_, mutex_;
     std::condition_variable wake_, done_;
     const std::function<void(int)>* job_ = nullptr;
-    int parts_ = 0, remaining_ = 0;
+    int parts_ = 0, next_ = 0, finished_ = 0;
     uint64_t generation_ = 0;
     bool stopping_ = false;
 };
-
-thread_local bool cWorkers::worker_thread = false;
 
 cWorkers& workers() {
     static cWorkers kept(parallel_parts() - 1);
     return kept;
 }
 
-// A thread of its own for each part but the first: for more parts than workers, and for a
-// job started from within a part, which the workers are busy with. A job of one part (or
-// none) makes no thread at all.
+// A thread of its own for each part but the first: for a job started from within a part,
+// which the workers are busy with. A job of one part (or none) makes no thread at all.
 void run_on_new_threads(int parts, const std::function<void(int)>& part) {
     std::vector<std::thread> threads;
     threads.reserve(static_cast<size_t>(std::max(parts - 1, 0)));
     for (int i = 1; i < parts; ++i)
-        threads.emplace_back(part, i);
+        threads.emplace_back(run_part, std::cref(part), i);
     if (parts > 0)
-        part(0);
+        run_part(part, 0);
     for (std::thread& thread : threads)
         thread.join();
 }
@@ -108,7 +119,7 @@ int parallel_parts() {
 }
 
 void parallel_for(int parts, const std::function<void(int)>& part) {
-    if (parts <= 1 || cWorkers::on_worker() || parts - 1 > workers().count())
+    if (parts <= 1 || in_part)
         return run_on_new_threads(parts, part);
     workers().run(parts, part);
 }

@@ -21,6 +21,12 @@ int row_stride(int width) {
     return (width + kLine - 1) / kLine * kLine + kLine;
 }
 
+// A job's parts: a few for each core, so that a core the renderer's threads hold for a while
+// leaves its share to the others.
+int job_parts() {
+    return 4 * parallel_parts();
+}
+
 // Splits [0, count) into `parts` runs: part i's first element.
 size_t part_start(size_t count, int parts, int i) {
     return count * static_cast<size_t>(i) / static_cast<size_t>(parts);
@@ -74,7 +80,7 @@ void cPointSplatter::add(const sPointSource& source, const float* m, const sPoin
     kept_ += size_t(std::max(source.count, 0));
     if (points_.size() < kept_)
         points_.resize(kept_); // grown only: each point is written below
-    const int parts = parallel_parts();
+    const int parts = job_parts();
     std::vector<sRect> rects(static_cast<size_t>(parts),
                              {INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN});
     parallel_for(parts, [&](int part) {
@@ -153,12 +159,9 @@ cPointSplatter::sRect cPointSplatter::finish(std::vector<uint8_t>& out, const fl
     }
     bin();
     // Tile rows of one parity never reach each other's pixels: even rows, then odd ones.
-    const int parts = parallel_parts();
     for (int parity = 0; parity < 2; ++parity)
-        parallel_for(parts, [&](int part) {
-            for (int row = parity + 2 * part; row < tiles_y_; row += 2 * parts)
-                splat_tile_row(row);
-        });
+        parallel_for((tiles_y_ + 1 - parity) / 2,
+                     [&](int part) { splat_tile_row(parity + 2 * part); });
     resolve(touched_, out);
     return touched_;
 }
@@ -179,7 +182,7 @@ const cPointCoverage& cPointSplatter::coverage_for(float size) {
 // A stable counting sort of the points by the tile of their footprint's first pixel.
 void cPointSplatter::bin() {
     const size_t tiles = size_t(tiles_x_) * size_t(tiles_y_);
-    const int parts = parallel_parts();
+    const int parts = job_parts();
     counts_.resize(size_t(parts));
     parallel_for(parts, [&](int part) {
         std::vector<uint32_t>& count = counts_[size_t(part)];
@@ -303,7 +306,7 @@ void cPointSplatter::splat(const sPoint& p) {
 void cPointSplatter::resolve(const sRect& rect, std::vector<uint8_t>& out) {
     const size_t w = size_t(rect.x1 - rect.x0);
     out.resize(w * size_t(rect.y1 - rect.y0) * 4);
-    const int parts = parallel_parts();
+    const int parts = job_parts();
     parallel_for(parts, [&](int part) {
         for (int y = rect.y0 + part; y < rect.y1; y += parts) {
             v4* in = pixel_at(rect.x0, y);
