@@ -1,5 +1,6 @@
 #include "AppSetup.h"
 #include "base/Messages.h"
+#include "platform/HeapReuse.h"
 
 #include <cstdlib>
 
@@ -93,6 +94,7 @@ void init_sdl(cDisplaySettings& settings) {
                      "http://www.libsdl.org/"
                   << std::endl;
     skip_gl_scaling(settings);
+    keep_freed_memory(); // before the renderer's first frame: it frees its frame's memory
     if (!start_sdl()) {
         msg_err() << "## ERROR: whoops, SDL failed to init: " << SDL_GetError() << " exiting!"
                   << std::endl;

@@ -3,7 +3,6 @@
 #include "AppSetup.h"
 #include "LoadPhase.h"
 #include "MainLoop.h"
-#include "platform/HeapReuse.h"
 #include "render/GlErrors.h"
 #include "render/cShaderManager_CG.h"
 #include "timeline/cSceneManager.h"
@@ -16,7 +15,6 @@ void run_demo(cDisplaySettings& settings, tFrameLoop frame_loop) {
     // Before anything can reseed the runtime generator, so every run draws
     // the same table.
     random_table().fill();
-    keep_freed_memory();
     if (!settings.windowed)
         settings.video_flags |= cDisplaySettings::kFullScreen;
     init_sdl(settings);

@@ -3,5 +3,5 @@
 // again, page by page, in every frame.
 #pragma once
 
-// Called once, before the window and GL start.
+// Called once, before the window and GL start (by the start-up that opens the window).
 void keep_freed_memory();
