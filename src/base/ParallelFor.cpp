@@ -100,7 +100,7 @@ cWorkers& workers() {
 }
 
 // A thread of its own for each part but the first: for a job started from within a part,
-// which the workers are busy with. A job of one part (or none) makes no thread at all.
+// which the workers are busy with.
 void run_on_new_threads(int parts, const std::function<void(int)>& part) {
     std::vector<std::thread> threads;
     threads.reserve(static_cast<size_t>(std::max(parts - 1, 0)));
@@ -119,7 +119,12 @@ int parallel_parts() {
 }
 
 void parallel_for(int parts, const std::function<void(int)>& part) {
-    if (parts <= 1 || in_part)
+    if (parts <= 1) {
+        if (parts == 1)
+            part(0);
+        return;
+    }
+    if (in_part)
         return run_on_new_threads(parts, part);
     workers().run(parts, part);
 }

@@ -66,7 +66,7 @@ bool start_sdl() {
 
 // SDL 1.2's compatibility layer draws OpenGL into a picture of its own and copies that onto
 // the window at every swap, so that a full-screen mode of any size fills the desktop; the
-// software renderer pays a whole-screen copy a frame for it (about 3.5 ms here). A window,
+// software renderer pays a whole-screen copy a frame for it (about 4.5 ms here). A window,
 // and a full screen fitted to the desktop, have the size asked for and need none of it. A
 // setting already in the environment is kept.
 void skip_gl_scaling(const cDisplaySettings& settings) {
